@@ -1,0 +1,22 @@
+# GoogleTest from Debian's sources, cross-built; tests run under Wine through
+# CMAKE_CROSSCOMPILING_EMULATOR.
+enable_testing()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# vastemor_test(name SOURCES ... [LIBS ...] [TIMEOUT s])
+# One test binary, one ctest entry; runs in the test folder.
+function(vastemor_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VASTEMOR_TEST_BIN_DIR})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
+  vastemor_warnings(${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${VASTEMOR_TEST_BIN_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()
