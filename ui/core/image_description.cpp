@@ -4,6 +4,21 @@
 
 namespace SkinUI {
 
+void ImageDrawInfoUI::Reset()
+{
+    description.Clear();
+    imageName.Clear();
+    parsed = false;
+    image = nullptr;
+    dest = CRectUI();
+    source = CRectUI();
+    corner = CRectUI();
+    fade = 255;
+    hole = false;
+    xTiled = false;
+    yTiled = false;
+}
+
 void ReadNumberList(LPCWSTR text, LONG* values, int count)
 {
     for (int i = 0; i < count; ++i) values[i] = 0;

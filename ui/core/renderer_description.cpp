@@ -4,21 +4,6 @@
 
 namespace SkinUI {
 
-void ImageDrawInfoUI::Reset()
-{
-    description.Clear();
-    imageName.Clear();
-    parsed = false;
-    image = nullptr;
-    dest = CRectUI();
-    source = CRectUI();
-    corner = CRectUI();
-    fade = 255;
-    hole = false;
-    xTiled = false;
-    yTiled = false;
-}
-
 namespace {
 
 bool LoadDescribedImage(CWindowManagerUI* manager, ImageDrawInfoUI& info)
