@@ -7,6 +7,7 @@
 
 #include "ui/core/geometry.h"
 #include "ui/core/ptr_array.h"
+#include "ui/core/skin_resources.h"
 #include "ui/core/string_map.h"
 #include "ui/core/ui_events.h"
 #include "ui/core/ui_string.h"
@@ -14,7 +15,6 @@
 namespace SkinUI {
 
 class CControlUI;
-class ZipArchiveUI;
 struct ImageDrawInfoUI;
 struct ImageRecordUI;
 
@@ -61,10 +61,10 @@ public:
     static void SetResourceFolder(const wchar_t* folder);
     static const CUIString& GetResourceFolder();
     static void SetResourceZip(const wchar_t* zipName, bool keepOpen = true);
-    static void SetResourceZipFromMemory(const void* data, unsigned size);
+    static void SetResourceZipFromMemory(const void* data, DWORD size);
     static const CUIString& GetResourceZipName();
     static bool IsResourceZipKeptOpen();
-    static ZipArchiveUI* GetResourceZipHandle();
+    static HZIPUI GetResourceZipHandle();
     static void CloseResourceZip();
     static bool GetHSL(short* hue, short* saturation, short* lightness);
     static CPtrArrayUI* GetPlugins();
@@ -277,7 +277,7 @@ private:
     void OnButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnButtonUp(WPARAM wParam, LPARAM lParam);
     void OnMinMaxInfo(MINMAXINFO* info) const;
-    void OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(WPARAM wParam);
     void OnMouseWheel(WPARAM wParam, LPARAM lParam);
     bool OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnKillFocus(HWND gaining);

@@ -146,7 +146,7 @@ bool CWindowManagerUI::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM l
         OnButtonUp(wParam, lParam);
         return false;
     case WM_CONTEXTMENU:
-        OnContextMenu(wParam, lParam);
+        OnContextMenu(wParam);
         return false;
     case WM_MOUSEWHEEL:
         OnMouseWheel(wParam, lParam);
@@ -431,7 +431,7 @@ void CWindowManagerUI::OnButtonUp(WPARAM wParam, LPARAM lParam)
     pressed->DispatchEvent(event);
 }
 
-void CWindowManagerUI::OnContextMenu(WPARAM wParam, LPARAM lParam)
+void CWindowManagerUI::OnContextMenu(WPARAM wParam)
 {
     if (m_root == nullptr || m_mouseCaptured || m_pressed == nullptr)
         return;

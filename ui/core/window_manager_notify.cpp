@@ -47,7 +47,7 @@ void CWindowManagerUI::SendNotificationRecord(NotifyRecordUI& record, bool async
     if (!allowRepeat) {
         for (int i = 0; i < m_asyncQueue.GetSize(); ++i) {
             NotifyRecordUI* queued = static_cast<NotifyRecordUI*>(m_asyncQueue.ItemAt(i));
-            if (queued->sender == record.sender && queued->type == record.type) {
+            if (queued->sender == record.sender && queued->type == record.type.GetData()) {
                 if (m_usesVirtualWindows)
                     queued->virtualWindowName = record.virtualWindowName;
                 queued->wParam = record.wParam;
