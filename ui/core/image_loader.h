@@ -27,8 +27,12 @@ public:
     // Builds the record from top-down red, green, blue, alpha pixels.
     static ImageRecordUI* CreateFromRgba(const BYTE* rgba, int width, int height, DWORD mask);
 
-    // Images wider or higher than this are refused, and so are larger pixel counts.
-    enum { MAX_DIMENSION = 16384, MAX_PIXELS = 16 * 1024 * 1024 };
+    // Images wider or higher than this are refused, and so are larger pixel
+    // counts; encoded sources beyond MAX_ENCODED_SIZE bytes are not read.
+    static constexpr int MAX_DIMENSION = 16384;
+    static constexpr long long MAX_PIXELS = 16 * 1024 * 1024;
+    static constexpr DWORD MAX_ENCODED_SIZE = 64 * 1024 * 1024;
+    static bool FitsLimits(int width, int height);
 };
 
 }  // namespace SkinUI

@@ -1,16 +1,11 @@
 #include "ui/core/render_api.h"
+#include "ui/core/render_color.h"
 #include "ui/core/render_dib.h"
 #include "ui/core/renderer.h"
 
 namespace SkinUI {
 
 namespace {
-
-BYTE Alpha(DWORD argb) { return static_cast<BYTE>(argb >> 24); }
-BYTE Red(DWORD argb) { return static_cast<BYTE>(argb >> 16); }
-BYTE Green(DWORD argb) { return static_cast<BYTE>(argb >> 8); }
-BYTE Blue(DWORD argb) { return static_cast<BYTE>(argb); }
-COLORREF ToColorRef(DWORD argb) { return RGB(Red(argb), Green(argb), Blue(argb)); }
 
 void FillSolid(HDC hDC, const RECT& rc, COLORREF color)
 {
@@ -34,8 +29,8 @@ void FillBands(HDC hDC, const RECT& rc, DWORD color1, DWORD color2, bool vertica
     const int length = vertical ? rc.bottom - rc.top : rc.right - rc.left;
     for (int i = 0; i < bands; ++i) {
         auto mix = [&](BYTE c1, BYTE c2) { return static_cast<BYTE>((c2 * (bands - i) + c1 * i) / bands); };
-        const COLORREF color = RGB(mix(Red(color1), Red(color2)), mix(Green(color1), Green(color2)),
-                                   mix(Blue(color1), Blue(color2)));
+        const COLORREF color = RGB(mix(ArgbRed(color1), ArgbRed(color2)), mix(ArgbGreen(color1), ArgbGreen(color2)),
+                                   mix(ArgbBlue(color1), ArgbBlue(color2)));
         RECT band = rc;
         if (vertical) {
             band.bottom = rc.bottom - length * i / bands;
@@ -58,15 +53,15 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD color1, DWORD color2, bool vert
     TRIVERTEX vertices[2] = {};
     vertices[0].x = rc.left;
     vertices[0].y = rc.top;
-    vertices[0].Red = static_cast<COLOR16>(Red(color1) << 8);
-    vertices[0].Green = static_cast<COLOR16>(Green(color1) << 8);
-    vertices[0].Blue = static_cast<COLOR16>(Blue(color1) << 8);
+    vertices[0].Red = static_cast<COLOR16>(ArgbRed(color1) << 8);
+    vertices[0].Green = static_cast<COLOR16>(ArgbGreen(color1) << 8);
+    vertices[0].Blue = static_cast<COLOR16>(ArgbBlue(color1) << 8);
     vertices[0].Alpha = 0xFF00;
     vertices[1].x = rc.right;
     vertices[1].y = rc.bottom;
-    vertices[1].Red = static_cast<COLOR16>(Red(color2) << 8);
-    vertices[1].Green = static_cast<COLOR16>(Green(color2) << 8);
-    vertices[1].Blue = static_cast<COLOR16>(Blue(color2) << 8);
+    vertices[1].Red = static_cast<COLOR16>(ArgbRed(color2) << 8);
+    vertices[1].Green = static_cast<COLOR16>(ArgbGreen(color2) << 8);
+    vertices[1].Blue = static_cast<COLOR16>(ArgbBlue(color2) << 8);
     vertices[1].Alpha = 0xFF00;
     GRADIENT_RECT index = {0, 1};
     gradientFill(hDC, vertices, 2, &index, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
@@ -74,26 +69,26 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD color1, DWORD color2, bool vert
 
 HPEN CreateFramePen(int size, DWORD color, int style)
 {
-    return CreatePen(style | PS_INSIDEFRAME, size, ToColorRef(color));
+    return CreatePen(style | PS_INSIDEFRAME, size, ArgbToColorRef(color));
 }
 
 }  // namespace
 
 void CRendererUI::FillColor(HDC hDC, const RECT& rc, DWORD color)
 {
-    const BYTE alpha = Alpha(color);
+    const BYTE alpha = ArgbAlpha(color);
     if (!hDC || alpha == 0) return;
     if (alpha == 0xFF) {
-        FillSolid(hDC, rc, ToColorRef(color));
+        FillSolid(hDC, rc, ArgbToColorRef(color));
         return;
     }
     LPBYTE bits = nullptr;
     HBITMAP pixel = CreateDib32(hDC, 1, 1, true, &bits);
     if (!pixel) return;
     // Premultiplied, as loaded images are: AlphaBlend expects it.
-    bits[0] = static_cast<BYTE>(Blue(color) * alpha / 255);
-    bits[1] = static_cast<BYTE>(Green(color) * alpha / 255);
-    bits[2] = static_cast<BYTE>(Red(color) * alpha / 255);
+    bits[0] = static_cast<BYTE>(ArgbBlue(color) * alpha / 255);
+    bits[1] = static_cast<BYTE>(ArgbGreen(color) * alpha / 255);
+    bits[2] = static_cast<BYTE>(ArgbRed(color) * alpha / 255);
     bits[3] = alpha;
     const RECT whole = {0, 0, 1, 1};
     const RECT none = {0, 0, 0, 0};
@@ -104,7 +99,7 @@ void CRendererUI::FillColor(HDC hDC, const RECT& rc, DWORD color)
 void CRendererUI::DrawGradient(HDC hDC, const RECT& rc, DWORD color1, DWORD color2, bool vertical,
                                int steps)
 {
-    const int alpha = (Alpha(color1) + Alpha(color2)) / 2;
+    const int alpha = (ArgbAlpha(color1) + ArgbAlpha(color2)) / 2;
     if (!hDC || alpha == 0) return;
     const int width = rc.right - rc.left;
     const int height = rc.bottom - rc.top;
@@ -133,7 +128,7 @@ void CRendererUI::DrawGradient(HDC hDC, const RECT& rc, DWORD color1, DWORD colo
 void CRendererUI::DrawLine(HDC hDC, const RECT& rc, int size, DWORD color, int style)
 {
     if (!hDC) return;
-    LOGPEN logPen = {static_cast<UINT>(style), {size, 0}, ToColorRef(color)};
+    LOGPEN logPen = {static_cast<UINT>(style), {size, 0}, ArgbToColorRef(color)};
     HPEN pen = CreatePenIndirect(&logPen);
     if (!pen) return;
     HGDIOBJ oldPen = SelectObject(hDC, pen);
