@@ -7,6 +7,7 @@
 
 #include "ui/core/geometry.h"
 #include "ui/core/ptr_array.h"
+#include "ui/core/skin_resources.h"
 #include "ui/core/string_map.h"
 #include "ui/core/ui_events.h"
 #include "ui/core/ui_string.h"
@@ -14,7 +15,6 @@
 namespace SkinUI {
 
 class CControlUI;
-class ZipArchiveUI;
 struct ImageDrawInfoUI;
 struct ImageRecordUI;
 
@@ -61,17 +61,18 @@ public:
     static void SetResourceFolder(const wchar_t* folder);
     static const CUIString& GetResourceFolder();
     static void SetResourceZip(const wchar_t* zipName, bool keepOpen = true);
-    static void SetResourceZipFromMemory(const void* data, unsigned size);
+    static void SetResourceZipFromMemory(const void* data, DWORD size);
     static const CUIString& GetResourceZipName();
     static bool IsResourceZipKeptOpen();
-    static ZipArchiveUI* GetResourceZipHandle();
+    static HZIPUI GetResourceZipHandle();
     static void CloseResourceZip();
     static bool GetHSL(short* hue, short* saturation, short* lightness);
     static CPtrArrayUI* GetPlugins();
 
     // Language texts, keyed by the decimal text of their id.
     static void AddLanguageText(int id, const wchar_t* text);
-    static const CUIString* GetLanguageText(int id);
+    // Null when the current language has no text of that id.
+    static const wchar_t* GetLanguageText(int id);
     static void RemoveAllLanguageTexts();
     static void ReplaceLanguageTokens(CUIString& text);
 
@@ -91,6 +92,10 @@ public:
     // Re-keys the name table after a control changed its name from oldName.
     void UpdateControlName(CControlUI* control, const wchar_t* oldName);
     void ForgetControl(CControlUI* control);
+    // Drops every reference to a control leaving this manager (focus, hover,
+    // capture, timers, name, listeners, option groups, native windows);
+    // queued notifications keep their sender.
+    void ForgetControlReferences(CControlUI* control);
     void AddDelayedCleanup(CControlUI* control);
 
     // Window attributes of a layout.
@@ -251,7 +256,6 @@ private:
     void DeleteTableTexts(CStringMapUI& table);
     void DeleteOptionGroups();
     void SetColor(DWORD ResourceSetUI::*field, DWORD color, bool shared);
-    void ForgetControlReferences(CControlUI* control);
     void RemoveFromOptionGroups(CControlUI* control);
     void DeleteDelayedCleanup();
     void DeleteQueuedNotifications();
@@ -267,25 +271,29 @@ private:
     void OnClose();
     void OnPaint();
     void OnPrintClient(HDC dc, LPARAM flags);
-    void OnMouseMove(LPARAM lParam);
-    bool OnMouseHover(LPARAM lParam);
+    void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    bool OnMouseHover(WPARAM wParam, LPARAM lParam);
     void OnMouseLeave();
     void OnButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnButtonUp(WPARAM wParam, LPARAM lParam);
-    void OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnMinMaxInfo(MINMAXINFO* info) const;
+    void OnContextMenu(WPARAM wParam);
     void OnMouseWheel(WPARAM wParam, LPARAM lParam);
-    bool OnSetCursor(LPARAM lParam);
+    bool OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnKillFocus(HWND gaining);
-    void ShowTooltip(CControlUI* control, POINT point);
+    void ShowTooltip(CControlUI* control, POINT point, const CUIString& text);
     void HideTooltip();
     void EnsureMouseTracked();
     CControlUI* ControlOfThisManagerAt(POINT point) const;
-    void SendEvent(CControlUI* target, EventTypeUI type, WPARAM wParam = 0, LPARAM lParam = 0,
-                   WORD keyState = 0, wchar_t keyChar = 0);
+    // An event about `target` with the last mouse point, the modifier state
+    // as key state and the current tick count.
+    EventRecordUI MakeEvent(EventTypeUI type, CControlUI* target, WPARAM wParam = 0,
+                            LPARAM lParam = 0) const;
     void LayoutTree(const RECT& client);
     void PaintOffscreen(const RECT& paintArea, const RECT& client);
     void PrintNativeWindows(const RECT& paintArea);
     void ApplyLayeredBackground(const RECT& paintArea, const RECT& client);
+    void PresentLayered(const RECT& client);
     void DeleteOffscreen();
     bool HandleSysChar(WPARAM wParam);
 
@@ -300,6 +308,7 @@ private:
     BYTE* m_backgroundBits = nullptr;
     HWND m_tooltip = nullptr;
     TOOLINFOW m_toolInfo = {};
+    CUIString m_tooltipText;  // the text m_toolInfo points at
     UINT m_hoverTime = 1000;
     bool m_noActivate = false;
     bool m_showUpdateRect = false;
@@ -325,7 +334,6 @@ private:
     bool m_offscreenPainting = true;
     BYTE m_opacity = 255;
     bool m_layered = false;
-    RECT m_layeredInset = {0, 0, 0, 0};
     bool m_layeredChanged = false;
     RECT m_layeredUpdate = {0, 0, 0, 0};
     std::unique_ptr<ImageDrawInfoUI> m_layeredImage;
