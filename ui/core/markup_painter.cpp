@@ -73,7 +73,8 @@ void MarkupPainterUI::Run(int& bottom, int& widest)
         m_state.x = m_rc.left;
         m_lineHeight = CurrentSpacing() + FontLineHeight();
     }
-    bottom = m_lineTop + m_lineHeight;
+    // A last line that only closed tags adds no height.
+    bottom = (m_lineHasContent || m_lineTop == m_rc.top) ? m_lineTop + m_lineHeight : m_lineTop;
     if (m_lowest > bottom) bottom = m_lowest;
     widest = m_widest;
 }
@@ -83,6 +84,7 @@ MarkupPainterUI::LineEnd MarkupPainterUI::LayLine(Pass pass, int lineOffset)
     m_pass = pass;
     m_lineOffset = lineOffset;
     m_lineRight = m_state.x;
+    m_lineHasContent = false;
     for (;;) {
         const MarkupTokenUI token = MarkupScannerUI::Next(m_state.p, m_state.raw);
         const bool visible = token.kind == MarkupTokenUI::Text || token.kind == MarkupTokenUI::Literal ||
@@ -100,7 +102,10 @@ MarkupPainterUI::LineEnd MarkupPainterUI::LayLine(Pass pass, int lineOffset)
             break;
         case MarkupTokenUI::Text:
         case MarkupTokenUI::Literal:
-            if (!PlaceRun(token)) return LineEnd::Break;
+            if (!PlaceRun(token)) {
+                TrackWidth();
+                return LineEnd::Break;
+            }
             break;
         case MarkupTokenUI::RawEnd:
             m_state.raw = false;
@@ -116,13 +121,19 @@ MarkupPainterUI::LineEnd MarkupPainterUI::LayLine(Pass pass, int lineOffset)
             break;
         }
         }
-        if (m_state.x > m_lineRight) m_lineRight = m_state.x;
-        if (m_state.x > m_widest) m_widest = m_state.x;
+        TrackWidth();
     }
+}
+
+void MarkupPainterUI::TrackWidth()
+{
+    if (m_state.x > m_lineRight) m_lineRight = m_state.x;
+    if (m_state.x > m_widest) m_widest = m_state.x;
 }
 
 bool MarkupPainterUI::PlaceRun(const MarkupTokenUI& token)
 {
+    m_lineHasContent = true;
     const int x = m_state.x;
     const bool lineStart = x <= m_rc.left;
     const int room = m_rc.right - x;
@@ -170,6 +181,7 @@ bool MarkupPainterUI::PlaceRun(const MarkupTokenUI& token)
 
 void MarkupPainterUI::PlaceBlank()
 {
+    m_lineHasContent = true;
     const int width = TextWidth(L" ", 1);
     PaintText(m_state.x, L" ", 1);
     m_state.x += width;
@@ -327,6 +339,7 @@ MarkupPainterUI::TagEffect MarkupPainterUI::PlaceImage(const wchar_t* argument, 
     const bool fits = m_state.x + frameWidth <= m_rc.right;
     if (!fits && m_state.x > m_rc.left && (m_format & DT_SINGLELINE) == 0) return TagEffect::BreakBefore;
 
+    m_lineHasContent = true;
     if (!m_fixedHeight && image->height > m_lineHeight) m_lineHeight = image->height;
     const int lineBottom = m_lineTop + m_lineHeight;
     int top = lineBottom - image->height;

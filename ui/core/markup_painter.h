@@ -47,6 +47,7 @@ private:
     enum class LineEnd { Break, Text };  // Text: the text (or single line) is done
 
     LineEnd LayLine(Pass pass, int lineOffset);
+    void TrackWidth();
     bool Records() const { return m_pass != Pass::Draw; }
     bool Draws() const { return m_pass == Pass::Draw; }
 
@@ -87,6 +88,7 @@ private:
     bool m_fixedHeight = false;
     int m_lineOffset = 0;
     int m_lineRight = 0;  // widest x of the current line
+    bool m_lineHasContent = false;
     int m_widest = 0;
     int m_lowest = 0;     // bottom of the lowest image
 };
