@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tests/ui/render/markup_host.h"
+#include "tests/ui/render/manager_host.h"
 #include "tests/ui/render/scratch_dir.h"
 #include "tests/ui/support/image_writer.h"
 #include "tests/ui/support/mem_canvas.h"
@@ -57,7 +57,7 @@ protected:
     }
 
     static const int kLinks = 4;
-    test::MarkupHost m_host;
+    test::ManagerHost m_host;
     MemCanvas m_canvas;
     RECT m_links[kLinks] = {};
     CUIString m_linkTexts[kLinks];

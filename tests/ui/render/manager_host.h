@@ -10,12 +10,12 @@ namespace SkinUI {
 namespace test {
 
 // A manager attached to a hidden window, so that its fonts get text metrics.
-class MarkupHost {
+class ManagerHost {
 public:
-    MarkupHost();
-    ~MarkupHost();
-    MarkupHost(const MarkupHost&) = delete;
-    MarkupHost& operator=(const MarkupHost&) = delete;
+    ManagerHost();
+    ~ManagerHost();
+    ManagerHost(const ManagerHost&) = delete;
+    ManagerHost& operator=(const ManagerHost&) = delete;
 
     CWindowManagerUI* manager() { return m_manager.get(); }
     // The manager's last mouse point, as a mouse message would leave it.
