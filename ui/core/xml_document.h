@@ -31,6 +31,7 @@ public:
 
 private:
     void MapAttributes() const;
+    const wchar_t* AttributeText(int index, bool value) const;
 
     struct AttributePosition {
         int name;

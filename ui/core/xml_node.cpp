@@ -76,22 +76,23 @@ int CXmlNodeUI::GetAttributeCount() const
     return m_attributeCount;
 }
 
-const wchar_t* CXmlNodeUI::GetAttributeName(int index) const
+const wchar_t* CXmlNodeUI::AttributeText(int index, bool value) const
 {
     if (!m_document)
         return nullptr;
     if (index < 0 || index >= GetAttributeCount())
         return L"";
-    return m_document->m_text + m_attributes[index].name;
+    return m_document->m_text + (value ? m_attributes[index].value : m_attributes[index].name);
+}
+
+const wchar_t* CXmlNodeUI::GetAttributeName(int index) const
+{
+    return AttributeText(index, false);
 }
 
 const wchar_t* CXmlNodeUI::GetAttributeValue(int index) const
 {
-    if (!m_document)
-        return nullptr;
-    if (index < 0 || index >= GetAttributeCount())
-        return L"";
-    return m_document->m_text + m_attributes[index].value;
+    return AttributeText(index, true);
 }
 
 bool CXmlNodeUI::GetAttributeValueByName(const wchar_t* name, wchar_t* buffer, int size) const

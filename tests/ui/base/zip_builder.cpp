@@ -26,6 +26,23 @@ std::string Deflate(const std::string& data)
     return packed.substr(2, size - 6);
 }
 
+// Version needed, flags, method, time, date, CRC, sizes and name length.
+std::string CommonFields(const ZipEntrySpec& entry, uint16_t method, uint32_t crc, uint32_t packedSize,
+                         uint32_t size)
+{
+    std::string out;
+    Put16(out, 20);
+    Put16(out, 0);
+    Put16(out, method);
+    Put16(out, entry.dosTime);
+    Put16(out, entry.dosDate);
+    Put32(out, crc);
+    Put32(out, packedSize);
+    Put32(out, size);
+    Put16(out, static_cast<uint32_t>(entry.name.size()));
+    return out;
+}
+
 }  // namespace
 
 ZipEntrySpec& ZipBuilder::Add(const std::string& name, const std::string& data, bool deflate)
@@ -65,30 +82,15 @@ std::string ZipBuilder::Build() const
         const uint32_t offset = static_cast<uint32_t>(archive.size());
         const uint16_t method = entry.deflate ? 8 : 0;
 
+        const std::string common = CommonFields(entry, method, crc, static_cast<uint32_t>(stored.size()), size);
         Put32(archive, 0x04034B50);
-        Put16(archive, 20);
-        Put16(archive, 0);
-        Put16(archive, method);
-        Put16(archive, entry.dosTime);
-        Put16(archive, entry.dosDate);
-        Put32(archive, crc);
-        Put32(archive, static_cast<uint32_t>(stored.size()));
-        Put32(archive, size);
-        Put16(archive, static_cast<uint32_t>(entry.name.size()));
+        archive += common;
         Put16(archive, static_cast<uint32_t>(entry.localExtra.size()));
         archive += entry.name + entry.localExtra + stored;
 
         Put32(directory, 0x02014B50);
         Put16(directory, 0x0314);  // made by Unix, version 2.0
-        Put16(directory, 20);
-        Put16(directory, 0);
-        Put16(directory, method);
-        Put16(directory, entry.dosTime);
-        Put16(directory, entry.dosDate);
-        Put32(directory, crc);
-        Put32(directory, static_cast<uint32_t>(stored.size()));
-        Put32(directory, size);
-        Put16(directory, static_cast<uint32_t>(entry.name.size()));
+        directory += common;
         Put16(directory, 0);
         Put16(directory, 0);
         Put16(directory, 0);
