@@ -24,16 +24,16 @@ const char* const SEEDS[] = {
 
 std::string Mutate(std::string text, std::mt19937& random)
 {
-    static const char SPECIAL[] = "<>\"&/!?=; -\0ab";
+    static const char MARKUP[] = "<>\"&/!?=; -\0ab";
     const int edits = 1 + static_cast<int>(random() % 4);
     for (int i = 0; i < edits && !text.empty(); ++i) {
         const size_t at = random() % text.size();
         switch (random() % 5) {
         case 0:
-            text[at] = SPECIAL[random() % (sizeof(SPECIAL) - 1)];
+            text[at] = MARKUP[random() % (sizeof(MARKUP) - 1)];
             break;
         case 1:
-            text.insert(at, 1, SPECIAL[random() % (sizeof(SPECIAL) - 1)]);
+            text.insert(at, 1, MARKUP[random() % (sizeof(MARKUP) - 1)]);
             break;
         case 2:
             text.erase(at, 1 + random() % 8);

@@ -143,10 +143,10 @@ TEST(ZipArchive, AttributesAndTimes)
     ZipBuilder builder;
     builder.Add("skin/", "").externalAttributes = 0x41ED0010;  // drwxr-xr-x, DOS directory
     builder.Add("dos.txt", "d").externalAttributes = 0x00000027;  // read-only, hidden, system, archive
-    ZipEntrySpec& stamped = builder.Add("stamped.txt", "s");
+    ZipEntryRecipe& stamped = builder.Add("stamped.txt", "s");
     stamped.localExtra = std::string("\x99\x99\x02\x00zz", 6) +
                          ZipBuilder::TimeStampExtra(1700000000, 1700000100, 1700000200);
-    ZipEntrySpec& dated = builder.Add("dated.txt", "t");
+    ZipEntryRecipe& dated = builder.Add("dated.txt", "t");
     dated.dosDate = (44 << 9) | (3 << 5) | 9;  // 2024-03-09
     dated.dosTime = (13 << 11) | (30 << 5) | 10;
     dated.localExtra = ZipBuilder::TimeStampExtra(1700000000, 0, 0);

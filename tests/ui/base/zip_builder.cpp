@@ -27,7 +27,7 @@ std::string Deflate(const std::string& data)
 }
 
 // Version needed, flags, method, time, date, CRC, sizes and name length.
-std::string CommonFields(const ZipEntrySpec& entry, uint16_t method, uint32_t crc, uint32_t packedSize,
+std::string CommonFields(const ZipEntryRecipe& entry, uint16_t method, uint32_t crc, uint32_t packedSize,
                          uint32_t size)
 {
     std::string out;
@@ -45,9 +45,9 @@ std::string CommonFields(const ZipEntrySpec& entry, uint16_t method, uint32_t cr
 
 }  // namespace
 
-ZipEntrySpec& ZipBuilder::Add(const std::string& name, const std::string& data, bool deflate)
+ZipEntryRecipe& ZipBuilder::Add(const std::string& name, const std::string& data, bool deflate)
 {
-    ZipEntrySpec entry;
+    ZipEntryRecipe entry;
     entry.name = name;
     entry.data = data;
     entry.deflate = deflate;
@@ -74,7 +74,7 @@ std::string ZipBuilder::Build() const
 {
     std::string archive;
     std::string directory;
-    for (const ZipEntrySpec& entry : m_entries) {
+    for (const ZipEntryRecipe& entry : m_entries) {
         const std::string stored = entry.deflate ? Deflate(entry.data) : entry.data;
         const uint32_t crc = crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()),
                                    static_cast<uInt>(entry.data.size()));

@@ -7,7 +7,7 @@
 // Writes small zip archives for tests: stored or deflated entries, chosen
 // attributes, times and local extra fields, and entries that lie about
 // their size.
-struct ZipEntrySpec {
+struct ZipEntryRecipe {
     std::string name;
     std::string data;
     bool deflate = false;
@@ -20,12 +20,12 @@ struct ZipEntrySpec {
 
 class ZipBuilder {
 public:
-    ZipEntrySpec& Add(const std::string& name, const std::string& data, bool deflate = false);
+    ZipEntryRecipe& Add(const std::string& name, const std::string& data, bool deflate = false);
     std::string Build() const;
 
     // An extended time stamp record ("UT") with the given times (0 = absent).
     static std::string TimeStampExtra(uint32_t modified, uint32_t accessed, uint32_t created);
 
 private:
-    std::vector<ZipEntrySpec> m_entries;
+    std::vector<ZipEntryRecipe> m_entries;
 };
