@@ -81,7 +81,7 @@ void SkinResourcesUI::SetResourceZip(const wchar_t* zipName, bool keepOpen)
     CloseKeptZip();
     location.zipName = zipName;
     location.keepZipOpen = keepOpen;
-    if (keepOpen) {
+    if (keepOpen && !location.zipName.IsEmpty()) {
         const CUIString path = location.folder + location.zipName;
         location.zip = ZipArchiveUI::Open(path.GetData(), 0, ZIP_STREAM_FILE);
     }
