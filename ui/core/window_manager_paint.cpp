@@ -154,6 +154,10 @@ void CWindowManagerUI::OnPaint()
         m_painting = false;
         return;
     }
+    // Focus that waited for this layout lands now: its own invalidation was
+    // taken back by this paint.
+    if (m_focusPending && !m_layoutPending)
+        FocusNextTabStop(true);
 
     if (m_offscreenPainting && m_offscreenBitmap == nullptr) {
         m_offscreenDC = CreateCompatibleDC(m_windowDC);

@@ -54,6 +54,16 @@ void TestPanel::AddChild(CControlUI* child, RECT offset)
         child->SetManager(nullptr, this, false);
 }
 
+void TestPanel::ReleaseChild(CControlUI* child)
+{
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (it->first == child) {
+            m_children.erase(it);
+            return;
+        }
+    }
+}
+
 void TestPanel::SetManager(CWindowManagerUI* manager, CControlUI* parent, bool initialize)
 {
     for (auto& child : m_children)

@@ -46,6 +46,8 @@ public:
 
     // Takes ownership; `offset` is relative to the panel's top-left corner.
     void AddChild(CControlUI* child, RECT offset);
+    // Gives up a child without deleting it (its owner deletes it).
+    void ReleaseChild(CControlUI* child);
     CControlUI* ChildAt(int index) const { return m_children[index].first; }
     int ChildCount() const { return static_cast<int>(m_children.size()); }
 
