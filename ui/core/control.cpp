@@ -1,5 +1,6 @@
 #include "ui/core/control.h"
 
+#include "ui/core/control_values.h"
 #include "ui/core/renderer.h"
 #include "ui/core/window_manager.h"
 
@@ -367,28 +368,17 @@ CUIString CControlUI::GetVirtualWindowName() const
 
 void CControlUI::AddCustomAttribute(const wchar_t* name, const wchar_t* value)
 {
-    if (name == nullptr || *name == L'\0' || value == nullptr || *value == L'\0')
-        return;
-    if (m_customAttributes.Find(name) != nullptr)
-        return;
-    CUIString* text = new CUIString(value);
-    if (!m_customAttributes.Insert(name, text))
-        delete text;
+    AddTextIfAbsent(m_customAttributes, name, value);
 }
 
 const wchar_t* CControlUI::GetCustomAttribute(const wchar_t* name)
 {
-    if (name == nullptr)
-        return nullptr;
-    CUIString* text = static_cast<CUIString*>(m_customAttributes.Find(name));
-    return text != nullptr ? text->GetData() : nullptr;
+    return FindText(m_customAttributes, name);
 }
 
 void CControlUI::RemoveAllCustomAttributes()
 {
-    for (int i = 0; i < m_customAttributes.GetSize(); ++i)
-        delete static_cast<CUIString*>(m_customAttributes.Find(m_customAttributes.GetKeyAt(i)));
-    m_customAttributes.Resize(83);
+    DeleteTexts(m_customAttributes);
 }
 
 }  // namespace SkinUI

@@ -49,4 +49,30 @@ DWORD ReadHexColor(const wchar_t* text)
     return static_cast<DWORD>(wcstoul(text, nullptr, 16));
 }
 
+void AddTextIfAbsent(CStringMapUI& table, const wchar_t* name, const wchar_t* value)
+{
+    if (name == nullptr || *name == L'\0' || value == nullptr || *value == L'\0')
+        return;
+    if (table.Find(name) != nullptr)
+        return;
+    CUIString* text = new CUIString(value);
+    if (!table.Insert(name, text))
+        delete text;
+}
+
+const wchar_t* FindText(CStringMapUI& table, const wchar_t* name)
+{
+    if (name == nullptr)
+        return nullptr;
+    const CUIString* text = static_cast<CUIString*>(table.Find(name));
+    return text != nullptr ? text->GetData() : nullptr;
+}
+
+void DeleteTexts(CStringMapUI& table)
+{
+    for (int i = 0; i < table.GetSize(); ++i)
+        delete static_cast<CUIString*>(table.Find(table.GetKeyAt(i)));
+    table.RemoveAll();
+}
+
 }  // namespace SkinUI

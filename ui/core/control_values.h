@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/core/string_map.h"
+
 namespace SkinUI {
 
 // Four or two decimal numbers read as ReadNumberList does (missing ones are 0).
@@ -20,5 +22,12 @@ inline bool IsTrueValue(const wchar_t* value)
 {
     return value != nullptr && wcscmp(value, L"true") == 0;
 }
+
+// Tables whose values are owned CUIString texts.
+// Keeps the first value of a name; empty names and values are ignored.
+void AddTextIfAbsent(CStringMapUI& table, const wchar_t* name, const wchar_t* value);
+const wchar_t* FindText(CStringMapUI& table, const wchar_t* name);
+// Frees every text and empties the table (its bucket count stays).
+void DeleteTexts(CStringMapUI& table);
 
 }  // namespace SkinUI

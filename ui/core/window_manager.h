@@ -253,7 +253,6 @@ private:
     void FillMetrics(FontRecordUI* record);
     void DeleteTableFonts(CStringMapUI& table);
     void DeleteTableImages(CStringMapUI& table);
-    void DeleteTableTexts(CStringMapUI& table);
     void DeleteOptionGroups();
     void SetColor(DWORD ResourceSetUI::*field, DWORD color, bool shared);
     void RemoveFromOptionGroups(CControlUI* control);

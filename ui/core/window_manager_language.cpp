@@ -1,5 +1,6 @@
 #include <climits>
 
+#include "ui/core/control_values.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
 
@@ -29,16 +30,12 @@ void CWindowManagerUI::AddLanguageText(int id, const wchar_t* text)
 
 const wchar_t* CWindowManagerUI::GetLanguageText(int id)
 {
-    CUIString* text = static_cast<CUIString*>(SharedManagerState().languageTexts.Find(LanguageKey(id)));
-    return text != nullptr ? text->GetData() : nullptr;
+    return FindText(SharedManagerState().languageTexts, LanguageKey(id));
 }
 
 void CWindowManagerUI::RemoveAllLanguageTexts()
 {
-    CStringMapUI& table = SharedManagerState().languageTexts;
-    for (int i = 0; i < table.GetSize(); ++i)
-        delete static_cast<CUIString*>(table.Find(table.GetKeyAt(i)));
-    table.RemoveAll();
+    DeleteTexts(SharedManagerState().languageTexts);
 }
 
 void CWindowManagerUI::ReplaceLanguageTokens(CUIString& text)

@@ -114,14 +114,7 @@ void CWindowManagerUI::DeleteTableImages(CStringMapUI& table)
     table.RemoveAll();
 }
 
-// Tables of owned texts.
-
-void CWindowManagerUI::DeleteTableTexts(CStringMapUI& table)
-{
-    for (int i = 0; i < table.GetSize(); ++i)
-        delete static_cast<CUIString*>(table.Find(table.GetKeyAt(i)));
-    table.RemoveAll();
-}
+// Default attribute lists and custom attributes.
 
 void CWindowManagerUI::AddDefaultAttributeList(const wchar_t* className, const wchar_t* list,
                                                bool shared)
@@ -137,43 +130,29 @@ void CWindowManagerUI::AddDefaultAttributeList(const wchar_t* className, const w
 
 const wchar_t* CWindowManagerUI::GetDefaultAttributes(const wchar_t* className)
 {
-    if (className == nullptr)
-        return nullptr;
-    CUIString* text = static_cast<CUIString*>(m_resources.defaultAttributes.Find(className));
-    if (text == nullptr)
-        text = static_cast<CUIString*>(
-            SharedManagerState().resources.defaultAttributes.Find(className));
-    return text != nullptr ? text->GetData() : nullptr;
+    const wchar_t* own = FindText(m_resources.defaultAttributes, className);
+    return own != nullptr ? own : FindText(SharedManagerState().resources.defaultAttributes, className);
 }
 
 void CWindowManagerUI::RemoveAllDefaultAttributeLists(bool shared)
 {
-    DeleteTableTexts(shared ? SharedManagerState().resources.defaultAttributes
-                            : m_resources.defaultAttributes);
+    DeleteTexts(shared ? SharedManagerState().resources.defaultAttributes
+                       : m_resources.defaultAttributes);
 }
 
 void CWindowManagerUI::AddCustomAttribute(const wchar_t* name, const wchar_t* value)
 {
-    if (name == nullptr || *name == L'\0' || value == nullptr || *value == L'\0')
-        return;
-    if (m_customAttributes.Find(name) != nullptr)
-        return;
-    CUIString* text = new CUIString(value);
-    if (!m_customAttributes.Insert(name, text))
-        delete text;
+    AddTextIfAbsent(m_customAttributes, name, value);
 }
 
 const wchar_t* CWindowManagerUI::GetCustomAttribute(const wchar_t* name)
 {
-    if (name == nullptr)
-        return nullptr;
-    CUIString* text = static_cast<CUIString*>(m_customAttributes.Find(name));
-    return text != nullptr ? text->GetData() : nullptr;
+    return FindText(m_customAttributes, name);
 }
 
 void CWindowManagerUI::RemoveAllCustomAttributes()
 {
-    DeleteTableTexts(m_customAttributes);
+    DeleteTexts(m_customAttributes);
 }
 
 // Option groups.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/support/recording_control.h"
+#include "ui/core/control_registry.h"
 #include "ui/core/window_manager.h"
 
 using SkinUI::CControlUI;
@@ -218,6 +219,29 @@ TEST_F(ControlTree, ContextMenuTravelsToAParentThatAsksForIt)
     child->DispatchEvent(event);
     EXPECT_EQ(root, receiver.sender);
     manager.RemoveNotifyReceiver(&receiver);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ControlRegistry, MakesControlsByTag)
+{
+    CControlUI* control = SkinUI::CControlRegistryUI::Create(L"control");
+    ASSERT_NE(nullptr, control);
+    EXPECT_STREQ(L"Control", control->GetClassName());
+    control->Delete();
+    EXPECT_EQ(nullptr, SkinUI::CControlRegistryUI::Create(L"NoSuchTag"));
+
+    auto make = []() -> CControlUI* { return new RecordingControl(L"made"); };
+    EXPECT_TRUE(SkinUI::CControlRegistryUI::Register(L"GifAnimTest", make, true));
+    EXPECT_FALSE(SkinUI::CControlRegistryUI::Register(L"GifAnimTest", make, true));
+    EXPECT_FALSE(SkinUI::CControlRegistryUI::Register(L"CONTROL", make));
+    EXPECT_EQ(nullptr, SkinUI::CControlRegistryUI::Create(L"gifanimtest"));
+    control = SkinUI::CControlRegistryUI::Create(L"GifAnimTest");
+    ASSERT_NE(nullptr, control);
+    EXPECT_STREQ(L"made", control->GetName());
+    control->Delete();
 }
 
 }  // namespace
