@@ -271,15 +271,20 @@ void CControlUI::SetFocus()
         m_manager->SetFocusControl(this, false);
 }
 
-CControlUI* CControlUI::FindControl(FindControlProcUI proc, void* data, UINT flags)
+bool CControlUI::PassesFindFilters(FindControlProcUI proc, void* data, UINT flags)
 {
     if ((flags & kFindVisible) != 0 && !IsVisible())
-        return nullptr;
+        return false;
     if ((flags & kFindEnabled) != 0 && !IsEnabled())
-        return nullptr;
+        return false;
     if ((flags & kFindHitTest) != 0 && !PtInRect(&m_position, *static_cast<POINT*>(data)))
-        return nullptr;
-    if ((flags & kFindUpdateTest) != 0 && proc(this, data) != nullptr)
+        return false;
+    return (flags & kFindUpdateTest) == 0 || proc(this, data) == nullptr;
+}
+
+CControlUI* CControlUI::FindControl(FindControlProcUI proc, void* data, UINT flags)
+{
+    if (!PassesFindFilters(proc, data, flags))
         return nullptr;
     const bool selfCounts = (flags & kFindHitTest) == 0 || m_mouseEnabled;
     if ((flags & kFindMeFirst) != 0 && selfCounts) {

@@ -249,6 +249,10 @@ protected:
     RECT m_borderSize = {0, 0, 0, 0};
     CStringMapUI m_customAttributes{83};
 
+    // The filters every FindControl applies to the control itself first:
+    // visible, enabled, point inside and the update test, by the flags.
+    bool PassesFindFilters(FindControlProcUI proc, void* data, UINT flags);
+
 private:
     bool ClipToAncestors(RECT& rect) const;
     void PositionCover(const RECT& normalised);

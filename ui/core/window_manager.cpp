@@ -68,12 +68,7 @@ CWindowManagerUI::~CWindowManagerUI()
     }
     if (m_resources.defaultFont.handle != nullptr)
         DeleteObject(m_resources.defaultFont.handle);
-    RemoveAllFonts(false);
-    RemoveAllImages(false);
-    RemoveAllDefaultAttributeLists(false);
-    RemoveAllCustomAttributes();
-    RemoveAllOptionGroups();
-    RemoveAllTimers();
+    ReleaseOwnResources();
     if (m_tooltip != nullptr)
         DestroyWindow(m_tooltip);
     DeleteOffscreen();
@@ -85,15 +80,20 @@ CWindowManagerUI::~CWindowManagerUI()
         managers.RemoveRange(index, 1);
 }
 
-void CWindowManagerUI::AttachWindow(HWND window, const wchar_t* name)
+void CWindowManagerUI::ReleaseOwnResources()
 {
-    m_names.RemoveAll();
     RemoveAllFonts(false);
     RemoveAllImages(false);
     RemoveAllDefaultAttributeLists(false);
     RemoveAllCustomAttributes();
     RemoveAllOptionGroups();
     RemoveAllTimers();
+}
+
+void CWindowManagerUI::AttachWindow(HWND window, const wchar_t* name)
+{
+    m_names.RemoveAll();
+    ReleaseOwnResources();
     m_name = name != nullptr ? name : L"";
     if (window == m_window)
         return;

@@ -251,6 +251,8 @@ private:
     FontRecordUI* CreateFontRecord(const wchar_t* face, int size, bool bold, bool underline,
                                    bool italic);
     void FillMetrics(FontRecordUI* record);
+    // Fonts, images, default lists, custom attributes, option groups, timers.
+    void ReleaseOwnResources();
     void DeleteTableFonts(CStringMapUI& table);
     void DeleteTableImages(CStringMapUI& table);
     void DeleteOptionGroups();

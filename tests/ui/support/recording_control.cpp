@@ -83,13 +83,7 @@ void TestPanel::SetPosition(RECT rect, bool invalidate)
 
 CControlUI* TestPanel::FindControl(FindControlProcUI proc, void* data, UINT flags)
 {
-    if ((flags & kFindVisible) != 0 && !IsVisible())
-        return nullptr;
-    if ((flags & kFindEnabled) != 0 && !IsEnabled())
-        return nullptr;
-    if ((flags & kFindHitTest) != 0 && !PtInRect(&m_position, *static_cast<POINT*>(data)))
-        return nullptr;
-    if ((flags & kFindUpdateTest) != 0 && proc(this, data) != nullptr)
+    if (!PassesFindFilters(proc, data, flags))
         return nullptr;
     if ((flags & kFindMeFirst) != 0) {
         CControlUI* result = proc(this, data);
