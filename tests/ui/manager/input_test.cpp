@@ -196,3 +196,28 @@ TEST(ChildMessages, AManagerWithoutAWindowHandlesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AttachWindow, MovingToASecondWindowKeepsOneEntryPerManager)
+{
+    HWND first = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND second = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    {
+        SkinUI::CWindowManagerUI manager;
+        manager.AttachWindow(first, L"moving");
+        ASSERT_NE(nullptr, manager.GetWindowDC());
+        manager.AttachWindow(second, L"moving");
+        EXPECT_EQ(second, manager.GetWindowHandle());
+        EXPECT_NE(nullptr, manager.GetWindowDC());
+        MSG tab = {second, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+        EXPECT_TRUE(SkinUI::CWindowManagerUI::PreTranslateMessage(&tab));
+    }
+    // Once destroyed, no entry of the manager is left to pre-translate with.
+    MSG tab = {second, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    EXPECT_FALSE(SkinUI::CWindowManagerUI::PreTranslateMessage(&tab));
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
+}  // namespace
