@@ -64,17 +64,12 @@ protected:
     int m_linkCount = 0;
 };
 
-TEST_F(Markup, PlainTextMeasuresLikeGdi)
+TEST_F(Markup, MeasuresTextEscapesRawTextAndSkipsUnknownTags)
 {
     ASSERT_GT(LineHeight(), 0);
-    const RECT rc = Measure(L"Sensitivity");
-    EXPECT_EQ(rc.right, Width(L"Sensitivity"));
-    EXPECT_EQ(rc.bottom, LineHeight());
-    EXPECT_EQ(m_linkCount, 0);
-}
-
-TEST_F(Markup, SkipsEscapesRawTextAndUnknownTags)
-{
+    const RECT plain = Measure(L"Sensitivity");
+    EXPECT_EQ(plain.right, Width(L"Sensitivity"));
+    EXPECT_EQ(plain.bottom, LineHeight());
     EXPECT_EQ(Measure(L"{x 4}abc").right, 4 + Width(L"abc"));
     EXPECT_EQ(Measure(L"<x 4>abc").right, 4 + Width(L"abc"));
     EXPECT_EQ(Measure(L"a<{>b<}>c{<}d{>}").right, Width(L"a{b}c<d>"));
@@ -82,10 +77,8 @@ TEST_F(Markup, SkipsEscapesRawTextAndUnknownTags)
     EXPECT_EQ(Measure(L"{q whatever}abc<z>").right, Width(L"abc"));
     EXPECT_EQ(Measure(L"a < b { c").right, Width(L"a < b { c"));
     EXPECT_EQ(Measure(L"%{4294967384}").right, Width(L"%{4294967384}"));
-}
 
-TEST_F(Markup, BoldAndNestedStylesKeepTheirFont)
-{
+    // Every opening pushes a font and a stray end tag pops nothing.
     const int bold = Measure(L"<b>xyz</b>").right;
     EXPECT_EQ(Measure(L"<b>x<b>y</b>z</b>").right, bold);
     EXPECT_EQ(Measure(L"<b>xy</b></b></b>z").right, Measure(L"<b>xy</b>z").right);

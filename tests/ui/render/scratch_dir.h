@@ -5,8 +5,8 @@
 namespace SkinUI {
 namespace test {
 
-// A fresh folder under the temporary folder, removed with its files (one level
-// of subfolders) when the test is done. path() ends with a backslash.
+// A fresh folder under the temporary folder, removed with everything in it
+// when the test is done. path() ends with a backslash.
 class ScratchDir {
 public:
     explicit ScratchDir(const wchar_t* name);

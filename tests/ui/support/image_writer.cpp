@@ -15,7 +15,7 @@ void PutBig32(std::vector<BYTE>& out, uLong value)
 
 void PutLittle(std::vector<BYTE>& out, uLong value, int bytes)
 {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<BYTE>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i) out.push_back(i < 4 ? static_cast<BYTE>(value >> (8 * i)) : 0);
 }
 
 void PutChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>& data)
@@ -82,43 +82,34 @@ std::vector<BYTE> EncodeStoredZip(const std::vector<std::pair<std::string, std::
         const std::vector<BYTE>& data = entry.second;
         const uLong crc = crc32(0, data.data(), static_cast<uInt>(data.size()));
         const uLong offset = static_cast<uLong>(out.size());
-
+        // Version needed, flags, method (stored), time and date, CRC, sizes, name length.
+        auto putCommon = [&](std::vector<BYTE>& to) {
+            PutLittle(to, 10, 2);
+            PutLittle(to, 0, 2);
+            PutLittle(to, 0, 2);
+            PutLittle(to, 0, 4);
+            PutLittle(to, crc, 4);
+            PutLittle(to, static_cast<uLong>(data.size()), 4);
+            PutLittle(to, static_cast<uLong>(data.size()), 4);
+            PutLittle(to, static_cast<uLong>(name.size()), 2);
+        };
         PutLittle(out, 0x04034B50, 4);
-        PutLittle(out, 10, 2);  // version needed
-        PutLittle(out, 0, 2);   // flags
-        PutLittle(out, 0, 2);   // stored
-        PutLittle(out, 0, 4);   // time and date
-        PutLittle(out, crc, 4);
-        PutLittle(out, static_cast<uLong>(data.size()), 4);
-        PutLittle(out, static_cast<uLong>(data.size()), 4);
-        PutLittle(out, static_cast<uLong>(name.size()), 2);
-        PutLittle(out, 0, 2);
+        putCommon(out);
+        PutLittle(out, 0, 2);  // extra
         out.insert(out.end(), name.begin(), name.end());
         out.insert(out.end(), data.begin(), data.end());
 
         PutLittle(directory, 0x02014B50, 4);
         PutLittle(directory, 20, 2);  // made by
-        PutLittle(directory, 10, 2);
-        PutLittle(directory, 0, 2);
-        PutLittle(directory, 0, 2);
-        PutLittle(directory, 0, 4);
-        PutLittle(directory, crc, 4);
-        PutLittle(directory, static_cast<uLong>(data.size()), 4);
-        PutLittle(directory, static_cast<uLong>(data.size()), 4);
-        PutLittle(directory, static_cast<uLong>(name.size()), 2);
-        PutLittle(directory, 0, 2);  // extra
-        PutLittle(directory, 0, 2);  // comment
-        PutLittle(directory, 0, 2);  // disk
-        PutLittle(directory, 0, 2);  // internal attributes
-        PutLittle(directory, 0, 4);  // external attributes
+        putCommon(directory);
+        PutLittle(directory, 0, 12);  // extra, comment, disk, internal and external attributes
         PutLittle(directory, offset, 4);
         directory.insert(directory.end(), name.begin(), name.end());
     }
     const uLong directoryOffset = static_cast<uLong>(out.size());
     out.insert(out.end(), directory.begin(), directory.end());
     PutLittle(out, 0x06054B50, 4);
-    PutLittle(out, 0, 2);
-    PutLittle(out, 0, 2);
+    PutLittle(out, 0, 4);  // disk numbers
     PutLittle(out, static_cast<uLong>(entries.size()), 2);
     PutLittle(out, static_cast<uLong>(entries.size()), 2);
     PutLittle(out, static_cast<uLong>(directory.size()), 4);
