@@ -11,7 +11,8 @@ namespace SkinUI {
 CListUI::CListUI() : m_body(new CListBodyUI(this)), m_header(new CListHeaderUI)
 {
     CListUI::AddItem(m_header);
-    CContainerUI::AddItem(m_body);
+    // The container's own insert: its add would come back to the list's.
+    CVerticalLayoutUI::InsertItemAt(m_body, m_items.GetSize());
 }
 
 const wchar_t* CListUI::GetClassName() const
