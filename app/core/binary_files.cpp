@@ -60,7 +60,13 @@ bool WriteBinaryFile(const wchar_t* path, const uint8_t* data, size_t byteCount)
         ReportFileFailure();
         return false;
     }
-    std::wstring folder = FolderOf(path);
+    // A read-only file stays as it is, as an open for writing would leave it.
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        ReportFileFailure();
+        return false;
+    }
+    const std::wstring folder = FolderOf(path);
     wchar_t temporary[MAX_PATH];
     if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"vst", 0, temporary)) {
         ReportFileFailure();

@@ -7,8 +7,9 @@ namespace {
 // Pairs of display text and pattern, ended by an empty text.
 constexpr wchar_t kDefaultFilter[] = L"Bin File\0*.bin\0";
 constexpr wchar_t kDefaultTitle[] = L"Please Seleted File";
-constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST;
+// The current folder stays: bare data file names are looked up there.
+constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 
 }  // namespace
 
