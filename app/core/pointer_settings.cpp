@@ -1,6 +1,7 @@
 #include "app/core/pointer_settings.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 
 PointerSettingsRecord PointerSettings;
@@ -28,6 +29,12 @@ int DoubleClickLevelOfTime(unsigned milliseconds) {
 
 std::wstring Decimal(int value) { return std::to_wstring(value); }
 
+// The 32-bit value of a decimal text; "-1" and "4294967295" (how Wine's
+// SystemParametersInfoW stores a page of wheel lines) are the same value.
+uint32_t RegistryValue(const std::wstring& text) {
+    return static_cast<uint32_t>(static_cast<unsigned long long>(std::wcstoll(text.c_str(), nullptr, 10)));
+}
+
 }  // namespace
 
 int PointerSpeedOfLevel(int level) {
@@ -48,12 +55,12 @@ void ReadPointerSettings(PointerSystem& system) {
     settings.wheelLines = kDefaultWheelLines;
     std::wstring text;
     if (system.ReadText(kMouseKey, L"DoubleClickSpeed", &text) == PointerSystem::TextRead::Read) {
-        settings.doubleClickLevel = DoubleClickLevelOfTime(static_cast<unsigned>(_wtoi(text.c_str())));
+        settings.doubleClickLevel = DoubleClickLevelOfTime(RegistryValue(text));
     }
     const PointerSystem::TextRead wheel = system.ReadText(kDesktopKey, L"WheelScrollLines", &text);
     if (wheel == PointerSystem::TextRead::NoKey) return;
     if (wheel == PointerSystem::TextRead::Read) {
-        const int lines = _wtoi(text.c_str());
+        const int lines = static_cast<int32_t>(RegistryValue(text));
         settings.wheelLines = lines == 0 ? kLinesForZero : lines;
     }
     settings.scrollByPage = settings.wheelLines == kPageLines ? 1 : 0;

@@ -55,9 +55,10 @@ public:
         return true;
     }
 
+    // Windows takes the speed from pvParam, Wine from uiParam; each ignores the other.
     void SetMouseSpeed(int speed) override {
-        SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(speed)),
-                              SPIF_SENDCHANGE);
+        SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                              reinterpret_cast<void*>(static_cast<INT_PTR>(speed)), SPIF_SENDCHANGE);
     }
 
     void SetMouse(const int values[3]) override {
