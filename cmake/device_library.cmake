@@ -16,8 +16,11 @@ function(vastemor_device_library name)
     endif()
     add_library(${target} SHARED ${D_SOURCES} ${D_DEF})
     target_link_libraries(${target} PRIVATE ${D_LIBS} hid_discovery ${backend} ole32)
+    # Both variants share the file name, so their import libraries need
+    # folders of their own.
     set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${name}
-      RUNTIME_OUTPUT_DIRECTORY ${folder})
+      RUNTIME_OUTPUT_DIRECTORY ${folder}
+      ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_ARCHIVE_OUTPUT_DIRECTORY}/${variant})
     vastemor_warnings(${target})
   endforeach()
 endfunction()
