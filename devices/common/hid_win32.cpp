@@ -1,7 +1,10 @@
 // The platform of the delivered libraries: SetupAPI and hid.dll.
 #include "devices/common/hid_platform.h"
 
+// The HID headers declare their functions without C linkage.
+extern "C" {
 #include <hidsdi.h>
+}
 #include <setupapi.h>
 
 #include <vector>
