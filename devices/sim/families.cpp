@@ -1,9 +1,15 @@
 #include "devices/sim/families.h"
 
+#include "devices/sim/nolx_firmware.h"
+
 namespace hidsim {
 
 const std::vector<Family>& families() {
-    static const std::vector<Family> table = {};
+    static const std::vector<Family> table = {
+        {"qiro", &qiro},
+        {"dolv", &dolv},
+        {"mesk", &mesk},
+    };
     return table;
 }
 
