@@ -15,11 +15,6 @@ using namespace nolx_test;
 
 namespace {
 
-std::wstring TemporaryFolder() {
-    wchar_t path[MAX_PATH];
-    GetTempPathW(MAX_PATH, path);
-    return std::wstring(path) + L"nolx-sim-" + std::to_wstring(GetCurrentProcessId());
-}
 
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
@@ -46,20 +41,18 @@ F Bind(HMODULE module, const char* name) {
 // first simulated library reaches HidSim.dll.
 class SimulatedLibraries : public ::testing::Test {
 protected:
+    // HidSim.dll holds the trace open until the process ends, so a run
+    // clears what the run before it left.
     static void SetUpTestSuite() {
-        folder = TemporaryFolder();
-        CreateDirectoryW(folder.c_str(), nullptr);
+        folder = BuildFolder() + L"tests\\nolx-simulated";
         stateDir = folder + L"\\state";
         tracePath = folder + L"\\trace.txt";
+        DeleteFileW((stateDir + L"\\qiro.bin").c_str());
+        DeleteFileW(tracePath.c_str());
+        CreateDirectoryW(folder.c_str(), nullptr);
         _wputenv(L"HIDSIM_DEVICES=qiro");
         _wputenv((L"HIDSIM_STATE_DIR=" + stateDir).c_str());
         _wputenv((L"HIDSIM_TRACE=" + tracePath).c_str());
-    }
-    static void TearDownTestSuite() {
-        DeleteFileW((stateDir + L"\\qiro.bin").c_str());
-        RemoveDirectoryW(stateDir.c_str());
-        DeleteFileW(tracePath.c_str());
-        RemoveDirectoryW(folder.c_str());
     }
     static std::wstring folder, stateDir, tracePath;
 };
