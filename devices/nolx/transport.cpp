@@ -26,8 +26,10 @@ bool Transport::open(int vendorId, int productId) {
 
 void Transport::close() {
     std::lock_guard<TransferLock> guard(lock_);
-    hid::platform().close(handles_.feature);
-    hid::platform().close(handles_.input);
+    // A library unloaded before it ever opened a device never reaches the platform.
+    for (HANDLE handle : {handles_.feature, handles_.input}) {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) hid::platform().close(handle);
+    }
     handles_ = hid::DeviceHandles{};
 }
 
