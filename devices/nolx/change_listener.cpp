@@ -8,7 +8,6 @@ namespace nolx {
 
 namespace {
 
-constexpr uint8_t kChangeReport = 0x42;
 constexpr unsigned kSettleMs = 200;
 constexpr unsigned kStopWaitMs = 2000;
 

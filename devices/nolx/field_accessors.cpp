@@ -221,8 +221,8 @@ HRESULT McuDevice::setLedBreath(int rate, int on) {
     SealBlock(led.data() + kLedRateOffset, kLedHeaderSize - kLedRateOffset);
     StatusChain chain;
     chain.add(transport_.writeBlock(kLedHeader, kLedHeaderSize, led.data()));
-    chain.add(transport_.sendCommand(command::kRegisterWrite, 0x07, 0xC4, led[kLedRateOffset], 0));
-    chain.add(transport_.sendCommand(command::kRegisterWrite, 0x07, 0xC5, led[kLedModeOffset], 0));
+    chain.add(transport_.sendCommand(command::kRegisterWrite, 0x07, kLedRateRegister, led[kLedRateOffset], 0));
+    chain.add(transport_.sendCommand(command::kRegisterWrite, 0x07, kLedModeRegister, led[kLedModeOffset], 0));
     return chain.result();
 }
 

@@ -4,13 +4,6 @@
 
 namespace nolx {
 
-namespace {
-
-constexpr uint8_t kFlashMemory = 0x80;
-constexpr uint8_t kI2CMemory = 0xC0;
-
-}  // namespace
-
 McuDevice::McuDevice(const Chip& chip) : chip_(chip), image_(kImageSize, 0) {
     copies_.fireRange.assign(chip.fireRangeLength, 0);
     values_ = DeriveFieldValues(chip_, copies_);

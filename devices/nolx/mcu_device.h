@@ -88,7 +88,7 @@ public:
     HRESULT getChangeData(int* out);
     HRESULT setChangeCallback(ChangeCallback callback, void* user);
 
-    // For tests: the listener of a chip that runs one.
+    // The reader thread of a chip that runs one, else null.
     const ChangeListener* changeListener() const { return listener_.get(); }
 
 private:

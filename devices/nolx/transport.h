@@ -1,29 +1,14 @@
 #pragma once
-// The controller's two 8-byte feature reports: command report 0x40 and data
-// report 0x41 carrying 7 bytes, and the chunked block transfers built on them.
+// Commands and data reports to the controller, and the chunked block
+// transfers built on them.
 
 #include "devices/common/find_device.h"
+#include "devices/nolx/protocol.h"
 #include "devices/nolx/transfer_lock.h"
 
 #include <array>
-#include <cstdint>
 
 namespace nolx {
-
-namespace command {
-constexpr uint8_t kRegisterWrite = 0x01;
-constexpr uint8_t kSetBytes = 0x05;
-constexpr uint8_t kReadArea = 0x06;
-constexpr uint8_t kBlockWrite = 0x07;
-constexpr uint8_t kBlockRead = 0x09;
-constexpr uint8_t kStatusQuery = 0x0D;
-constexpr uint8_t kCommit = 0x0E;
-}  // namespace command
-
-constexpr uint8_t kCommandReport = 0x40;
-constexpr uint8_t kDataReport = 0x41;
-constexpr size_t kReportSize = 8;
-constexpr size_t kDataBytes = 7;
 
 class Transport {
 public:

@@ -3,6 +3,7 @@
 #include "devices/common/device_ids.h"
 #include "devices/nolx/default_blocks.h"
 #include "devices/nolx/image_layout.h"
+#include "devices/nolx/protocol.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,12 +13,12 @@ namespace hidsim {
 
 namespace {
 
-constexpr uint8_t kCommandReport = 0x40;
-constexpr uint8_t kDataReport = 0x41;
-constexpr uint8_t kChangeReport = 0x42;
-constexpr size_t kReportSize = 8;
-constexpr unsigned kChunk = 7;
-constexpr uint8_t kI2CMemory = 0xC0;
+using namespace nolx::command;
+using nolx::kChangeReport;
+using nolx::kCommandReport;
+using nolx::kDataReport;
+using nolx::kReportSize;
+constexpr unsigned kChunk = nolx::kDataBytes;
 
 struct Block {
     unsigned start;
@@ -51,7 +52,7 @@ uint8_t SignatureSecondByte(nolx::ChipId chip) { return chip == nolx::ChipId::Qi
 NolxFirmware::NolxFirmware(nolx::ChipId chip)
     : Firmware(nolx::kImageSize),
       chip_(nolx::ChipSettings(chip)),
-      status_{SignatureFirstByte(chip), SignatureSecondByte(chip), kI2CMemory} {
+      status_{SignatureFirstByte(chip), SignatureSecondByte(chip), nolx::kI2CMemory} {
     memory() = nolx::DefaultImage(chip_);
 }
 
@@ -63,7 +64,7 @@ bool NolxFirmware::setFeature(const uint8_t* report, size_t length) {
         std::lock_guard<std::mutex> lock(mutex_);
         if (report[0] == kCommandReport) {
             accepted = command(report);
-            committed = accepted && report[1] == 0x0E;
+            committed = accepted && report[1] == kCommit;
         } else if (report[0] == kDataReport) {
             accepted = writeData(report + 1);
         }
@@ -90,31 +91,31 @@ bool NolxFirmware::command(const uint8_t* report) {
     window_ = Window::None;
     const unsigned address = report[2] * 256u + report[3];
     switch (report[1]) {
-    case 0x01:
+    case kRegisterWrite:
         if (chip_.ledRate == nolx::LedRateStore::MainByte || report[2] != 0x07) return false;
-        if (report[3] != 0xC4 && report[3] != 0xC5) return false;
+        if (report[3] != nolx::kLedRateRegister && report[3] != nolx::kLedModeRegister) return false;
         ledRegisters_[report[3]] = report[4];
         return true;
-    case 0x05:
+    case kSetBytes:
         if (report[7] < 1 || report[7] > 3) return false;
         setBytes(report[3], report + 4, report[7]);
         return true;
-    case 0x06:
+    case kReadArea:
         window_ = Window::Read;
         windowAddress_ = address;
         windowRemaining_ = report[5];
         return true;
-    case 0x07:
-    case 0x09:
-        window_ = report[1] == 0x07 ? Window::Write : Window::Read;
+    case kBlockWrite:
+    case kBlockRead:
+        window_ = report[1] == kBlockWrite ? Window::Write : Window::Read;
         windowAddress_ = address;
         windowRemaining_ = report[4] * 256u + report[5];
         if (windowRemaining_ == 0) window_ = Window::None;
         return true;
-    case 0x0D:
+    case kStatusQuery:
         window_ = Window::Status;
         return true;
-    case 0x0E:
+    case kCommit:
         ++commits_;
         return true;
     default:
