@@ -1,9 +1,6 @@
 #include "devices/sim/kelvo_firmware.h"
 
-#include "devices/common/device_ids.h"
 #include "devices/kelvo/default_image.h"
-
-#include <cwchar>
 
 namespace hidsim {
 
@@ -12,13 +9,6 @@ namespace {
 constexpr uint8_t kReportId = 4;
 constexpr uint8_t kAcknowledged = 0xCC;
 constexpr size_t kChunk = 6;
-
-std::wstring kelvoPath(const wchar_t* collection) {
-    wchar_t path[160];
-    std::swprintf(path, 160, L"\\\\?\\hid#vid_%04x&pid_%04x&%ls#8&2c1d93a&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
-                  device_ids::kVendor, device_ids::kKelvoProduct, collection);
-    return path;
-}
 
 }  // namespace
 
@@ -104,11 +94,10 @@ bool KelvoFirmware::getFeature(uint8_t* report, size_t length) {
 std::shared_ptr<Device> makeKelvoDevice() {
     const uint16_t vendor = device_ids::kVendor, product = device_ids::kKelvoProduct;
     std::vector<InterfaceSpec> interfaces = {
-        {kelvoPath(L"mi_00"), vendor, product, 0, 7, false},        // mouse, held by the system
-        {kelvoPath(L"mi_01&col01"), vendor, product, 0, 3, true},   // consumer control
-        {kelvoPath(L"mi_01&col02"), vendor, product, 8, 8, true},   // vendor collection
+        {interfacePath(product, L"mi_00"), vendor, product, 0, 7, false},        // mouse, held by the system
+        {interfacePath(product, L"mi_01&col01"), vendor, product, 0, 3, true},   // consumer control
+        {interfacePath(product, L"mi_01&col02"), vendor, product, 8, 8, true},   // vendor collection
     };
     return std::make_shared<Device>("kelvo", std::move(interfaces), std::make_unique<KelvoFirmware>());
 }
-
 }  // namespace hidsim

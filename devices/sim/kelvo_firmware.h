@@ -19,7 +19,7 @@
 //   and those a test refuses are answered with status 0xEE (no acknowledge).
 
 #include "devices/sim/device.h"
-#include "devices/sim/kelvo_window.h"
+#include "devices/sim/kelvo_wenk_common.h"
 
 #include <array>
 #include <climits>

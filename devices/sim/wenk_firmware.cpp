@@ -1,9 +1,6 @@
 #include "devices/sim/wenk_firmware.h"
 
-#include "devices/common/device_ids.h"
 #include "devices/wenk/default_image.h"
-
-#include <cwchar>
 
 namespace hidsim {
 
@@ -12,13 +9,6 @@ namespace {
 constexpr uint8_t kCommandReport = 8;
 constexpr uint8_t kDataReport = 7;
 constexpr size_t kChunk = 7;
-
-std::wstring wenkPath(const wchar_t* collection) {
-    wchar_t path[160];
-    std::swprintf(path, 160, L"\\\\?\\hid#vid_%04x&pid_%04x&%ls#8&1f0e4b7&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
-                  device_ids::kVendor, device_ids::kWenkProduct, collection);
-    return path;
-}
 
 }  // namespace
 
@@ -63,12 +53,11 @@ bool WenkFirmware::getFeature(uint8_t* report, size_t length) {
 std::shared_ptr<Device> makeWenkDevice() {
     const uint16_t vendor = device_ids::kVendor, product = device_ids::kWenkProduct;
     std::vector<InterfaceSpec> interfaces = {
-        {wenkPath(L"mi_00"), vendor, product, 0, 9, false},        // keyboard, held by the system
-        {wenkPath(L"mi_01&col01"), vendor, product, 0, 8, false},  // mouse, held by the system
-        {wenkPath(L"mi_01&col02"), vendor, product, 0, 3, true},   // consumer control
-        {wenkPath(L"mi_02"), vendor, product, 8, 0, true},         // vendor collection
+        {interfacePath(product, L"mi_00"), vendor, product, 0, 9, false},        // keyboard, held by the system
+        {interfacePath(product, L"mi_01&col01"), vendor, product, 0, 8, false},  // mouse, held by the system
+        {interfacePath(product, L"mi_01&col02"), vendor, product, 0, 3, true},   // consumer control
+        {interfacePath(product, L"mi_02"), vendor, product, 8, 0, true},         // vendor collection
     };
     return std::make_shared<Device>("wenk", std::move(interfaces), std::make_unique<WenkFirmware>());
 }
-
 }  // namespace hidsim

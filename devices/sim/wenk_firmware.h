@@ -13,7 +13,7 @@
 //   reading report 8, or any other report id, is stalled.
 
 #include "devices/sim/device.h"
-#include "devices/sim/kelvo_window.h"
+#include "devices/sim/kelvo_wenk_common.h"
 
 namespace hidsim {
 

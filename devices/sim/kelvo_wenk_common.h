@@ -1,10 +1,14 @@
 #pragma once
-// The address window of the simulated Kelvo and Wenk controllers: a command
-// opens it on the memory, clipped at the memory's end, and the data transfers
-// after it walk through it byte by byte.
+// What the simulated Kelvo and Wenk controllers share: the address window a
+// command opens on the memory, clipped at the memory's end, through which the
+// data transfers walk byte by byte; and the device paths of their interfaces.
+
+#include "devices/common/device_ids.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <cwchar>
+#include <string>
 
 namespace hidsim {
 
@@ -29,5 +33,13 @@ private:
     size_t length_ = 0;
     size_t position_ = 0;
 };
+
+// The device path of one HID collection of a controller with the project's vendor id.
+inline std::wstring interfacePath(uint16_t productId, const wchar_t* collection) {
+    wchar_t path[160];
+    std::swprintf(path, 160, L"\\\\?\\hid#vid_%04x&pid_%04x&%ls#8&2c1d93a&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
+                  device_ids::kVendor, productId, collection);
+    return path;
+}
 
 }  // namespace hidsim
