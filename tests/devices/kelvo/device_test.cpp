@@ -169,9 +169,4 @@ TEST_F(KelvoBus, ChangeDataIsTheInputReportsFirstFourBytes) {
     EXPECT_EQ(device.readChangeData(value), E_FAIL);
 }
 
-TEST_F(KelvoBus, FactoryMemoryIsTheDefaultImage) {
-    const auto image = kelvo::defaultImage();
-    EXPECT_TRUE(std::equal(image.begin(), image.end(), memory().begin()));
-}
-
 }  // namespace

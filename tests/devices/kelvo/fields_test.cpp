@@ -75,12 +75,6 @@ TEST(KelvoFields, LedTypeZeroThenThreeKeepsBitFour) {
         EXPECT_EQ(copy.front[0x00] & 0x80, 0x80);
     }
     WorkingCopy copy;
-    kelvo::setLedType(copy, 2);
-    EXPECT_EQ(kelvo::getLedType(copy), 2);
-    kelvo::setLedType(copy, 1);
-    EXPECT_EQ(kelvo::getLedType(copy), 1);
-    EXPECT_EQ(copy.front[0x01] & 0x18, 0);
-    copy.front[0x00] = 0x00;
     copy.front[0x01] = 0x18;
     EXPECT_EQ(kelvo::getLedType(copy), 0);  // no LED whatever the type bits say
     kelvo::setLedType(copy, 4);
@@ -156,26 +150,6 @@ TEST(KelvoFields, IndexesOutsideTheirTablesAreRefusedAndChangeNothing) {
     EXPECT_TRUE(same(copy, before));
     EXPECT_EQ(buffer[0], 0);  // a refused fire buffer gets no checksum either
     EXPECT_TRUE(kelvo::setMacro(copy, 0x101 + 1536 - 12, name, data));  // the last byte fits
-}
-
-TEST(KelvoFields, RecordsLandAtTheirAddresses) {
-    WorkingCopy copy;
-    ASSERT_TRUE(kelvo::setKeyAssignment(copy, 0, 8, {1, 2, 3}));
-    ASSERT_TRUE(kelvo::setKeyAssignment(copy, 5, 0, {4, 5, 6}));
-    EXPECT_EQ(copy.front[0x40 + 24], 1);
-    EXPECT_EQ(copy.front[0x5B], 4);
-    ASSERT_TRUE(kelvo::setCpiColour(copy, 7, {7, 8, 9}));
-    EXPECT_EQ(copy.front[0x1A + 18], 7);
-    EXPECT_EQ(copy.front[0x1A + 20], 9);
-    ASSERT_TRUE(kelvo::setCpiValue(copy, 6, 11));
-    EXPECT_EQ(copy.front[0x0C], 11);
-    ASSERT_TRUE(kelvo::setFireColour(copy, 9, {1, 2, 3}));
-    EXPECT_EQ(copy.front[0xD0 + 27], 1);
-    ASSERT_TRUE(kelvo::setMcuLedSource(copy, 7, true));
-    EXPECT_EQ(copy.front[0x04], 0x80);
-    int on = 0;
-    ASSERT_TRUE(kelvo::getMcuLedSource(copy, 7, on));
-    EXPECT_EQ(on, 1);
 }
 
 TEST(KelvoFields, FireBufferSetterWritesTheChecksumIntoTheCallersBuffer) {

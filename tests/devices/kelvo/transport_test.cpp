@@ -125,11 +125,4 @@ TEST_F(KelvoBus, UnknownChipAtTheFirstHandshakeFailsTheOpen) {
     EXPECT_EQ(device.transport().chipCode(), 0x99);
 }
 
-TEST_F(KelvoBus, NullHandleSendsNothing) {
-    EXPECT_EQ(device.transport().sendCommand(command::kIdentify), E_FAIL);
-    const uint8_t data[6] = {};
-    EXPECT_EQ(device.transport().writeChunk(data), E_FAIL);
-    EXPECT_EQ(machine->counters().transfers(), 0u);
-}
-
 }  // namespace
