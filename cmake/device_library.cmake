@@ -9,18 +9,17 @@ function(vastemor_device_library name)
       set(target ${name})
       set(backend hid_win32)
       set(folder ${VASTEMOR_BIN_DIR})
+      set(archives ${CMAKE_ARCHIVE_OUTPUT_DIRECTORY})
     else()
       set(target ${name}_sim)
       set(backend hidsim_client)
       set(folder ${VASTEMOR_SIM_BIN_DIR})
+      set(archives ${CMAKE_ARCHIVE_OUTPUT_DIRECTORY}/sim)
     endif()
     add_library(${target} SHARED ${D_SOURCES} ${D_DEF})
     target_link_libraries(${target} PRIVATE ${D_LIBS} hid_discovery ${backend} ole32)
-    # Both variants share the file name, so their import libraries need
-    # folders of their own.
     set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${name}
-      RUNTIME_OUTPUT_DIRECTORY ${folder}
-      ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_ARCHIVE_OUTPUT_DIRECTORY}/${variant})
+      RUNTIME_OUTPUT_DIRECTORY ${folder} ARCHIVE_OUTPUT_DIRECTORY ${archives})
     vastemor_warnings(${target})
   endforeach()
 endfunction()

@@ -1,7 +1,7 @@
 // The platform of the delivered libraries: SetupAPI and hid.dll.
 #include "devices/common/hid_platform.h"
 
-// The HID headers declare their functions without C linkage.
+// mingw-w64's HID headers declare C functions without C linkage of their own.
 extern "C" {
 #include <hidsdi.h>
 }

@@ -1,6 +1,8 @@
 #include "devices/sim/families.h"
 
+#include "devices/sim/kelvo_firmware.h"
 #include "devices/sim/nolx_firmware.h"
+#include "devices/sim/wenk_firmware.h"
 
 namespace hidsim {
 
@@ -9,6 +11,8 @@ const std::vector<Family>& families() {
         {"qiro", &qiro},
         {"dolv", &dolv},
         {"mesk", &mesk},
+        {"kelvo", makeKelvoDevice},
+        {"wenk", makeWenkDevice},
     };
     return table;
 }

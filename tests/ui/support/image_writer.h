@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace SkinUI {
+namespace test {
+
+// A PNG of 8-bit red, green, blue, alpha pixels, top row first.
+std::vector<BYTE> EncodePng(int width, int height, const std::vector<BYTE>& rgba);
+// An image of one colour (ARGB) in every pixel.
+std::vector<BYTE> SolidRgba(int width, int height, DWORD argb);
+void SetRgbaPixel(std::vector<BYTE>& rgba, int width, int x, int y, DWORD argb);
+
+// A zip archive of stored (uncompressed) entries: name and content.
+std::vector<BYTE> EncodeStoredZip(const std::vector<std::pair<std::string, std::vector<BYTE>>>& entries);
+
+bool WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes);
+
+}  // namespace test
+}  // namespace SkinUI
