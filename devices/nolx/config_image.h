@@ -23,6 +23,9 @@ struct WorkingCopies {
     uint8_t* fireRecord(const Chip& chip, unsigned index) {
         return &fireRange[chip.fireRecordsOffset + index * chip.fireRecordSize];
     }
+    const uint8_t* fireRecord(const Chip& chip, unsigned index) const {
+        return &fireRange[chip.fireRecordsOffset + index * chip.fireRecordSize];
+    }
 };
 
 // Field values as the getters answer them, until the next read or set.

@@ -72,8 +72,7 @@ HRESULT McuDevice::getFireMacro(int index, uint8_t* record, int* first, int* sec
                                 int* b) const {
     if (!validFireMacro(index)) return E_INVALIDARG;
     if (!record || !first || !second || !r || !g || !b) return E_POINTER;
-    const uint8_t* stored = &copies_.fireRange[chip_.fireRecordsOffset + index * chip_.fireRecordSize];
-    std::copy_n(stored, chip_.fireRecordSize, record);
+    std::copy_n(copies_.fireRecord(chip_, index), chip_.fireRecordSize, record);
     *first = copies_.block164[kFireFirstSetting + index];
     *second = copies_.block164[kFireSecondSetting + index];
     const uint8_t* colour = &copies_.main[kUserColours + 3 * index];
