@@ -105,6 +105,8 @@ private:
     void SetPartImage(PartUI& part, ImageState state, const wchar_t* description);
     bool SetPartImageAttribute(const wchar_t* name, const wchar_t* value);
     void LayOutParts();
+    // Lays the bar out again where it stands.
+    void LayOutAgain();
     int Thickness() const;
     int Length() const;
     int ShownButtons() const;
@@ -114,14 +116,16 @@ private:
     void OnMouseMove(POINT point);
     void OnTimerTick();
     void OnMouseEnter(POINT point);
+    // False when the pointer is still over the bar (the event ends there).
     bool OnMouseLeave(POINT point);
     void PassOn(EventRecordUI& event);
     void StepBack();
     void StepForward();
     void PageTowards(POINT point);
-    void SetHot(UINT& state, bool hot);
 
-    bool PaintStateImage(HDC dc, PartUI& images, UINT state, const RECT& rect);
+    // The disabled, pushed or hot image by the state bits, else the normal one.
+    void PaintStateImage(HDC dc, PartUI& images, UINT state, const RECT& rect);
+    bool DrawPartImage(HDC dc, ImageDrawInfoUI& image, const RECT& rect);
     void PaintPart(HDC dc, PartUI& part);
     void PaintRail(HDC dc);
 

@@ -125,12 +125,12 @@ protected:
     // Destroys the children at once (when auto-destroy is on) and the bars.
     ~CContainerUI() override;
 
-    // Position less inset and less the fixed size of each visible bar.
-    RECT GetLayoutArea() const;
     // Lays the container out again at its own (or relative, when floating) position.
     void Relayout(bool invalidate);
     // Destroys a removed child by the destroy policy.
     void DestroyChild(CControlUI* child);
+    // Visible: present with its own flag set.
+    static bool IsBarShown(const CScrollBarUI* bar);
     int GetVerticalLineStep() const;
     int GetHorizontalLineStep() const;
 
@@ -147,16 +147,13 @@ protected:
     CScrollBarUI* m_horizontalScrollBar = nullptr;
 
 private:
-    bool ScrollBarShown(const CScrollBarUI* bar) const;
-    bool ScrollBarUsable(const CScrollBarUI* bar) const;
+    void DestroyChildren();
     bool HandleScrollKey(wchar_t key);
-    void HandleScrollWheel(const EventRecordUI& event);
-    bool PaintChild(CControlUI* child, HDC dc, const RECT& paintRect, const RECT& clientPaint,
-                    CControlUI* stopControl, bool& stopped);
-    void UpdateSingleScrollBar(CScrollBarUI* bar, bool vertical, const RECT& area, int overflow);
+    bool HandleScrollWheel(const EventRecordUI& event);
+    void UpdateSingleScrollBar(CScrollBarUI* bar, const RECT& area, int overflow);
     void UpdateBothScrollBars(RECT area, int requiredWidth, int requiredHeight);
     void CreateScrollBar(CScrollBarUI*& bar, bool horizontal);
-    void DeleteScrollBar(CScrollBarUI*& bar);
+    static void DeleteScrollBar(CScrollBarUI*& bar);
 };
 
 }  // namespace SkinUI

@@ -32,8 +32,10 @@ private:
     void BeginDrag(POINT point);
     void EndDrag();
     void DragTo(POINT point);
-    // The edge that moves, on the stacking axis, of a rectangle.
+    // The edge of a rectangle that the separator moves, and the one it keeps.
     LONG& MovingEdge(RECT& rect) const;
+    LONG KeptEdge(const RECT& rect) const;
+    int Extent(const RECT& rect) const;
 
     bool m_vertical;
     int m_separatorSize = 0;
