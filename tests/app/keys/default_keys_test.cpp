@@ -3,10 +3,9 @@
 #include "app/core/constants.h"
 #include "app/core/settings_containers.h"
 #include "app/core/wenk_profile_block.h"
+#include "key_container.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
-#include "ui/core/container.h"
-#include "ui/core/control.h"
 #include "ui/core/window_manager.h"
 
 #include <gtest/gtest.h>
@@ -14,33 +13,6 @@
 #include <random>
 
 namespace {
-
-using SkinUI::CControlUI;
-using SkinUI::IContainerUI;
-
-// Stands in for the keyboard page's key container: only its child count matters.
-class KeyContainer : public CControlUI, public IContainerUI {
-public:
-    KeyContainer(const wchar_t* name, int count) : count_(count) { SetName(name); }
-
-    void* GetInterfaceByName(const wchar_t* name) override {
-        if (std::wcscmp(name, L"IContainer") == 0) return static_cast<IContainerUI*>(this);
-        return CControlUI::GetInterfaceByName(name);
-    }
-    CControlUI* GetItemAt(int) const override { return nullptr; }
-    int GetItemIndex(CControlUI*) const override { return -1; }
-    bool SetItemIndex(CControlUI*, int) override { return false; }
-    bool SetItemRangeIndex(CControlUI*, int, int) override { return false; }
-    int GetCount() const override { return count_; }
-    bool AddItem(CControlUI*) override { return false; }
-    bool InsertItemAt(CControlUI*, int) override { return false; }
-    bool RemoveItem(CControlUI*, bool) override { return false; }
-    bool RemoveItemAt(int, bool) override { return false; }
-    void RemoveAllItems() override {}
-
-private:
-    int count_;
-};
 
 std::vector<uint8_t> DefaultImage() {
     std::vector<uint8_t> image(2048);
@@ -61,7 +33,7 @@ protected:
     void TearDown() override { ResetAppSettings(); }
 
     void UseContainer(int count, const wchar_t* name = L"key_button_container") {
-        manager.AttachRoot(new KeyContainer(name, count));
+        manager.AttachRoot(KeyContainer(name, count));
     }
     void PutImage(const std::vector<uint8_t>& image) { PutFile(current.File(L"DefaultData_1.bin"), image); }
 
