@@ -1,5 +1,5 @@
 #pragma once
-// A binder over the in-process fake libraries, the fakes and the containers reset.
+// A binder over the in-process fake libraries; fakes and containers reset.
 
 #include "app/core/device_binder.h"
 #include "tests/app/core/fake_libraries.h"
