@@ -13,8 +13,6 @@ CGifAnimUI::CGifAnimUI() = default;
 CGifAnimUI::~CGifAnimUI()
 {
     DeleteGif();
-    if (m_manager != nullptr)
-        m_manager->StopTimer(this, kGifFrameTimerId);
 }
 
 const wchar_t* CGifAnimUI::GetClassName() const
@@ -77,13 +75,12 @@ void CGifAnimUI::Stop()
 
 void CGifAnimUI::HandleEvent(EventRecordUI& event)
 {
-    if (event.type != EventTypeUI::Timer || event.wParam != kGifFrameTimerId)
+    // A tick queued before the animation stopped is dropped.
+    if (event.type != EventTypeUI::Timer || event.wParam != kGifFrameTimerId || !m_playing)
         return;
     if (m_manager != nullptr)
         m_manager->StopTimer(this, kGifFrameTimerId);
     Invalidate();
-    if (m_frameCount == 0)
-        return;
     m_currentFrame = (m_currentFrame + 1) % m_frameCount;
     StartFrameTimer();
 }
@@ -93,7 +90,6 @@ void CGifAnimUI::SetBkImage(const wchar_t* name)
     if (name == nullptr || m_imageName == name)
         return;
     m_imageName = name;
-    Stop();
     DeleteGif();
     m_loadFailed = false;
     Invalidate();
@@ -117,6 +113,7 @@ void CGifAnimUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 
 void CGifAnimUI::DeleteGif()
 {
+    Stop();
     delete m_image;
     m_image = nullptr;
     if (m_stream != nullptr) {

@@ -39,6 +39,7 @@ public:
     const CUIString& GetBkImage() const { return m_imageName; }
     // Reads and decodes the file; false when there is no image.
     bool LoadGif();
+    // Stops and releases the image.
     void DeleteGif();
 
     bool IsLoaded() const { return m_image != nullptr; }
