@@ -1,0 +1,3 @@
+#include "app/core/device_settings.h"
+
+DeviceSettingsRecord DeviceSettings;
