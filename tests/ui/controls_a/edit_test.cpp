@@ -200,4 +200,33 @@ TEST_F(NativeEdit, DisabledOrReadOnlyEditsDoNotChange)
     EXPECT_TRUE(edit->GetText().IsEmpty());
 }
 
+TEST_F(NativeEdit, NativeBackgroundColourPaintsTheNativeControl)
+{
+    HWND native = Open();
+    ASSERT_NE(nullptr, native);
+    HDC dc = GetDC(native);
+    const WPARAM dcParam = reinterpret_cast<WPARAM>(dc);
+    const LPARAM from = reinterpret_cast<LPARAM>(native);
+    EXPECT_EQ(0, host.Send(WM_CTLCOLOREDIT, dcParam, from));
+
+    edit->SetAttribute(L"textcolor", L"#FF405060");
+    edit->SetAttribute(L"nativebkcolor", L"#FF102030");
+    HBRUSH solid = reinterpret_cast<HBRUSH>(host.Send(WM_CTLCOLOREDIT, dcParam, from));
+    ASSERT_NE(nullptr, solid);
+    LOGBRUSH info = {};
+    GetObjectW(solid, sizeof(info), &info);
+    EXPECT_EQ(UINT(BS_SOLID), info.lbStyle);
+    EXPECT_EQ(RGB(0x10, 0x20, 0x30), info.lbColor);
+    EXPECT_EQ(RGB(0x40, 0x50, 0x60), GetTextColor(dc));
+    EXPECT_EQ(solid, reinterpret_cast<HBRUSH>(host.Send(WM_CTLCOLORSTATIC, dcParam, from)));
+
+    // A translucent colour lays the framework's image under the control.
+    edit->SetNativeBkColor(0x80102030);
+    HBRUSH pattern = reinterpret_cast<HBRUSH>(host.Send(WM_CTLCOLOREDIT, dcParam, from));
+    ASSERT_NE(nullptr, pattern);
+    GetObjectW(pattern, sizeof(info), &info);
+    EXPECT_EQ(UINT(BS_PATTERN), info.lbStyle);
+    ReleaseDC(native, dc);
+}
+
 }  // namespace

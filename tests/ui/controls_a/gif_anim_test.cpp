@@ -101,6 +101,13 @@ TEST_F(GifAnim, TwoFramesPlayOnTheirDelays)
     EXPECT_FALSE(gif->IsPlaying());
     gif->SetVisible(true);
     EXPECT_TRUE(gif->IsPlaying());
+
+    // Loading again while playing starts over from a clean state.
+    ASSERT_TRUE(gif->LoadGif());
+    EXPECT_TRUE(gif->IsPlaying());
+    EXPECT_EQ(0u, gif->GetCurrentFrame());
+    Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    EXPECT_EQ(1u, gif->GetCurrentFrame());
 }
 
 TEST_F(GifAnim, ShortOrMissingDelaysCountAsAHundredMilliseconds)
