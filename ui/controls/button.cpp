@@ -175,12 +175,30 @@ void CButtonUI::OnFadeTimer()
     Invalidate();
 }
 
-void CButtonUI::SetNormalImage(const wchar_t* description) { ReplaceImage(m_normalImage, description); }
-void CButtonUI::SetHotImage(const wchar_t* description) { ReplaceImage(m_hotImage, description); }
-void CButtonUI::SetHotForeImage(const wchar_t* description) { ReplaceImage(m_hotForeImage, description); }
-void CButtonUI::SetPushedImage(const wchar_t* description) { ReplaceImage(m_pushedImage, description); }
-void CButtonUI::SetFocusedImage(const wchar_t* description) { ReplaceImage(m_focusedImage, description); }
-void CButtonUI::SetDisabledImage(const wchar_t* description) { ReplaceImage(m_disabledImage, description); }
+void CButtonUI::SetNormalImage(const wchar_t* description)
+{
+    ReplaceImage(m_normalImage, description);
+}
+void CButtonUI::SetHotImage(const wchar_t* description)
+{
+    ReplaceImage(m_hotImage, description);
+}
+void CButtonUI::SetHotForeImage(const wchar_t* description)
+{
+    ReplaceImage(m_hotForeImage, description);
+}
+void CButtonUI::SetPushedImage(const wchar_t* description)
+{
+    ReplaceImage(m_pushedImage, description);
+}
+void CButtonUI::SetFocusedImage(const wchar_t* description)
+{
+    ReplaceImage(m_focusedImage, description);
+}
+void CButtonUI::SetDisabledImage(const wchar_t* description)
+{
+    ReplaceImage(m_disabledImage, description);
+}
 
 void CButtonUI::SetFiveStatusImage(const wchar_t* description)
 {

@@ -180,10 +180,22 @@ void CEditUI::SetPasswordMode(bool password)
     Invalidate();
 }
 
-void CEditUI::SetNormalImage(const wchar_t* description) { ReplaceImage(m_normalImage, description); }
-void CEditUI::SetHotImage(const wchar_t* description) { ReplaceImage(m_hotImage, description); }
-void CEditUI::SetFocusedImage(const wchar_t* description) { ReplaceImage(m_focusedImage, description); }
-void CEditUI::SetDisabledImage(const wchar_t* description) { ReplaceImage(m_disabledImage, description); }
+void CEditUI::SetNormalImage(const wchar_t* description)
+{
+    ReplaceImage(m_normalImage, description);
+}
+void CEditUI::SetHotImage(const wchar_t* description)
+{
+    ReplaceImage(m_hotImage, description);
+}
+void CEditUI::SetFocusedImage(const wchar_t* description)
+{
+    ReplaceImage(m_focusedImage, description);
+}
+void CEditUI::SetDisabledImage(const wchar_t* description)
+{
+    ReplaceImage(m_disabledImage, description);
+}
 
 void CEditUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 {

@@ -71,8 +71,8 @@ CEditWnd* CEditWnd::Open(CEditUI* owner)
         style |= ES_RIGHT;
     if (owner->m_password)
         style |= ES_PASSWORD;
-    if (window->CreateInRect(manager->GetWindowHandle(), nullptr, style, 0, owner->GetNativeRect()) ==
-        nullptr) {
+    if (window->CreateInRect(manager->GetWindowHandle(), nullptr, style, 0,
+                             owner->GetNativeRect()) == nullptr) {
         owner->m_window = nullptr;
         delete window;
         return nullptr;
@@ -84,8 +84,8 @@ CEditWnd* CEditWnd::Open(CEditUI* owner)
 void CEditWnd::Initialize()
 {
     CWindowManagerUI* manager = Manager();
-    SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(manager->GetFontHandle(m_owner->GetFont())),
-                 TRUE);
+    SendMessageW(m_hwnd, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(manager->GetFontHandle(m_owner->GetFont())), TRUE);
     SendMessageW(m_hwnd, EM_LIMITTEXT, m_owner->m_maxChars, 0);
     if (m_owner->m_password)
         SendMessageW(m_hwnd, EM_SETPASSWORDCHAR, m_owner->m_passwordChar, 0);

@@ -11,9 +11,8 @@ bool CGifAnimUI::LoadGif()
 {
     DeleteGif();
     std::vector<BYTE> bytes;
-    const bool found = !m_imageName.IsEmpty() &&
-                       (ImageLoaderUI::ReadSkinFile(m_imageName, bytes) ||
-                        ImageLoaderUI::ReadWholeFile(m_imageName, bytes));
+    const bool found = !m_imageName.IsEmpty() && (ImageLoaderUI::ReadSkinFile(m_imageName, bytes) ||
+                                                  ImageLoaderUI::ReadWholeFile(m_imageName, bytes));
     if (!found || bytes.empty() || !m_gdiplus.IsStarted() || !DecodeImage(bytes)) {
         m_loadFailed = true;
         return false;

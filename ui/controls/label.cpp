@@ -18,8 +18,8 @@ void Store(CLabelUI* label, T& field, T value)
 }
 
 // "align" and "valign": each word found is applied in the order given.
-UINT ApplyAlignWords(UINT style, const wchar_t* value, const wchar_t* const words[3],
-                     UINT middle, UINT end)
+UINT ApplyAlignWords(UINT style, const wchar_t* value, const wchar_t* const words[3], UINT middle,
+                     UINT end)
 {
     if (wcsstr(value, words[0]) != nullptr)
         style &= ~(middle | end);
@@ -79,8 +79,14 @@ void CLabelUI::HandleEvent(EventRecordUI& event)
     CControlUI::HandleEvent(event);
 }
 
-void CLabelUI::SetTextColor(DWORD color) { Store(this, m_textColor, color); }
-void CLabelUI::SetDisabledTextColor(DWORD color) { Store(this, m_disabledTextColor, color); }
+void CLabelUI::SetTextColor(DWORD color)
+{
+    Store(this, m_textColor, color);
+}
+void CLabelUI::SetDisabledTextColor(DWORD color)
+{
+    Store(this, m_disabledTextColor, color);
+}
 
 void CLabelUI::SetFont(int font)
 {
@@ -111,8 +117,14 @@ void CLabelUI::SetMultiLine(bool multiLine)
     m_needsMeasure = true;
 }
 
-void CLabelUI::SetEnabledEffect(bool enabled) { Store(this, m_effect, enabled); }
-void CLabelUI::SetEnabledLuminous(bool enabled) { Store(this, m_luminous, enabled); }
+void CLabelUI::SetEnabledEffect(bool enabled)
+{
+    Store(this, m_effect, enabled);
+}
+void CLabelUI::SetEnabledLuminous(bool enabled)
+{
+    Store(this, m_luminous, enabled);
+}
 
 void CLabelUI::SetLuminousFuzzy(float fuzzy)
 {
@@ -121,14 +133,38 @@ void CLabelUI::SetLuminousFuzzy(float fuzzy)
     Store(this, m_luminousFuzzy, fuzzy);
 }
 
-void CLabelUI::SetGradientAngle(int angle) { Store(this, m_gradientAngle, angle); }
-void CLabelUI::SetGradientLength(int length) { Store(this, m_gradientLength, length); }
-void CLabelUI::SetEnabledStroke(bool enabled) { Store(this, m_stroke, enabled); }
-void CLabelUI::SetEnabledShadow(bool enabled) { Store(this, m_shadow, enabled); }
-void CLabelUI::SetTextColor1(DWORD color) { Store(this, m_textColor1, color); }
-void CLabelUI::SetTextShadowColorA(DWORD color) { Store(this, m_shadowColorA, color); }
-void CLabelUI::SetTextShadowColorB(DWORD color) { Store(this, m_shadowColorB, color); }
-void CLabelUI::SetStrokeColor(DWORD color) { Store(this, m_strokeColor, color); }
+void CLabelUI::SetGradientAngle(int angle)
+{
+    Store(this, m_gradientAngle, angle);
+}
+void CLabelUI::SetGradientLength(int length)
+{
+    Store(this, m_gradientLength, length);
+}
+void CLabelUI::SetEnabledStroke(bool enabled)
+{
+    Store(this, m_stroke, enabled);
+}
+void CLabelUI::SetEnabledShadow(bool enabled)
+{
+    Store(this, m_shadow, enabled);
+}
+void CLabelUI::SetTextColor1(DWORD color)
+{
+    Store(this, m_textColor1, color);
+}
+void CLabelUI::SetTextShadowColorA(DWORD color)
+{
+    Store(this, m_shadowColorA, color);
+}
+void CLabelUI::SetTextShadowColorB(DWORD color)
+{
+    Store(this, m_shadowColorB, color);
+}
+void CLabelUI::SetStrokeColor(DWORD color)
+{
+    Store(this, m_strokeColor, color);
+}
 
 void CLabelUI::SetShadowOffset(int offset, int angle)
 {
@@ -237,8 +273,7 @@ SIZE CLabelUI::GetDesiredSize(SIZE available)
     if (m_fixedSize.cx > 0 && m_fixedSize.cy > 0)
         return m_fixedSize;
     const bool singleLine = (m_textStyle & DT_SINGLELINE) != 0;
-    if (!singleLine &&
-        (available.cx != m_lastAvailable.cx || available.cy != m_lastAvailable.cy))
+    if (!singleLine && (available.cx != m_lastAvailable.cx || available.cy != m_lastAvailable.cy))
         m_needsMeasure = true;
     if (!m_needsMeasure)
         return m_measured;
@@ -259,8 +294,8 @@ SIZE CLabelUI::GetDesiredSize(SIZE available)
     } else {
         if (m_measured.cx == 0)
             m_measured.cx = available.cx;
-        const RECT rect = MeasureIn(dc, RECT{pad.left, 0, m_measured.cx - pad.right, 9999},
-                                    measureStyle);
+        const RECT rect =
+            MeasureIn(dc, RECT{pad.left, 0, m_measured.cx - pad.right, 9999}, measureStyle);
         m_measured.cy = pad.top + pad.bottom + (rect.bottom - rect.top);
     }
     return m_measured;

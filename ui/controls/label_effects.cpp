@@ -60,12 +60,12 @@ void CLabelUI::PaintEffectText(HDC dc, const RECT& rect)
     const Gdiplus::RectF layout(static_cast<float>(rect.left), static_cast<float>(rect.top),
                                 static_cast<float>(width), static_cast<float>(height));
     const float gradient = static_cast<float>(m_gradientLength != 0 ? m_gradientLength : height);
-    Gdiplus::LinearGradientBrush shadowBrush = GradientBrush(
-        m_gradientAngle, gradient, m_shadowColorA,
-        m_shadowColorB == 0xFFFFFFFF ? m_shadowColorA : m_shadowColorB);
-    Gdiplus::LinearGradientBrush textBrush = GradientBrush(
-        m_gradientAngle, gradient, m_textColor,
-        m_textColor1 == 0xFFFFFFFF ? m_textColor : m_textColor1);
+    Gdiplus::LinearGradientBrush shadowBrush =
+        GradientBrush(m_gradientAngle, gradient, m_shadowColorA,
+                      m_shadowColorB == 0xFFFFFFFF ? m_shadowColorA : m_shadowColorB);
+    Gdiplus::LinearGradientBrush textBrush =
+        GradientBrush(m_gradientAngle, gradient, m_textColor,
+                      m_textColor1 == 0xFFFFFFFF ? m_textColor : m_textColor1);
 
     if (m_luminous) {
         const int smallWidth = static_cast<int>(width / m_luminousFuzzy);

@@ -106,19 +106,22 @@ void CProgressUI::SetAttribute(const wchar_t* name, const wchar_t* value)
         CLabelUI::SetAttribute(name, value);
 }
 
+RECT CProgressUI::GetForeDestination(int track) const
+{
+    const int width = GetWidth();
+    const int height = GetHeight();
+    if (m_horizontal) {
+        const long long done = static_cast<long long>(m_value) - m_min;
+        return RECT{0, 0, static_cast<int>(ScaleSpan(track, done, Range())), height};
+    }
+    const long long left = static_cast<long long>(m_max) - m_value;
+    return RECT{0, static_cast<int>(ScaleSpan(height, left, Range())), width, height};
+}
+
 void CProgressUI::PaintStatusImage(HDC dc)
 {
     NormalizeRange();
-    const int width = GetWidth();
-    const int height = GetHeight();
-    RECT dest;
-    if (m_horizontal)
-        dest = RECT{0, 0, static_cast<int>(ScaleSpan(width, static_cast<long long>(m_value) - m_min, Range())),
-                    height};
-    else
-        dest = RECT{0, static_cast<int>(ScaleSpan(height, static_cast<long long>(m_max) - m_value, Range())),
-                    width, height};
-    DrawImageInto(dc, ForeImageInfo(), dest);
+    DrawImageInto(dc, ForeImageInfo(), GetForeDestination(GetWidth()));
 }
 
 }  // namespace SkinUI

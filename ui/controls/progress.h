@@ -34,6 +34,9 @@ protected:
     void NormalizeRange();
     // length * part / range, truncated, without overflow; 0 for an empty range.
     static long long ScaleSpan(long long length, long long part, long long range);
+    // The filled part relative to the position: horizontally `track` pixels
+    // at the maximum, vertically up from the bottom.
+    RECT GetForeDestination(int track) const;
     // Draws the image into a destination relative to the position.
     bool DrawImageInto(HDC dc, ImageDrawInfoUI& image, const RECT& dest);
     long long Range() const { return static_cast<long long>(m_max) - m_min; }

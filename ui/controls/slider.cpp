@@ -84,7 +84,8 @@ RECT CSliderUI::GetThumbRect() const
     const long long done = static_cast<long long>(m_value) - m_min;
     RECT thumb;
     if (m_horizontal) {
-        thumb.left = p.left + static_cast<int>(ScaleSpan(GetWidth() - m_thumbSize.cx, done, Range()));
+        thumb.left =
+            p.left + static_cast<int>(ScaleSpan(GetWidth() - m_thumbSize.cx, done, Range()));
         thumb.top = (p.top + p.bottom - m_thumbSize.cy) / 2;
     } else {
         thumb.left = (p.left + p.right - m_thumbSize.cx) / 2;
@@ -225,20 +226,7 @@ void CSliderUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 void CSliderUI::PaintStatusImage(HDC dc)
 {
     NormalizeRange();
-    const int width = GetWidth();
-    const int height = GetHeight();
-    RECT fore;
-    if (m_horizontal)
-        fore = RECT{0, 0,
-                    static_cast<int>(ScaleSpan(width - m_thumbSize.cx / 2,
-                                               static_cast<long long>(m_value) - m_min, Range())),
-                    height};
-    else
-        fore = RECT{0,
-                    static_cast<int>(ScaleSpan(height, static_cast<long long>(m_max) - m_value,
-                                               Range())),
-                    width, height};
-    DrawImageInto(dc, ForeImageInfo(), fore);
+    DrawImageInto(dc, ForeImageInfo(), GetForeDestination(GetWidth() - m_thumbSize.cx / 2));
 
     RECT thumb = GetThumbRect();
     OffsetRect(&thumb, -m_position.left, -m_position.top);

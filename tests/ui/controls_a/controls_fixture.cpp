@@ -44,8 +44,8 @@ TempFile::TempFile(const wchar_t* name, const std::vector<BYTE>& bytes) : m_name
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    m_folder = std::wstring(temp) + L"controls_a_" + std::to_wstring(GetCurrentProcessId()) +
-               L"_" + std::to_wstring(++serial) + L"\\";
+    m_folder = std::wstring(temp) + L"controls_a_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+               std::to_wstring(++serial) + L"\\";
     CreateDirectoryW(m_folder.c_str(), nullptr);
     WriteBytes(path(), bytes);
 }

@@ -147,7 +147,8 @@ TEST_F(NativeEdit, DeletingOrHidingAnOpenEditEndsItsNativeControl)
     edit = nullptr;
     EXPECT_FALSE(IsWindow(native));
     host.Pump(50);
-    SendMessageW(host.hwnd(), WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(native));
+    SendMessageW(host.hwnd(), WM_COMMAND, MAKEWPARAM(0, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(native));
     EXPECT_EQ(0, receiver.Count(L"return"));
 }
 

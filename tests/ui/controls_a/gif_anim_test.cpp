@@ -26,8 +26,8 @@ const int kNoDelay = -1;
 // kNoDelay for a frame without a graphic control extension.
 std::vector<BYTE> MakeGif(const std::vector<int>& frames, const std::vector<int>& delays)
 {
-    std::vector<BYTE> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,
-                             0xFF, 0, 0, 0, 0, 0xFF};
+    std::vector<BYTE> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0};
+    gif.insert(gif.end(), {0xFF, 0, 0, 0, 0, 0xFF});
     for (size_t i = 0; i < frames.size(); ++i) {
         if (delays[i] != kNoDelay) {
             const BYTE delay = static_cast<BYTE>(delays[i]);

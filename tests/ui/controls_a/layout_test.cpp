@@ -40,9 +40,9 @@ TEST(StandardControls, LayoutsCreateThemByTag)
     manager.AttachRoot(root);
 
     const wchar_t* const expected[][2] = {
-        {L"label", L"Label"},       {L"button", L"Button"}, {L"first", L"Option"},
-        {L"check", L"CheckBox"},    {L"progress", L"Progress"}, {L"slider", L"Slider"},
-        {L"text", L"Text"},         {L"edit", L"Edit"},     {L"gif", L"GifAnim"},
+        {L"label", L"Label"},    {L"button", L"Button"},     {L"first", L"Option"},
+        {L"check", L"CheckBox"}, {L"progress", L"Progress"}, {L"slider", L"Slider"},
+        {L"text", L"Text"},      {L"edit", L"Edit"},         {L"gif", L"GifAnim"},
     };
     for (const auto& pair : expected) {
         CControlUI* control = manager.FindControlByName(pair[0]);
