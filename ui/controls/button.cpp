@@ -49,13 +49,8 @@ void CButtonUI::SetEnabled(bool enabled)
 
 void CButtonUI::HandleEvent(EventRecordUI& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr)
-            m_parent->HandleEvent(event);
-        else
-            CLabelUI::HandleEvent(event);
+    if (ForwardMouseEventWhenMouseDisabled(event))
         return;
-    }
     switch (event.type) {
     case EventTypeUI::SetFocus:
     case EventTypeUI::KillFocus:

@@ -5,13 +5,8 @@ namespace SkinUI {
 
 void CEditUI::HandleEvent(EventRecordUI& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr)
-            m_parent->HandleEvent(event);
-        else
-            CLabelUI::HandleEvent(event);
+    if (ForwardMouseEventWhenMouseDisabled(event))
         return;
-    }
     switch (event.type) {
     case EventTypeUI::SetCursor:
         if (IsEnabled()) {

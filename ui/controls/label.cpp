@@ -79,6 +79,17 @@ void CLabelUI::HandleEvent(EventRecordUI& event)
     CControlUI::HandleEvent(event);
 }
 
+bool CLabelUI::ForwardMouseEventWhenMouseDisabled(EventRecordUI& event)
+{
+    if (IsMouseEnabled() || !IsMouseEvent(event.type))
+        return false;
+    if (m_parent != nullptr)
+        m_parent->HandleEvent(event);
+    else
+        CLabelUI::HandleEvent(event);
+    return true;
+}
+
 void CLabelUI::SetTextColor(DWORD color)
 {
     Store(this, m_textColor, color);

@@ -77,6 +77,9 @@ protected:
     // text is unchanged and its image loaded; else reset, store, invalidate.
     // The image loads at the first paint.
     void ReplaceImage(ImageDrawInfoUI& image, const wchar_t* description);
+    // A control that is not mouse-enabled hands mouse events to its parent,
+    // or to the label's own handling without one; true when it did.
+    bool ForwardMouseEventWhenMouseDisabled(EventRecordUI& event);
     // Text colours of 0 take the window's defaults (stored).
     void ResolveDefaultColors();
     // The position less the text padding.

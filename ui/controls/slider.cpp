@@ -106,13 +106,8 @@ void CSliderUI::Notify(const wchar_t* type)
 
 void CSliderUI::HandleEvent(EventRecordUI& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr)
-            m_parent->HandleEvent(event);
-        else
-            CProgressUI::HandleEvent(event);
+    if (ForwardMouseEventWhenMouseDisabled(event))
         return;
-    }
     if (HandleMouseEvent(event))
         return;
     if (event.type == EventTypeUI::SetCursor && IsEnabled()) {

@@ -41,13 +41,8 @@ int CTextUI::LinkAt(POINT point) const
 
 void CTextUI::HandleEvent(EventRecordUI& event)
 {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr)
-            m_parent->HandleEvent(event);
-        else
-            CLabelUI::HandleEvent(event);
+    if (ForwardMouseEventWhenMouseDisabled(event))
         return;
-    }
     const int link = LinkAt(event.mousePoint);
     switch (event.type) {
     case EventTypeUI::SetCursor:
