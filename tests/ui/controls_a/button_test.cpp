@@ -101,16 +101,6 @@ TEST_F(ButtonStates, LeaveWithThePointStillInsideKeepsTheButtonHot)
     EXPECT_EQ(0u, button->GetButtonState());
 }
 
-TEST_F(ButtonStates, ContextMenuNotifiesOnlyWhenTheMenuIsEnabled)
-{
-    Send(button.get(), EventTypeUI::ContextMenu, 20, 20, 7);
-    EXPECT_TRUE(receiver.records.empty());
-    button->SetAttribute(L"menu", L"true");
-    Send(button.get(), EventTypeUI::ContextMenu, 20, 20, 7);
-    ASSERT_EQ(Types({L"menu"}), receiver.Types());
-    EXPECT_EQ(7u, receiver.records[0].wParam);
-}
-
 TEST_F(ButtonStates, FadeStepsTowardsTheHotImageAndBack)
 {
     button->SetAttribute(L"fadedelta", L"51");
@@ -136,10 +126,6 @@ TEST_F(ButtonStates, FadeStepsTowardsTheHotImageAndBack)
     Send(button.get(), EventTypeUI::Timer, 20, 20, kButtonFadeTimerId);
     Send(button.get(), EventTypeUI::Timer, 20, 20, kButtonFadeTimerId);
     EXPECT_EQ(0, button->GetFadeValue());
-
-    // Other timers are the base control's: a "timer" notification.
-    Send(button.get(), EventTypeUI::Timer, 20, 20, 3);
-    EXPECT_EQ(1, receiver.Count(L"timer"));
 }
 
 }  // namespace

@@ -186,21 +186,6 @@ TEST_F(NativeEdit, MaxCharsLimitsTypingOnly)
     EXPECT_EQ(L"longer than three", NativeText(native));
 }
 
-TEST_F(NativeEdit, DisabledOrReadOnlyEditsDoNotChange)
-{
-    edit->SetEnabled(false);
-    EXPECT_EQ(0u, edit->GetBehaviorFlags());
-    Send(edit, EventTypeUI::SetFocus);
-    EXPECT_EQ(nullptr, edit->GetNativeWindow());
-
-    edit->SetEnabled(true);
-    edit->SetReadOnly(true);
-    HWND native = Open();
-    ASSERT_NE(nullptr, native);
-    Type(native, L"no");
-    EXPECT_TRUE(edit->GetText().IsEmpty());
-}
-
 TEST_F(NativeEdit, NativeBackgroundColourPaintsTheNativeControl)
 {
     HWND native = Open();
@@ -219,7 +204,6 @@ TEST_F(NativeEdit, NativeBackgroundColourPaintsTheNativeControl)
     EXPECT_EQ(UINT(BS_SOLID), info.lbStyle);
     EXPECT_EQ(RGB(0x10, 0x20, 0x30), info.lbColor);
     EXPECT_EQ(RGB(0x40, 0x50, 0x60), GetTextColor(dc));
-    EXPECT_EQ(solid, reinterpret_cast<HBRUSH>(host.Send(WM_CTLCOLORSTATIC, dcParam, from)));
 
     // A translucent colour lays the framework's image under the control.
     edit->SetNativeBkColor(0x80102030);

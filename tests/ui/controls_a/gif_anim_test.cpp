@@ -167,25 +167,4 @@ TEST_F(GifAnim, BrokenFilesGiveNoImage)
     EXPECT_FALSE(missing->LoadGif());
 }
 
-TEST_F(GifAnim, AutosizeTakesTheImageSizeAndANewNameUnloads)
-{
-    TempFile file(L"anim.gif", MakeGif({0, 1}, {5, 5}));
-    ResourceFolderScope skin(file.folder());
-    ControlPtr<CountingGif> gif(new CountingGif);
-    gif->SetAttribute(L"autosize", L"true");
-    gif->SetAttribute(L"autoplay", L"false");
-    gif->SetAttribute(L"bkimage", L"anim.gif");
-    gif->SetManager(&host.manager(), nullptr, true);
-    ASSERT_TRUE(gif->LoadGif());
-    EXPECT_EQ(1, gif->GetFixedWidth());
-    EXPECT_EQ(1, gif->GetFixedHeight());
-    EXPECT_FALSE(gif->IsPlaying());
-
-    gif->SetAttribute(L"bkimage", L"anim.gif");
-    EXPECT_TRUE(gif->IsLoaded());
-    gif->SetAttribute(L"bkimage", L"other.gif");
-    EXPECT_FALSE(gif->IsLoaded());
-    EXPECT_EQ(0u, gif->GetFrameCount());
-}
-
 }  // namespace

@@ -100,12 +100,6 @@ TEST(LabelStyle, AlignmentWordsApplyInTheirOrder)
     label->SetAttribute(L"align", L"left");
     label->SetAttribute(L"valign", L"top");
     EXPECT_EQ(UINT(DT_SINGLELINE), label->GetTextStyle());
-    label->SetAttribute(L"valign", L"bottom");
-    label->SetAttribute(L"endellipsis", L"true");
-    EXPECT_EQ(UINT(DT_BOTTOM | DT_SINGLELINE | DT_END_ELLIPSIS), label->GetTextStyle());
-    label->SetAttribute(L"multiline", L"false");
-    label->SetAttribute(L"endellipsis", L"yes");
-    EXPECT_EQ(UINT(DT_BOTTOM | DT_SINGLELINE), label->GetTextStyle());
 }
 
 // Labels painted into a memory DC with font 1 (bold, 20 pixels).
@@ -130,18 +124,6 @@ protected:
 
     HostWindow host;
 };
-
-TEST_F(LabelPaint, DisabledLabelUsesTheWindowsDisabledColour)
-{
-    ControlPtr<CLabelUI> label = MakeLabel(L"Disabled");
-    MemCanvas canvas(160, 40);
-    Paint(label.get(), canvas);
-    EXPECT_GT(CountNear(canvas, 0x0000FF, 40), 10);
-    label->SetEnabled(false);
-    Paint(label.get(), canvas);
-    EXPECT_EQ(0, CountNear(canvas, 0x0000FF, 40));
-    EXPECT_GT(CountNear(canvas, host.manager().GetDisabledTextColor(), 8), 10);
-}
 
 TEST_F(LabelPaint, EffectTextIsDrawnThroughGdiplusWithLanguageTokensReplaced)
 {

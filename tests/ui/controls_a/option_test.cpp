@@ -127,56 +127,6 @@ TEST_F(Options, GroupMembershipFollowsTheGroupNameAndTheControlsLife)
     b->SetSelected(false, false);
     b->SetSelected(true, true);
     EXPECT_EQ(1u, receiver.records.size());
-
-    b->SetGroup(nullptr);
-    EXPECT_EQ(nullptr, manager.GetOptionGroup(L"two"));
-    EXPECT_TRUE(b->GetGroup().IsEmpty());
-}
-
-TEST(OptionGroups, BelongToTheirWindowManager)
-{
-    CWindowManagerUI first;
-    CWindowManagerUI second;
-    ControlPtr<COptionUI> a = Place<COptionUI>(&first, RECT{0, 0, 10, 10});
-    ControlPtr<COptionUI> b = Place<COptionUI>(&second, RECT{0, 0, 10, 10});
-    a->SetGroup(L"g");
-    b->SetGroup(L"g");
-    a->SetSelected(true);
-    b->SetSelected(true);
-    EXPECT_TRUE(a->IsSelected());
-    EXPECT_TRUE(b->IsSelected());
-}
-
-TEST(OptionGroups, SelectedBeforeHavingAManagerIsSilentAndLeavesPeersAlone)
-{
-    CWindowManagerUI manager;
-    RecordingReceiver receiver;
-    manager.AddNotifyReceiver(&receiver);
-    ControlPtr<COptionUI> peer = Place<COptionUI>(&manager, RECT{0, 0, 10, 10});
-    peer->SetGroup(L"g");
-    peer->SetSelected(true, false);
-
-    ControlPtr<COptionUI> fresh(new COptionUI);
-    fresh->SetAttribute(L"group", L"g");
-    fresh->SetAttribute(L"selected", L"true");
-    EXPECT_TRUE(fresh->IsSelected());
-    EXPECT_TRUE(peer->IsSelected());
-    EXPECT_TRUE(receiver.records.empty());
-}
-
-TEST(OptionState, DisabledOptionKeepsOnlyItsSelectedBit)
-{
-    CWindowManagerUI manager;
-    ControlPtr<COptionUI> option = Place<COptionUI>(&manager, RECT{0, 0, 10, 10});
-    option->SetSelected(true, false);
-    Send(option.get(), EventTypeUI::MouseEnter, 5, 5);
-    Send(option.get(), EventTypeUI::ButtonDown, 5, 5);
-    option->SetEnabled(false);
-    EXPECT_EQ(kStateSelected, option->GetButtonState());
-    option->SetSelected(false, false);
-    option->SetEnabled(true);
-    option->SetEnabled(false);
-    EXPECT_EQ(0u, option->GetButtonState());
 }
 
 }  // namespace
