@@ -31,6 +31,10 @@ void CEditUI::HandleEvent(EventRecordUI& event)
         }
         break;
     case EventTypeUI::KillFocus:
+        // Also when the focus moved without the keyboard focus (a control's
+        // SetFocus): the native control ends as if it had lost it.
+        if (HWND window = GetNativeWindow())
+            PostMessageW(window, WM_CLOSE, 0, 0);
         if (IsEnabled()) {
             m_focused = false;
             Invalidate();

@@ -121,6 +121,12 @@ TEST_F(NativeEdit, LosingTheFocusClosesTheNativeControl)
         editLostFocus += record.type == L"killfocus" && record.sender == edit ? 1 : 0;
     EXPECT_EQ(1, editLostFocus);
 
+    // A focus moved by the framework alone ends it too.
+    edit->SetFocus();
+    ASSERT_NE(nullptr, edit->GetNativeWindow());
+    other->SetFocus();
+    ASSERT_TRUE(WaitUntilClosed());
+
     // A press on the focused, closed edit opens it again.
     edit->SetFocus();
     SendMessageW(edit->GetNativeWindow(), WM_KILLFOCUS, 0, 0);
