@@ -126,11 +126,8 @@ bool CButtonUI::HandleMouseEvent(EventRecordUI& event)
             m_manager->StartTimer(this, kButtonFadeTimerId, kButtonFadePeriodMs);
         return false;
     case EventTypeUI::MouseLeave:
-        if (inside) {
-            if (m_manager != nullptr)
-                m_manager->AddMouseLeaveListener(this);
+        if (StaysHoveredOnLeave(event))
             return true;
-        }
         if (IsEnabled() && (m_buttonState & kStateHot) != 0) {
             m_buttonState &= ~kStateHot;
             if (m_manager != nullptr)
@@ -138,11 +135,8 @@ bool CButtonUI::HandleMouseEvent(EventRecordUI& event)
                                             event.lParam);
             Invalidate();
         }
-        if (m_manager != nullptr) {
-            m_manager->RemoveMouseLeaveListener(this);
-            if (m_fadeDelta != 0)
-                m_manager->StartTimer(this, kButtonFadeTimerId, kButtonFadePeriodMs);
-        }
+        if (m_fadeDelta != 0 && m_manager != nullptr)
+            m_manager->StartTimer(this, kButtonFadeTimerId, kButtonFadePeriodMs);
         return false;
     default:
         return false;

@@ -73,17 +73,12 @@ bool CEditUI::HandleMouseEvent(EventRecordUI& event)
             ForwardPress(event);
         return true;
     case EventTypeUI::MouseLeave:
-        if (inside) {
-            if (m_manager != nullptr)
-                m_manager->AddMouseLeaveListener(this);
+        if (StaysHoveredOnLeave(event))
             return true;
-        }
         if ((m_editState & kStateHot) != 0) {
             m_editState &= ~kStateHot;
             Invalidate();
         }
-        if (m_manager != nullptr)
-            m_manager->RemoveMouseLeaveListener(this);
         return false;
     default:
         return false;

@@ -90,6 +90,18 @@ bool CLabelUI::ForwardMouseEventWhenMouseDisabled(EventRecordUI& event)
     return true;
 }
 
+bool CLabelUI::StaysHoveredOnLeave(const EventRecordUI& event)
+{
+    const bool inside = PtInRect(&m_position, event.mousePoint) != FALSE;
+    if (m_manager != nullptr) {
+        if (inside)
+            m_manager->AddMouseLeaveListener(this);
+        else
+            m_manager->RemoveMouseLeaveListener(this);
+    }
+    return inside;
+}
+
 void CLabelUI::SetTextColor(DWORD color)
 {
     Store(this, m_textColor, color);

@@ -80,6 +80,10 @@ protected:
     // A control that is not mouse-enabled hands mouse events to its parent,
     // or to the label's own handling without one; true when it did.
     bool ForwardMouseEventWhenMouseDisabled(EventRecordUI& event);
+    // A mouse-leave whose point is still inside (the pointer went onto a
+    // child or a cover) keeps the control hovered until the real leave: true.
+    // Otherwise the control stops listening for leaves: false.
+    bool StaysHoveredOnLeave(const EventRecordUI& event);
     // Text colours of 0 take the window's defaults (stored).
     void ResolveDefaultColors();
     // The position less the text padding.

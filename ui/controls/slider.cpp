@@ -177,17 +177,12 @@ bool CSliderUI::HandleMouseEvent(EventRecordUI& event)
         }
         return false;
     case EventTypeUI::MouseLeave:
-        if (PtInRect(&m_position, event.mousePoint)) {
-            if (m_manager != nullptr)
-                m_manager->AddMouseLeaveListener(this);
+        if (StaysHoveredOnLeave(event))
             return true;
-        }
         if (IsEnabled() && (m_thumbState & kStateHot) != 0) {
             m_thumbState &= ~kStateHot;
             Invalidate();
         }
-        if (m_manager != nullptr)
-            m_manager->RemoveMouseLeaveListener(this);
         return false;
     default:
         return false;
