@@ -181,7 +181,7 @@ bool CActiveXUI::SetClassId(REFCLSID clsid)
         return false;
     m_clsid = clsid;
     m_created = false;
-    return m_delayCreate || CreateControl();
+    return m_delayCreate || !IsInWindowTree() || CreateControl();
 }
 
 void CActiveXUI::SetModuleName(const wchar_t* path)
@@ -194,8 +194,13 @@ void CActiveXUI::SetDelayCreate(bool delay)
     if (m_delayCreate == delay)
         return;
     m_delayCreate = delay;
-    if (!delay && !m_created && !IsEqualCLSID(m_clsid, GUID_NULL))
+    if (!delay && !m_created && !IsEqualCLSID(m_clsid, GUID_NULL) && IsInWindowTree())
         CreateControl();
+}
+
+bool CActiveXUI::IsInWindowTree() const
+{
+    return m_manager != nullptr && m_parent != nullptr;
 }
 
 HRESULT CActiveXUI::GetControl(REFIID iid, void** out)

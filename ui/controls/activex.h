@@ -36,7 +36,8 @@ public:
     // Creates, initialises and activates the control; false leaves none.
     virtual bool CreateControl();
 
-    // False for the zero id; creates the control unless creation is delayed.
+    // False for the zero id; creates the control unless creation is delayed
+    // or the control is not yet in a window's tree.
     bool SetClassId(REFCLSID clsid);
     const CLSID& GetClassId() const { return m_clsid; }
     // A library that serves the class; empty asks the COM registry.
@@ -53,6 +54,10 @@ public:
 protected:
     ~CActiveXUI() override;
 
+    // Only a control in a window's tree can be activated: a layout sets the
+    // class id before the tree is attached, and the first layout pass
+    // creates the control then.
+    bool IsInWindowTree() const;
     // The object from the module's class factory, else from the registry.
     IUnknown* CreateObject();
     // Size of the control in HIMETRIC.
