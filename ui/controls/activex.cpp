@@ -15,8 +15,6 @@ namespace {
 // Window message ranges the windowless control is fed.
 constexpr UINT kFirstMouseMessage = 512;
 constexpr UINT kLastMouseMessage = 525;
-constexpr UINT kFirstKeyMessage = 256;
-constexpr UINT kLastKeyMessage = 264;
 // A class id or program id text is read up to this many characters.
 constexpr int kMaxClassIdText = 99;
 
@@ -316,7 +314,7 @@ LRESULT CActiveXUI::MessageHandler(UINT message, WPARAM wParam, LPARAM lParam, b
         m_site->GetInPlaceObject() == nullptr || m_manager == nullptr)
         return 0;
     const bool mouse = message >= kFirstMouseMessage && message <= kLastMouseMessage;
-    const bool key = message >= kFirstKeyMessage && message <= kLastKeyMessage;
+    const bool key = IsHostedKeyMessage(message);
     if (mouse && !IsMouseEnabled())
         return 0;
     HWND window = m_manager->GetWindowHandle();

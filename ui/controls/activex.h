@@ -9,6 +9,12 @@ namespace SkinUI {
 
 class CActiveXCtrl;
 
+// Key messages a hosted control is given: 256 (WM_KEYDOWN) to 264.
+inline bool IsHostedKeyMessage(UINT message)
+{
+    return message >= WM_KEYDOWN && message <= 0x108;
+}
+
 // A COM control (an OLE control named by its class id) placed in a framework
 // window: the control is its container and in-place site, draws windowless
 // controls itself and feeds them window messages as a message filter, and

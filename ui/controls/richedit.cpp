@@ -6,7 +6,6 @@
 
 #include "ui/controls/scrollbar.h"
 #include "ui/controls/txt_host.h"
-#include "ui/core/clip_region.h"
 #include "ui/core/control_values.h"
 #include "ui/core/layout_limits.h"
 #include "ui/core/window_manager.h"
@@ -56,12 +55,6 @@ bool IsButtonMessage(UINT message)
 bool IsPress(UINT message)
 {
     return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN;
-}
-
-bool Meets(const RECT& a, const RECT& b)
-{
-    RECT common;
-    return IntersectRect(&common, &a, &b) != FALSE;
 }
 
 }  // namespace
@@ -366,45 +359,16 @@ void CRichEditUI::MoveBy(int dx, int dy, bool invalidate)
     }
 }
 
-bool CRichEditUI::PaintContent(HDC dc, const RECT& paintRect, CControlUI* stopControl)
+void CRichEditUI::PaintText(HDC dc)
 {
-    RECT ownPaint;
-    if (!IntersectRect(&ownPaint, &paintRect, &m_position))
-        return true;
-    CClipRegionUI clip;
-    CClipRegionUI::BeginRectClip(dc, ownPaint, clip);
-    CControlUI::PaintContent(dc, paintRect, stopControl);
-    if (m_host != nullptr) {
-        const RECT& client = m_host->GetClientRect();
-        RECTL bounds = {client.left, client.top, client.right, client.bottom};
-        RECT update = paintRect;
-        m_host->GetTextServices()->TxDraw(DVASPECT_CONTENT, 0, nullptr, nullptr, dc, nullptr, &bounds, nullptr,
-                                          &update, nullptr, 0, TXTVIEW_ACTIVE);
-    }
-    const RECT area = GetClientPosition();
-    RECT childPaint;
-    if (!m_items.IsEmpty() && IntersectRect(&childPaint, &paintRect, &area)) {
-        CClipRegionUI childClip;
-        CClipRegionUI::BeginRectClip(dc, childPaint, childClip);
-        for (int i = 0; i < m_items.GetSize(); ++i) {
-            CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(i));
-            if (child == stopControl)
-                return false;
-            if (child->IsVisible() && Meets(paintRect, child->GetPosition()) &&
-                !child->Paint(dc, paintRect, stopControl))
-                return false;
-        }
-    }
+    if (m_host == nullptr)
+        return;
+    const RECT& client = m_host->GetClientRect();
+    RECTL bounds = {client.left, client.top, client.right, client.bottom};
+    RECT update = m_paintRect;
+    m_host->GetTextServices()->TxDraw(DVASPECT_CONTENT, 0, nullptr, nullptr, dc, nullptr, &bounds, nullptr, &update,
+                                      nullptr, 0, TXTVIEW_ACTIVE);
     PaintCaret(dc);
-    for (CScrollBarUI* bar : {m_verticalScrollBar, m_horizontalScrollBar}) {
-        if (bar == nullptr)
-            continue;
-        if (bar == stopControl)
-            return false;
-        if (bar->IsVisible() && Meets(paintRect, bar->GetPosition()) && !bar->Paint(dc, paintRect, stopControl))
-            return false;
-    }
-    return true;
 }
 
 void CRichEditUI::PaintCaret(HDC dc)

@@ -29,7 +29,8 @@ public:
     void HandleEvent(EventRecordUI& event) override;
     void SetAttribute(const wchar_t* name, const wchar_t* value) override;
     SIZE GetDesiredSize(SIZE available) override;
-    bool PaintContent(HDC dc, const RECT& paintRect, CControlUI* stopControl) override;
+    // The text services' drawing and, in a layered window, the caret.
+    void PaintText(HDC dc) override;
 
     void SetScrollPosition(SIZE position) override;
     void LineUp() override;

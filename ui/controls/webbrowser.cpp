@@ -6,13 +6,6 @@
 
 namespace SkinUI {
 
-namespace {
-
-constexpr UINT kFirstKeyMessage = 256;
-constexpr UINT kLastKeyMessage = 264;
-
-}  // namespace
-
 CWebBrowserUI::CWebBrowserUI()
 {
     // Only stored: the browser is created once the control has a window.
@@ -115,8 +108,7 @@ HRESULT CWebBrowserUI::RegisterEventHandler(bool connect)
 
 HRESULT CWebBrowserUI::TranslateAccelerator(MSG* msg)
 {
-    if (msg == nullptr || msg->message < kFirstKeyMessage || msg->message > kLastKeyMessage ||
-        m_webBrowser == nullptr)
+    if (msg == nullptr || !IsHostedKeyMessage(msg->message) || m_webBrowser == nullptr)
         return S_FALSE;
     HWND window = GetNativeWindow();
     HWND focus = ::GetFocus();
