@@ -13,7 +13,7 @@ namespace {
 IUnknown* g_lastUIHandler = nullptr;
 
 // The browser's document: takes a UI handler and keeps it while alive.
-class FakeDocument : public ICustomDoc, public IDispatch {
+class FakeDocument : public ICustomDoc, public IDispatch, protected FakeRefCounted {
 public:
     FakeDocument() { ObjectCreated(); }
 
@@ -29,14 +29,8 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHOD_(ULONG, AddRef)() override { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
-    STDMETHOD_(ULONG, Release)() override
-    {
-        LONG count = InterlockedDecrement(&m_refs);
-        if (count == 0)
-            delete this;
-        return static_cast<ULONG>(count);
-    }
+    STDMETHOD_(ULONG, AddRef)() override { return AddReference(); }
+    STDMETHOD_(ULONG, Release)() override { return ReleaseReference(); }
 
     STDMETHOD(SetUIHandler)(IDocHostUIHandler* handler) override
     {
@@ -59,7 +53,7 @@ public:
     }
 
 private:
-    virtual ~FakeDocument()
+    ~FakeDocument() override
     {
         if (m_handler != nullptr)
             m_handler->Release();
@@ -68,7 +62,6 @@ private:
         ObjectDestroyed();
     }
 
-    LONG m_refs = 1;
     IDocHostUIHandler* m_handler = nullptr;
 };
 

@@ -13,7 +13,7 @@ LONG g_liveObjects = 0;
 FakeControl* g_newestControl = nullptr;
 
 // Makes the fake control, or the fake browser for the web browser's class.
-class FakeFactory : public IClassFactory {
+class FakeFactory : public IClassFactory, protected FakeRefCounted {
 public:
     explicit FakeFactory(bool browser) : m_browser(browser) {}
 
@@ -26,14 +26,8 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHOD_(ULONG, AddRef)() override { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
-    STDMETHOD_(ULONG, Release)() override
-    {
-        LONG count = InterlockedDecrement(&m_refs);
-        if (count == 0)
-            delete this;
-        return static_cast<ULONG>(count);
-    }
+    STDMETHOD_(ULONG, AddRef)() override { return AddReference(); }
+    STDMETHOD_(ULONG, Release)() override { return ReleaseReference(); }
     STDMETHOD(CreateInstance)(IUnknown* outer, REFIID iid, void** out) override
     {
         *out = nullptr;
@@ -49,9 +43,8 @@ public:
     STDMETHOD(LockServer)(BOOL) override { return S_OK; }
 
 private:
-    virtual ~FakeFactory() = default;
+    ~FakeFactory() override = default;
 
-    LONG m_refs = 1;
     bool m_browser;
 };
 

@@ -84,15 +84,12 @@ STDMETHODIMP FakeControl::QueryInterface(REFIID iid, void** out)
 
 STDMETHODIMP_(ULONG) FakeControl::AddRef()
 {
-    return static_cast<ULONG>(InterlockedIncrement(&m_refs));
+    return AddReference();
 }
 
 STDMETHODIMP_(ULONG) FakeControl::Release()
 {
-    LONG count = InterlockedDecrement(&m_refs);
-    if (count == 0)
-        delete this;
-    return static_cast<ULONG>(count);
+    return ReleaseReference();
 }
 
 STDMETHODIMP FakeControl::SetClientSite(IOleClientSite* site)

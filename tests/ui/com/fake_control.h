@@ -13,6 +13,23 @@ void ObjectDestroyed();
 class FakeControl;
 void ControlDestroyed(FakeControl* control);
 
+// Reference counting of the fakes: the object goes at zero.
+class FakeRefCounted {
+protected:
+    virtual ~FakeRefCounted() = default;
+    ULONG AddReference() { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
+    ULONG ReleaseReference()
+    {
+        LONG count = InterlockedDecrement(&m_refs);
+        if (count == 0)
+            delete this;
+        return static_cast<ULONG>(count);
+    }
+
+private:
+    LONG m_refs = 1;
+};
+
 // A fake OLE control that records how its container drives it: creation,
 // site, activation, messages and teardown.
 class FakeControl : public IOleObject,
@@ -21,7 +38,8 @@ class FakeControl : public IOleObject,
                     public IPersistStreamInit,
                     public IObjectWithSite,
                     public IOleControl,
-                    public IRunnableObject {
+                    public IRunnableObject,
+                    protected FakeRefCounted {
 public:
     FakeControl();
 
@@ -110,7 +128,7 @@ public:
     IOleClientSite* Site() const { return m_site; }
 
 protected:
-    virtual ~FakeControl();
+    ~FakeControl() override;
     // Interfaces a derived fake adds; null when not one of them.
     virtual IUnknown* ExtraInterface(REFIID iid);
 
@@ -118,7 +136,6 @@ private:
     void Activate(IOleClientSite* site);
     void Deactivate();
 
-    LONG m_refs = 1;
     FakeControlConfig m_config;
     IOleClientSite* m_site = nullptr;
     IUnknown* m_objectSite = nullptr;
