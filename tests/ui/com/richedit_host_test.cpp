@@ -414,6 +414,50 @@ TEST_F(RichEditHostTest, WithoutServicesTheEditIsInert)
     EXPECT_TRUE(edit->Paint(canvas.dc(), RECT{0, 0, 300, 200}, nullptr));
 }
 
+TEST_F(RichEditHostTest, CompositionWindowFollowsTheCaret)
+{
+    Create();
+    edit->SetFocus();
+    Host().TxCreateCaret(nullptr, 2, 14);
+    Host().TxSetCaretPos(40, 30);
+    bool handled = true;
+    Filter(WM_IME_STARTCOMPOSITION, 0, 0, handled);
+    EXPECT_FALSE(handled);
+    HIMC context = ImmGetContext(window.hwnd());
+    if (context == nullptr)
+        GTEST_SKIP() << "no input context for the window";
+    COMPOSITIONFORM form = {};
+    ImmGetCompositionWindow(context, &form);
+    ImmReleaseContext(window.hwnd(), context);
+    EXPECT_EQ(static_cast<DWORD>(CFS_FORCE_POSITION), form.dwStyle);
+    EXPECT_EQ(42, form.ptCurrentPos.x);
+    EXPECT_EQ(30, form.ptCurrentPos.y);
+}
+
+TEST_F(RichEditHostTest, LayeredWindowsDrawTheCaretAndBlinkIt)
+{
+    window.manager().SetLayered(true);
+    Create({{L"textcolor", L"#FFFF0000"}});
+    edit->SetFocus();
+    SetFocus(window.hwnd());
+    Host().TxCreateCaret(nullptr, 2, 14);
+    Host().TxShowCaret(TRUE);
+    Host().TxSetCaretPos(40, 30);
+    MemCanvas canvas(300, 200);
+    edit->Paint(canvas.dc(), RECT{0, 0, 300, 200}, nullptr);
+    EXPECT_TRUE(RgbNear(canvas.Pixel(41, 35), 0xFF0000));
+    EXPECT_TRUE(RgbNear(canvas.Pixel(45, 35), 0x008000));
+
+    if (GetFocus() != window.hwnd())
+        GTEST_SKIP() << "the window did not get the keyboard focus";
+    EventRecordUI tick;
+    tick.type = EventTypeUI::Timer;
+    tick.wParam = CRichEditUI::kCaretTimerId;
+    edit->DispatchEvent(tick);
+    edit->Paint(canvas.dc(), RECT{0, 0, 300, 200}, nullptr);
+    EXPECT_TRUE(RgbNear(canvas.Pixel(41, 35), 0x008000));
+}
+
 TEST_F(RichEditHostTest, PaintsTheServicesAndTearsThemDown)
 {
     Create({{L"inset", L"4,4,4,4"}});
