@@ -102,7 +102,7 @@ void CActiveXUI::ShowHostWindow(bool show)
 void CActiveXUI::SetPosition(RECT rect, bool invalidate)
 {
     CControlUI::SetPosition(rect, invalidate);
-    if (!m_created)
+    if (!m_created && m_manager != nullptr)
         CreateControl();
     if (m_object == nullptr || m_site == nullptr)
         return;

@@ -279,11 +279,18 @@ HRESULT CRichEditUI::TxSendMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         return S_FALSE;
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-        if (!m_wantReturn || (ctrl && !m_wantCtrlReturn)) {
+        m_returnBlocked = !m_wantReturn || (ctrl && !m_wantCtrlReturn);
+        if (m_returnBlocked) {
             if (m_manager != nullptr)
                 m_manager->SendNotification(this, L"return");
             return S_OK;
         }
+    } else if (message == WM_CHAR) {
+        // The character of a Return the edit did not want adds no line either.
+        const bool blocked = m_returnBlocked && (wParam == L'\r' || wParam == L'\n');
+        m_returnBlocked = false;
+        if (blocked)
+            return S_OK;
     }
     LRESULT unused = 0;
     return m_host->GetTextServices()->TxSendMessage(message, wParam, lParam, result != nullptr ? result : &unused);

@@ -103,6 +103,7 @@ private:
     DWORD m_style = ES_MULTILINE;
     bool m_caretBlink = true;
     bool m_initialized = false;
+    bool m_returnBlocked = false;
     RECT m_textPadding = {0, 0, 0, 0};
 };
 

@@ -171,6 +171,11 @@ TEST_F(RichEditHostTest, ReturnGoesToTheTextOnlyWhenWanted)
     window.Send(WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(1, Services().Count(WM_KEYDOWN));
     EXPECT_EQ(2, receiver.Count(L"return"));
+    // Nor does the character of the blocked key reach the text.
+    window.Send(WM_CHAR, L'\r', 0);
+    EXPECT_EQ(0, Services().Count(WM_CHAR));
+    window.Send(WM_CHAR, L'\r', 0);
+    EXPECT_EQ(1, Services().Count(WM_CHAR));
 }
 
 TEST_F(RichEditHostTest, TabStaysInTheEditOnlyWhenWanted)

@@ -87,7 +87,15 @@ TEST_F(RichEditSystemTest, BlockedReturnSendsReturnAndKeepsOneLine)
     edit->SetFocus();
     edit->SetText(L"x");
     window.Send(WM_KEYDOWN, VK_RETURN, 0);
+    window.Send(WM_CHAR, L'\r', 0);
+    window.Send(WM_KEYUP, VK_RETURN, 0);
     EXPECT_EQ(1, receiver.Count(L"return"));
+    EXPECT_STREQ(L"x", edit->GetText());
+    edit->SetWantReturn(true);
+    window.Send(WM_KEYDOWN, VK_RETURN, 0);
+    window.Send(WM_CHAR, L'\r', 0);
+    window.Send(WM_KEYUP, VK_RETURN, 0);
+    EXPECT_STREQ(L"x\r", edit->GetText());
 }
 
 }  // namespace
