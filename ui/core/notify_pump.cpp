@@ -6,10 +6,6 @@
 
 namespace SkinUI {
 
-CNotifyPump::CNotifyPump() = default;
-
-CNotifyPump::~CNotifyPump() = default;
-
 const NotifyMapUI* CNotifyPump::ClassNotifyMap()
 {
     static const NotifyMapEntryUI entries[] = {NotifyMapEnd()};

@@ -64,8 +64,8 @@ inline NotifyMapEntryUI NotifyMapEnd()
 //   }
 class CNotifyPump {
 public:
-    CNotifyPump();
-    virtual ~CNotifyPump();
+    CNotifyPump() = default;
+    virtual ~CNotifyPump() = default;
     CNotifyPump(const CNotifyPump&) = delete;
     CNotifyPump& operator=(const CNotifyPump&) = delete;
 
