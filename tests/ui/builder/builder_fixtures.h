@@ -22,8 +22,12 @@ inline IContainerUI* Items(CControlUI* control)
     return static_cast<IContainerUI*>(control->GetInterfaceByName(L"IContainer"));
 }
 
-// Counts the live instances of the controls the builder tests make, so a
-// test can see that nothing it built was left behind.
+inline CControlUI* ItemAt(CControlUI* parent, int index)
+{
+    return Items(parent)->GetItemAt(index);
+}
+
+// Live instances of the controls below: a test sees what a build left behind.
 inline int& LiveTestControls()
 {
     static int live = 0;
@@ -42,15 +46,13 @@ protected:
 typedef Counted<CControlUI> CountedLeaf;
 typedef Counted<CContainerUI> CountedBox;
 
-// Tree classes as the builder sees them: found by interface name, filled
-// through their container part.
+// Tree classes as the builder sees them: answering their interface names and
+// filled through their container part.
 class FakeTreeNode : public CountedBox {
 public:
     void* GetInterfaceByName(const wchar_t* name) override
     {
-        if (wcscmp(name, L"TreeNode") == 0)
-            return this;
-        return CountedBox::GetInterfaceByName(name);
+        return wcscmp(name, L"TreeNode") == 0 ? this : CountedBox::GetInterfaceByName(name);
     }
 };
 
@@ -58,23 +60,18 @@ class FakeTreeView : public CountedBox {
 public:
     void* GetInterfaceByName(const wchar_t* name) override
     {
-        if (wcscmp(name, L"TreeView") == 0)
-            return this;
-        return CountedBox::GetInterfaceByName(name);
+        return wcscmp(name, L"TreeView") == 0 ? this : CountedBox::GetInterfaceByName(name);
     }
     bool AddItem(CControlUI* control) override
     {
-        // A node joins the view with the children it already has.
-        IContainerUI* node = static_cast<IContainerUI*>(control->GetInterfaceByName(L"IContainer"));
-        childrenWhenAdded.push_back(node != nullptr ? node->GetCount() : -1);
+        childrenWhenAdded.push_back(Items(control)->GetCount());
         return !refuse && CountedBox::AddItem(control);
     }
     std::vector<int> childrenWhenAdded;
     bool refuse = false;
 };
 
-// A builder callback that makes the test's controls by tag and records
-// every tag it is asked for.
+// Makes the test's controls by tag and records every tag it is asked for.
 class TagCallback : public IDialogBuilderCallback {
 public:
     CControlUI* CreateControl(const wchar_t* tag) override
@@ -84,7 +81,6 @@ public:
         return maker != makers.end() ? maker->second() : nullptr;
     }
 
-    // The standard test tags: "CountedLeaf", "CountedBox", "TreeView", "TreeNode".
     static TagCallback WithTestTags()
     {
         TagCallback callback;

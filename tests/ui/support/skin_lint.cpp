@@ -18,12 +18,6 @@ bool IsTag(const wchar_t* tag, const wchar_t* name)
     return _wcsicmp(tag, name) == 0;
 }
 
-bool IsResourceElement(const wchar_t* tag)
-{
-    return IsTag(tag, L"Image") || IsTag(tag, L"Font") || IsTag(tag, L"Default") ||
-           IsTag(tag, L"MultiLanguage");
-}
-
 class AcceptingCallback : public IDialogBuilderCallback {
 public:
     explicit AcceptingCallback(const std::vector<std::wstring>& tags) : m_tags(tags) {}
@@ -88,7 +82,7 @@ void CheckImages(CXmlNodeUI root, CWindowManagerUI& manager, std::vector<std::ws
 bool HasControlElements(CXmlNodeUI root)
 {
     for (CXmlNodeUI node = root.GetFirstChild(); node.IsValid(); node = node.GetNextSibling())
-        if (!IsResourceElement(node.GetName()))
+        if (!CLayoutBuilderUI::IsResourceTag(node.GetName()))
             return true;
     return false;
 }
