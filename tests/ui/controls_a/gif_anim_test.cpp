@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/ui/controls_a/controls_fixture.h"
+#include "tests/ui/support/host_window.h"
+#include "tests/ui/support/mem_canvas.h"
+#include "ui/controls/gif_anim.h"
+#include "ui/core/window_manager.h"
+
+using namespace SkinUI;
+using SkinUI::test::ControlPtr;
+using SkinUI::test::HostWindow;
+using SkinUI::test::MemCanvas;
+using SkinUI::test::ResourceFolderScope;
+using SkinUI::test::RgbNear;
+using SkinUI::test::Send;
+using SkinUI::test::TempFile;
+
+namespace {
+
+const int kNoDelay = -1;
+
+// A 1 x 1 GIF: a red and a blue colour; one frame per entry of `frames`,
+// each the colour index 0 or 1; a delay (hundredths) per frame, or
+// kNoDelay for a frame without a graphic control extension.
+std::vector<BYTE> MakeGif(const std::vector<int>& frames, const std::vector<int>& delays)
+{
+    std::vector<BYTE> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0};
+    gif.insert(gif.end(), {0xFF, 0, 0, 0, 0, 0xFF});
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (delays[i] != kNoDelay) {
+            const BYTE delay = static_cast<BYTE>(delays[i]);
+            gif.insert(gif.end(), {0x21, 0xF9, 4, 0, delay, 0, 0, 0});
+        }
+        gif.insert(gif.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});
+        // LZW, minimum code size 2: clear, the pixel's index, end.
+        const BYTE first = static_cast<BYTE>(frames[i] == 0 ? 0x44 : 0x4C);
+        gif.insert(gif.end(), {2, 2, first, 0x01, 0});
+    }
+    gif.push_back(0x3B);
+    return gif;
+}
+
+// Counts the frame ticks it receives.
+class CountingGif : public CGifAnimUI {
+public:
+    void HandleEvent(EventRecordUI& event) override
+    {
+        if (event.type == EventTypeUI::Timer && event.wParam == kGifFrameTimerId)
+            ++ticks;
+        CGifAnimUI::HandleEvent(event);
+    }
+    int ticks = 0;
+};
+
+// An animated image in a hidden window, its file in a skin folder.
+class GifAnim : public ::testing::Test {
+protected:
+    ControlPtr<CountingGif> Load()
+    {
+        ControlPtr<CountingGif> gif(new CountingGif);
+        gif->SetBkImage(L"anim.gif");
+        gif->SetManager(&host.manager(), nullptr, true);
+        gif->SetPosition(RECT{0, 0, 1, 1});
+        gif->OnInitialize();
+        return gif;
+    }
+
+    HostWindow host;
+};
+
+TEST_F(GifAnim, TwoFramesPlayOnTheirDelays)
+{
+    TempFile file(L"anim.gif", MakeGif({0, 1}, {5, 0}));
+    ResourceFolderScope skin(file.folder());
+    ControlPtr<CountingGif> gif = Load();
+    ASSERT_TRUE(gif->IsLoaded());
+    EXPECT_EQ(2u, gif->GetFrameCount());
+    EXPECT_EQ(50u, gif->GetFrameDelayMs(0));
+    EXPECT_EQ(100u, gif->GetFrameDelayMs(1));
+    EXPECT_TRUE(gif->IsPlaying());
+
+    MemCanvas canvas(1, 1, 0xFFFFFFFF);
+    gif->Paint(canvas.dc(), RECT{0, 0, 1, 1}, nullptr);
+    EXPECT_TRUE(RgbNear(canvas.Pixel(0, 0), 0xFFFF0000, 8));
+
+    // The window timer advances the frames.
+    for (int i = 0; i < 100 && gif->ticks < 3; ++i)
+        host.Pump(20);
+    EXPECT_GE(gif->ticks, 3);
+
+    gif->Stop();
+    EXPECT_FALSE(gif->IsPlaying());
+    EXPECT_EQ(0u, gif->GetCurrentFrame());
+    // A tick that was already queued when it stopped moves nothing.
+    Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    EXPECT_EQ(0u, gif->GetCurrentFrame());
+
+    gif->SetVisible(false);
+    EXPECT_FALSE(gif->IsPlaying());
+    gif->SetVisible(true);
+    EXPECT_TRUE(gif->IsPlaying());
+
+    // Loading again while playing starts over from a clean state.
+    ASSERT_TRUE(gif->LoadGif());
+    EXPECT_TRUE(gif->IsPlaying());
+    EXPECT_EQ(0u, gif->GetCurrentFrame());
+    Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    EXPECT_EQ(1u, gif->GetCurrentFrame());
+}
+
+TEST_F(GifAnim, ShortOrMissingDelaysCountAsAHundredMilliseconds)
+{
+    TempFile file(L"anim.gif", MakeGif({0, 1, 0}, {7, kNoDelay, kNoDelay}));
+    ResourceFolderScope skin(file.folder());
+    ControlPtr<CountingGif> gif = Load();
+    ASSERT_TRUE(gif->IsLoaded());
+    EXPECT_EQ(3u, gif->GetFrameCount());
+    EXPECT_EQ(70u, gif->GetFrameDelayMs(0));
+    EXPECT_EQ(100u, gif->GetFrameDelayMs(2));
+    EXPECT_EQ(100u, gif->GetFrameDelayMs(50));
+    for (int frame = 0; frame < 4; ++frame)
+        Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    EXPECT_EQ(1u, gif->GetCurrentFrame());
+}
+
+TEST_F(GifAnim, SingleFrameWithoutDelaysIsDrawnButNeverPlays)
+{
+    TempFile file(L"anim.gif", MakeGif({1}, {kNoDelay}));
+    ResourceFolderScope skin(file.folder());
+    ControlPtr<CountingGif> gif = Load();
+    ASSERT_TRUE(gif->IsLoaded());
+    EXPECT_FALSE(gif->IsPlaying());
+    gif->SetVisible(false);
+    gif->SetVisible(true);
+    gif->Play();
+    EXPECT_FALSE(gif->IsPlaying());
+    MemCanvas canvas(1, 1, 0xFFFFFFFF);
+    gif->Paint(canvas.dc(), RECT{0, 0, 1, 1}, nullptr);
+    EXPECT_TRUE(RgbNear(canvas.Pixel(0, 0), 0xFF0000FF, 8));
+    Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    EXPECT_EQ(0u, gif->GetCurrentFrame());
+}
+
+TEST_F(GifAnim, BrokenFilesGiveNoImage)
+{
+    const std::vector<BYTE> whole = MakeGif({0, 1}, {5, 5});
+    const std::vector<std::vector<BYTE>> broken = {
+        std::vector<BYTE>(whole.begin(), whole.begin() + 10),
+        std::vector<BYTE>(64, 0xA5),
+        std::vector<BYTE>(),
+    };
+    for (const std::vector<BYTE>& bytes : broken) {
+        TempFile file(L"anim.gif", bytes);
+        ResourceFolderScope skin(file.folder());
+        ControlPtr<CountingGif> gif = Load();
+        EXPECT_FALSE(gif->IsLoaded());
+        EXPECT_FALSE(gif->IsPlaying());
+        gif->SetVisible(true);
+        Send(gif.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+        MemCanvas canvas(20, 20);
+        EXPECT_TRUE(gif->Paint(canvas.dc(), RECT{0, 0, 20, 20}, nullptr));
+    }
+    ControlPtr<CGifAnimUI> missing(new CGifAnimUI);
+    missing->SetBkImage(L"no_such.gif");
+    EXPECT_FALSE(missing->LoadGif());
+}
+
+}  // namespace
