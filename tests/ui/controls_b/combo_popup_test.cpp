@@ -14,9 +14,7 @@ namespace {
 
 typedef std::vector<std::pair<int, int>> Pairs;
 
-// A combo 24 high across the top of a shown host window. Wine without a
-// window manager takes two seconds to hide a window that was once active,
-// so the host is shared and every test closes the pop-up as few times as it can.
+// A combo 24 high across the top of a shown host window that the tests share.
 class ComboPopup : public ::testing::Test {
 protected:
     static void SetUpTestSuite()

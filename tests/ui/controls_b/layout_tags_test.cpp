@@ -3,6 +3,7 @@
 #include "ui/controls/list_container_element.h"
 #include "ui/controls/list_header.h"
 #include "ui/controls/list_text_element.h"
+#include "ui/controls/standard_controls.h"
 #include "ui/core/layout_builder.h"
 
 using namespace SkinUI;
@@ -12,8 +13,7 @@ namespace {
 
 TEST(ListLayoutTags, LayoutsBuildListsAndCombosByTag)
 {
-    RegisterListControls();
-    RegisterComboControls();
+    RegisterStandardControls();
     CWindowManagerUI manager;
     CLayoutBuilderUI builder;
     CControlUI* root = builder.Create(
