@@ -266,7 +266,9 @@ void CContainerUI::SetMouseEnabled(bool enabled)
 
 int CContainerUI::FindSelectableItem(int index, bool forward) const
 {
-    const int count = m_items.GetSize();
+    // Through the item operations, so that a container that keeps its
+    // items elsewhere (a list's body) or filters them is searched as it shows them.
+    const int count = GetCount();
     if (count == 0)
         return -1;
     if (index < 0)
@@ -274,9 +276,9 @@ int CContainerUI::FindSelectableItem(int index, bool forward) const
     if (index >= count)
         index = count - 1;
     auto selectable = [this](int i) {
-        CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(i));
-        return child->GetInterfaceByName(L"IListItem") != nullptr && child->IsVisible() &&
-               child->IsEnabled();
+        CControlUI* child = GetItemAt(i);
+        return child != nullptr && child->GetInterfaceByName(L"IListItem") != nullptr &&
+               child->IsVisible() && child->IsEnabled();
     };
     if (!forward) {
         for (int i = index; i >= 0; --i)
