@@ -51,6 +51,12 @@ void CListUI::UpdateColumnCount()
     m_itemStyle.columnCount = count < kMaxListColumns ? count : kMaxListColumns;
 }
 
+bool CListUI::AfterHeaderItems(bool result)
+{
+    UpdateColumnCount();
+    return result;
+}
+
 bool CListUI::AdoptHeader(CControlUI* header)
 {
     // A new header replaces the current one only while that one is empty;
@@ -113,11 +119,8 @@ bool CListUI::AddItem(CControlUI* control)
     switch (KindOf(control)) {
     case ItemKindUI::Header:
         return AdoptHeader(control);
-    case ItemKindUI::HeaderItem: {
-        const bool added = m_header->AddItem(control);
-        UpdateColumnCount();
-        return added;
-    }
+    case ItemKindUI::HeaderItem:
+        return AfterHeaderItems(m_header->AddItem(control));
     default:
         break;
     }
@@ -136,11 +139,8 @@ bool CListUI::InsertItemAt(CControlUI* control, int index)
     switch (KindOf(control)) {
     case ItemKindUI::Header:
         return AdoptHeader(control);
-    case ItemKindUI::HeaderItem: {
-        const bool inserted = m_header->InsertItemAt(control, index);
-        UpdateColumnCount();
-        return inserted;
-    }
+    case ItemKindUI::HeaderItem:
+        return AfterHeaderItems(m_header->InsertItemAt(control, index));
     default:
         break;
     }
@@ -164,11 +164,8 @@ bool CListUI::RemoveItem(CControlUI* control, bool keepAlive)
     switch (KindOf(control)) {
     case ItemKindUI::Header:
         return RemoveHeader(control, keepAlive);
-    case ItemKindUI::HeaderItem: {
-        const bool removed = m_header->RemoveItem(control, keepAlive);
-        UpdateColumnCount();
-        return removed;
-    }
+    case ItemKindUI::HeaderItem:
+        return AfterHeaderItems(m_header->RemoveItem(control, keepAlive));
     default:
         break;
     }
@@ -213,7 +210,7 @@ bool CListUI::SetItemIndex(CControlUI* control, int newIndex)
     case ItemKindUI::Header:
         return CVerticalLayoutUI::SetItemIndex(control, newIndex);
     case ItemKindUI::HeaderItem:
-        return m_header->SetItemIndex(control, newIndex);
+        return AfterHeaderItems(m_header->SetItemIndex(control, newIndex));
     default:
         break;
     }
@@ -238,7 +235,7 @@ bool CListUI::SetItemRangeIndex(CControlUI* control, int count, int newIndex)
     case ItemKindUI::Header:
         return CVerticalLayoutUI::SetItemRangeIndex(control, count, newIndex);
     case ItemKindUI::HeaderItem:
-        return m_header->SetItemRangeIndex(control, count, newIndex);
+        return AfterHeaderItems(m_header->SetItemRangeIndex(control, count, newIndex));
     default:
         break;
     }
@@ -254,35 +251,6 @@ bool CListUI::SetItemRangeIndex(CControlUI* control, int count, int newIndex)
     ListRowIndexUI::RenumberRows(*m_body, low, high);
     FollowMovedRows(selectedRow, expandedRow);
     return true;
-}
-
-int CListUI::FindSelectableItem(int index, bool forward) const
-{
-    // Through the virtual item operations, so that a list that filters its
-    // rows is searched as it shows them.
-    const int count = GetCount();
-    if (count == 0)
-        return -1;
-    if (index < 0)
-        index = 0;
-    if (index >= count)
-        index = count - 1;
-    auto selectable = [this](int i) {
-        CControlUI* row = GetItemAt(i);
-        return row != nullptr && AsListItem(row) != nullptr && row->IsVisible() && row->IsEnabled();
-    };
-    if (!forward) {
-        for (int i = index; i >= 0; --i) {
-            if (selectable(i))
-                return i;
-        }
-        index = 0;
-    }
-    for (int i = index; i < count; ++i) {
-        if (selectable(i))
-            return i;
-    }
-    return -1;
 }
 
 }  // namespace SkinUI

@@ -38,7 +38,6 @@ public:
     bool RemoveItem(CControlUI* control, bool keepAlive = false) override;
     bool RemoveItemAt(int index, bool keepAlive = false) override;
     void RemoveAllItems() override;
-    int FindSelectableItem(int index, bool forward = true) const override;
 
     SIZE GetScrollPosition() const override;
     SIZE GetScrollRange() const override;
@@ -91,6 +90,8 @@ private:
     bool AdoptHeader(CControlUI* header);
     bool RemoveHeader(CControlUI* header, bool keepAlive);
     void UpdateColumnCount();
+    // Header items changed: the column count follows; passes the result on.
+    bool AfterHeaderItems(bool result);
     // Column rectangles from the header items, shifted by horizontal scrolling.
     void UpdateColumns(const RECT& listRect, bool placeHeader);
     // After rows moved: selection and expansion follow their rows.

@@ -4,18 +4,10 @@
 #include "ui/controls/list_header.h"
 #include "ui/controls/list_row.h"
 #include "ui/controls/scrollbar.h"
-#include "ui/core/clip_region.h"
-#include "ui/core/renderer.h"
 
 namespace SkinUI {
 
 namespace {
-
-bool Meets(const RECT& a, const RECT& b)
-{
-    RECT common;
-    return IntersectRect(&common, &a, &b) != FALSE;
-}
 
 int Clamp(int value, int low, int high)
 {
@@ -153,64 +145,8 @@ void CListBodyUI::HandleEvent(EventRecordUI& event)
 
 bool CListBodyUI::PaintContent(HDC dc, const RECT& paintRect, CControlUI* stopControl)
 {
-    if (m_owner == nullptr)
-        return CVerticalLayoutUI::PaintContent(dc, paintRect, stopControl);
-    RECT ownPaint;
-    if (!IntersectRect(&ownPaint, &paintRect, &m_position))
-        return true;
-    CClipRegionUI clip;
-    CClipRegionUI::BeginRectClip(dc, ownPaint, clip);
-    CControlUI::PaintContent(dc, paintRect, stopControl);
-
-    const RECT client = GetClientPosition();
-    RECT clientPaint;
-    const bool clientMet = IntersectRect(&clientPaint, &paintRect, &client) != FALSE;
-    {
-        CClipRegionUI rowClip;
-        if (clientMet)
-            CClipRegionUI::BeginRectClip(dc, clientPaint, rowClip);
-        const ListItemStyleUI* style = m_owner->GetItemStyle();
-        const DWORD lineColor = AdjustColor(style->hLineColor);
-        int drawIndex = 0;
-        for (int i = 0; i < m_items.GetSize(); ++i) {
-            CControlUI* row = static_cast<CControlUI*>(m_items.ItemAt(i));
-            if (row == stopControl)
-                return false;
-            if (!row->IsVisible())
-                continue;
-            if (row->IsFloating()) {
-                if (!Meets(paintRect, row->GetPosition()))
-                    continue;
-                if (clientMet)
-                    CClipRegionUI::SuspendClip(dc, rowClip);
-                const bool painted = row->Paint(dc, paintRect, stopControl);
-                if (clientMet)
-                    CClipRegionUI::ResumeClip(dc, rowClip);
-                if (!painted)
-                    return false;
-                continue;
-            }
-            IListItemUI* item = AsListItem(row);
-            if (item != nullptr)
-                item->SetDrawIndex(drawIndex);
-            ++drawIndex;
-            if (!clientMet)
-                continue;
-            if (Meets(paintRect, row->GetPosition()) && !row->Paint(dc, paintRect, stopControl))
-                return false;
-            ListRowUI::DrawRowLine(dc, *row, *style, lineColor, paintRect);
-        }
-    }
-    for (CScrollBarUI* bar : {m_verticalScrollBar, m_horizontalScrollBar}) {
-        if (bar == nullptr)
-            continue;
-        if (bar == stopControl)
-            return false;
-        if (bar->IsVisible() && Meets(paintRect, bar->GetPosition()) &&
-            !bar->Paint(dc, paintRect, stopControl))
-            return false;
-    }
-    return true;
+    return ListRowUI::PaintBody(*this, dc, paintRect, stopControl,
+                                m_owner != nullptr ? m_owner->GetItemStyle() : nullptr);
 }
 
 }  // namespace SkinUI

@@ -81,11 +81,6 @@ bool CListContainerElementUI::PaintContent(HDC dc, const RECT& paintRect, CContr
     return CContainerUI::PaintContent(dc, paintRect, stopControl);
 }
 
-void CListContainerElementUI::SetOwner(CControlUI* owner)
-{
-    m_row.owner = AsListOwner(owner);
-}
-
 bool CListContainerElementUI::Select(bool select, bool takeFocus)
 {
     return ListRowUI::Select(*this, m_row, select, takeFocus);

@@ -6,7 +6,7 @@
 namespace SkinUI {
 
 // A row that holds other controls; it can be expanded through its owner.
-class CListContainerElementUI : public CContainerUI, public IListItemUI {
+class CListContainerElementUI : public CContainerUI, public CListItemPartUI {
 public:
     CListContainerElementUI() = default;
 
@@ -22,13 +22,6 @@ public:
     SIZE GetDesiredSize(SIZE available) override;
     bool PaintContent(HDC dc, const RECT& paintRect, CControlUI* stopControl) override;
 
-    int GetIndex() const override { return m_row.index; }
-    void SetIndex(int index) override { m_row.index = index; }
-    int GetDrawIndex() const override { return m_row.drawIndex; }
-    void SetDrawIndex(int index) override { m_row.drawIndex = index; }
-    IListOwnerUI* GetOwner() override { return m_row.owner; }
-    void SetOwner(CControlUI* owner) override;
-    bool IsSelected() const override { return m_row.selected; }
     bool Select(bool select = true, bool takeFocus = false) override;
     bool IsExpanded() const override { return m_expanded; }
     // An expandable row asks its owner and then sends "itemexpand" or
@@ -38,11 +31,9 @@ public:
 
     bool IsExpandable() const { return m_expandable; }
     void SetExpandable(bool expandable) { m_expandable = expandable; }
-    bool IsHot() const { return (m_row.buttonState & kStateHot) != 0; }
     void DrawItemBackground(HDC dc);
 
 protected:
-    ListRowStateUI m_row;
     bool m_expandable = false;
     bool m_expanded = false;
 };

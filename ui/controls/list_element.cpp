@@ -62,11 +62,6 @@ void CListElementUI::SetAttribute(const wchar_t* name, const wchar_t* value)
         CControlUI::SetAttribute(name, value);
 }
 
-void CListElementUI::SetOwner(CControlUI* owner)
-{
-    m_row.owner = AsListOwner(owner);
-}
-
 bool CListElementUI::Select(bool select, bool takeFocus)
 {
     return ListRowUI::Select(*this, m_row, select, takeFocus);

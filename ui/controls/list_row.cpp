@@ -1,5 +1,6 @@
 #include "ui/controls/list_row.h"
 
+#include "ui/core/clip_region.h"
 #include "ui/core/renderer.h"
 #include "ui/core/window_manager.h"
 
@@ -105,17 +106,55 @@ bool ForwardToOwner(ListRowStateUI& state, EventRecordUI& event)
     return true;
 }
 
-void DrawRowLine(HDC dc, CControlUI& row, const ListItemStyleUI& style, DWORD color,
-                 const RECT& paintRect)
+namespace {
+
+void NumberRows(const IContainerUI& rows)
 {
-    if (style.hLineSize <= 0)
+    int drawIndex = 0;
+    for (int i = 0; i < rows.GetCount(); ++i) {
+        CControlUI* row = rows.GetItemAt(i);
+        if (!row->IsVisible() || row->IsFloating())
+            continue;
+        IListItemUI* item = AsListItem(row);
+        if (item != nullptr)
+            item->SetDrawIndex(drawIndex);
+        ++drawIndex;
+    }
+}
+
+void DrawRowLines(HDC dc, CContainerUI& body, const ListItemStyleUI& style, const RECT& paintRect)
+{
+    const RECT client = body.GetClientPosition();
+    RECT clientPaint;
+    if (style.hLineSize <= 0 || !IntersectRect(&clientPaint, &paintRect, &client))
         return;
-    const RECT& pos = row.GetPosition();
-    const int y = pos.bottom + row.GetPadding().bottom + style.hLineSize / 2;
-    const RECT band = {pos.left, y - style.hLineSize, pos.right, y + style.hLineSize};
-    RECT common;
-    if (IntersectRect(&common, &band, &paintRect))
-        CRendererUI::DrawLine(dc, RECT{pos.left, y, pos.right, y}, style.hLineSize, color);
+    CClipRegionUI clip;
+    CClipRegionUI::BeginRectClip(dc, clientPaint, clip);
+    const DWORD color = body.AdjustColor(style.hLineColor);
+    for (int i = 0; i < body.GetCount(); ++i) {
+        CControlUI* row = body.GetItemAt(i);
+        if (!row->IsVisible() || row->IsFloating())
+            continue;
+        const RECT& pos = row->GetPosition();
+        const int y = pos.bottom + row->GetPadding().bottom + style.hLineSize / 2;
+        const RECT band = {pos.left, y - style.hLineSize, pos.right, y + style.hLineSize};
+        RECT common;
+        if (IntersectRect(&common, &band, &clientPaint))
+            CRendererUI::DrawLine(dc, RECT{pos.left, y, pos.right, y}, style.hLineSize, color);
+    }
+}
+
+}  // namespace
+
+bool PaintBody(CVerticalLayoutUI& body, HDC dc, const RECT& paintRect, CControlUI* stopControl,
+               const ListItemStyleUI* style)
+{
+    NumberRows(body);
+    if (!body.CVerticalLayoutUI::PaintContent(dc, paintRect, stopControl))
+        return false;
+    if (style != nullptr)
+        DrawRowLines(dc, body, *style, paintRect);
+    return true;
 }
 
 void DrawBackground(HDC dc, CControlUI& row, ListItemStyleUI& style,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/controls/list_interfaces.h"
+#include "ui/core/vertical_layout.h"
 
 namespace SkinUI {
 
@@ -12,6 +13,25 @@ struct ListRowStateUI {
     bool selected = false;
     UINT buttonState = 0;  // kStateHot while the mouse is over the row
     IListOwnerUI* owner = nullptr;
+};
+
+// The row part of the drawn rows and the container rows: the IListItemUI
+// operations that only read and write the row state.
+class CListItemPartUI : public IListItemUI {
+public:
+    int GetIndex() const override { return m_row.index; }
+    void SetIndex(int index) override { m_row.index = index; }
+    int GetDrawIndex() const override { return m_row.drawIndex; }
+    void SetDrawIndex(int index) override { m_row.drawIndex = index; }
+    IListOwnerUI* GetOwner() override { return m_row.owner; }
+    void SetOwner(CControlUI* owner) override { m_row.owner = AsListOwner(owner); }
+    bool IsSelected() const override { return m_row.selected; }
+    bool IsHot() const { return (m_row.buttonState & kStateHot) != 0; }
+
+protected:
+    ~CListItemPartUI() = default;
+
+    ListRowStateUI m_row;
 };
 
 // Behaviour shared by the drawn rows and the container rows.
@@ -37,9 +57,11 @@ bool ForwardToOwner(ListRowStateUI& state, EventRecordUI& event);
 
 // Background colour and image of the row from the owner's style.
 void DrawBackground(HDC dc, CControlUI& row, ListItemStyleUI& style, const ListRowStateUI& state);
-// The row line of the style under a row, in the colour given, where it meets the paint rectangle.
-void DrawRowLine(HDC dc, CControlUI& row, const ListItemStyleUI& style, DWORD color,
-                 const RECT& paintRect);
+// Paints the body of a list or combo pop-up as a vertical layout, after
+// giving each visible, non-floating row its draw index, then the style's row
+// line under each of them within the body's client area.
+bool PaintBody(CVerticalLayoutUI& body, HDC dc, const RECT& paintRect, CControlUI* stopControl,
+               const ListItemStyleUI* style);
 
 }  // namespace ListRowUI
 

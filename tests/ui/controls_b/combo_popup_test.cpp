@@ -72,15 +72,7 @@ protected:
     {
         SendMessageW(popup->GetWindowHandle(), WM_KEYDOWN, key, 0);
     }
-    Pairs Selections() const
-    {
-        Pairs result;
-        for (const NotifyRecordUI& record : receiver.records) {
-            if (record.type == L"itemselect")
-                result.emplace_back(static_cast<int>(record.wParam), static_cast<int>(record.lParam));
-        }
-        return result;
-    }
+    Pairs Selections() const { return test::Selections(receiver); }
 
     static HostWindow* host;
     RecordingReceiver receiver;

@@ -28,15 +28,7 @@ protected:
         }
     }
     IListItemUI* Item(int index) { return AsListItem(combo->GetItemAt(index)); }
-    Pairs Selections() const
-    {
-        Pairs result;
-        for (const NotifyRecordUI& record : receiver.records) {
-            if (record.type == L"itemselect")
-                result.emplace_back(static_cast<int>(record.wParam), static_cast<int>(record.lParam));
-        }
-        return result;
-    }
+    Pairs Selections() const { return test::Selections(receiver); }
     void Press(wchar_t key) { Dispatch(combo, EventTypeUI::KeyDown, POINT{0, 0}, key); }
 
     RecordingReceiver receiver;

@@ -38,6 +38,17 @@ inline POINT CenterOf(const CControlUI* control)
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// The "itemselect" records as (new, old) pairs.
+inline std::vector<std::pair<int, int>> Selections(const RecordingReceiver& receiver)
+{
+    std::vector<std::pair<int, int>> result;
+    for (const NotifyRecordUI& record : receiver.records) {
+        if (record.type == L"itemselect")
+            result.emplace_back(static_cast<int>(record.wParam), static_cast<int>(record.lParam));
+    }
+    return result;
+}
+
 // A list of label rows 20 high (header hidden) at the root of a manager
 // without a window; notifications are recorded.
 class ListFixture : public ::testing::Test {
@@ -69,16 +80,7 @@ protected:
 
     IListItemUI* Row(int index) { return AsListItem(list->GetItemAt(index)); }
 
-    // The "itemselect" records as (new, old) pairs.
-    std::vector<std::pair<int, int>> Selections() const
-    {
-        std::vector<std::pair<int, int>> result;
-        for (const NotifyRecordUI& record : receiver.records) {
-            if (record.type == L"itemselect")
-                result.emplace_back(static_cast<int>(record.wParam), static_cast<int>(record.lParam));
-        }
-        return result;
-    }
+    std::vector<std::pair<int, int>> Selections() const { return test::Selections(receiver); }
 
     RecordingReceiver receiver;
     CWindowManagerUI manager;
