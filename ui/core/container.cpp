@@ -13,7 +13,9 @@ CContainerUI::CContainerUI() = default;
 CContainerUI::~CContainerUI()
 {
     m_delayedDestroy = false;
-    DestroyChildren();
+    // Children of a container that does not auto-destroy belong to someone else.
+    if (m_autoDestroy)
+        DestroyChildren();
     DeleteScrollBar(m_verticalScrollBar);
     DeleteScrollBar(m_horizontalScrollBar);
 }
