@@ -1,5 +1,7 @@
 #include "ui/controls/standard_controls.h"
 
+#include "ui/controls/animation_button.h"
+#include "ui/controls/animation_tab_layout.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/edit.h"
@@ -35,6 +37,8 @@ void RegisterStandardControls()
     CControlRegistryUI::Register(L"Progress", &Create<CProgressUI>);
     CControlRegistryUI::Register(L"Slider", &Create<CSliderUI>);
     CControlRegistryUI::Register(L"GifAnim", &Create<CGifAnimUI>, true);
+    CControlRegistryUI::Register(L"AnimationTabLayout", &Create<CAnimationTabLayoutUI>);
+    CControlRegistryUI::Register(L"AnimationButton", &Create<CAnimationButtonUI>);
     RegisterScrollBarControl();
 }
 
