@@ -4,6 +4,7 @@
 #include "ui/controls/animation_tab_layout.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
+#include "ui/controls/datetime.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/gif_anim.h"
 #include "ui/controls/label.h"
@@ -37,6 +38,7 @@ void RegisterStandardControls()
     CControlRegistryUI::Register(L"Progress", &Create<CProgressUI>);
     CControlRegistryUI::Register(L"Slider", &Create<CSliderUI>);
     CControlRegistryUI::Register(L"GifAnim", &Create<CGifAnimUI>, true);
+    CControlRegistryUI::Register(L"DateTime", &Create<CDateTimeUI>);
     CControlRegistryUI::Register(L"AnimationTabLayout", &Create<CAnimationTabLayoutUI>);
     CControlRegistryUI::Register(L"AnimationButton", &Create<CAnimationButtonUI>);
     RegisterScrollBarControl();
