@@ -1,0 +1,150 @@
+#include "ui/controls/list_row.h"
+
+#include "ui/core/renderer.h"
+#include "ui/core/window_manager.h"
+
+namespace SkinUI {
+namespace ListRowUI {
+
+bool Select(CControlUI& row, ListRowStateUI& state, bool select, bool takeFocus)
+{
+    if (!row.IsEnabled())
+        return false;
+    if (state.selected == select)
+        return true;
+    state.selected = select;
+    if (select && state.owner != nullptr)
+        state.owner->SelectItem(state.index, takeFocus, true);
+    row.Invalidate();
+    return true;
+}
+
+bool Activate(CControlUI& row)
+{
+    if (!row.IsVisible() || !row.IsEnabled())
+        return false;
+    if (row.GetManager() != nullptr)
+        row.GetManager()->SendNotification(&row, L"itemactivate");
+    return true;
+}
+
+void AfterHidden(ListRowStateUI& state)
+{
+    if (!state.selected)
+        return;
+    state.selected = false;
+    if (state.owner != nullptr)
+        state.owner->SelectItem(-1, false, true);
+}
+
+bool ForwardsMouseEvents(const CControlUI& row, const EventRecordUI& event)
+{
+    return !row.IsMouseEnabled() && IsMouseEvent(event.type);
+}
+
+bool HandlePointer(CControlUI& row, IListItemUI& item, ListRowStateUI& state, EventRecordUI& event)
+{
+    CWindowManagerUI* manager = row.GetManager();
+    const bool inside = PtInRect(&row.GetPosition(), event.mousePoint) != FALSE;
+    switch (event.type) {
+    case EventTypeUI::MouseEnter:
+        if (inside && row.IsEnabled() && (state.buttonState & kStateHot) == 0) {
+            state.buttonState |= kStateHot;
+            row.Invalidate();
+        }
+        return false;
+    case EventTypeUI::ButtonDown:
+    case EventTypeUI::RightButtonDown:
+        if (row.IsEnabled()) {
+            if (manager != nullptr)
+                manager->SendNotification(&row, L"itemclick");
+            item.Select(true, true);
+            row.Invalidate();
+        }
+        return true;
+    case EventTypeUI::ButtonUp:
+    case EventTypeUI::MouseMove:
+        return true;
+    case EventTypeUI::MouseLeave:
+        // A child or cover took the mouse: stay hot until it really leaves.
+        if (inside) {
+            if (manager != nullptr)
+                manager->AddMouseLeaveListener(&row);
+            return true;
+        }
+        if ((state.buttonState & kStateHot) != 0) {
+            state.buttonState &= ~kStateHot;
+            row.Invalidate();
+        }
+        if (manager != nullptr)
+            manager->RemoveMouseLeaveListener(&row);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool HandleActivation(CControlUI& row, EventRecordUI& event)
+{
+    if (!row.IsEnabled())
+        return false;
+    const bool returnKey = event.type == EventTypeUI::KeyDown && event.keyChar == VK_RETURN &&
+                           row.IsKeyboardEnabled();
+    if (event.type != EventTypeUI::DoubleClick && !returnKey)
+        return false;
+    row.Activate();
+    row.Invalidate();
+    return true;
+}
+
+bool ForwardToOwner(ListRowStateUI& state, EventRecordUI& event)
+{
+    if (state.owner == nullptr)
+        return false;
+    state.owner->ForwardEvent(event);
+    return true;
+}
+
+void DrawRowLine(HDC dc, CControlUI& row, const ListItemStyleUI& style, DWORD color,
+                 const RECT& paintRect)
+{
+    if (style.hLineSize <= 0)
+        return;
+    const RECT& pos = row.GetPosition();
+    const int y = pos.bottom + row.GetPadding().bottom + style.hLineSize / 2;
+    const RECT band = {pos.left, y - style.hLineSize, pos.right, y + style.hLineSize};
+    RECT common;
+    if (IntersectRect(&common, &band, &paintRect))
+        CRendererUI::DrawLine(dc, RECT{pos.left, y, pos.right, y}, style.hLineSize, color);
+}
+
+void DrawBackground(HDC dc, CControlUI& row, ListItemStyleUI& style,
+                    const ListRowStateUI& state)
+{
+    const bool hot = (state.buttonState & kStateHot) != 0;
+    const bool oddRow = style.alternateBk && (state.drawIndex % 2) != 0;
+
+    DWORD color = oddRow ? 0 : style.bkColor;
+    if (hot)
+        color = style.hotBkColor;
+    if (state.selected)
+        color = style.selectedBkColor;
+    if (!row.IsEnabled())
+        color = style.disabledBkColor;
+    if (color != 0)
+        CRendererUI::FillColor(dc, row.GetPosition(), row.AdjustColor(color));
+
+    if (!row.IsEnabled() && row.DrawImage(dc, style.disabledImage))
+        return;
+    if (state.selected && row.DrawImage(dc, style.selectedImage))
+        return;
+    if (hot && row.DrawImage(dc, style.hotImage))
+        return;
+    if (row.DrawImage(dc, row.BackgroundImageInfo()))
+        return;
+    if (!oddRow)
+        row.DrawImage(dc, style.bkImage);
+}
+
+}  // namespace ListRowUI
+}  // namespace SkinUI
