@@ -13,6 +13,8 @@
 #include "ui/controls/scrollbar.h"
 #include "ui/controls/slider.h"
 #include "ui/controls/text.h"
+#include "ui/controls/tree_node.h"
+#include "ui/controls/tree_view.h"
 #include "ui/core/control_registry.h"
 
 namespace SkinUI {
@@ -41,6 +43,9 @@ void RegisterStandardControls()
     CControlRegistryUI::Register(L"DateTime", &Create<CDateTimeUI>);
     CControlRegistryUI::Register(L"AnimationTabLayout", &Create<CAnimationTabLayoutUI>);
     CControlRegistryUI::Register(L"AnimationButton", &Create<CAnimationButtonUI>);
+    CControlRegistryUI::Register(L"TreeView", &Create<CTreeViewUI>);
+    CControlRegistryUI::Register(L"Tree", &Create<CTreeViewUI>);
+    CControlRegistryUI::Register(L"TreeNode", &Create<CTreeNodeUI>);
     RegisterScrollBarControl();
 }
 
