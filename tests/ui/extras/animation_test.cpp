@@ -72,78 +72,29 @@ TEST_F(Animation, LoopingRunStepsThroughEveryFrameAndStartsOver)
                    L"stop 7", L"start 7 again", L"step 7 0/3", L"step 7 1/3", L"step 7 2/3",
                    L"step 7 3/3", L"stop 7"}),
               animation.log);
-    EXPECT_EQ(0, animation.GetFrame(7));
-    // The timer of the owner runs: stopping it succeeds once.
+    // The owner's timer runs: stopping it succeeds.
     EXPECT_TRUE(host.manager().StopTimer(owner, 7));
 }
 
-TEST_F(Animation, SingleRunEndsAfterItsLastFrameAndStopsItsTimer)
+TEST_F(Animation, SingleRunEndsAfterItsLastFrameAndRunningIdsAreNotRestarted)
 {
     ASSERT_TRUE(animation.Start(10, 2, 5));
+    Tick(5);
+    EXPECT_FALSE(animation.Start(50, 9, 5, true));
+    EXPECT_FALSE(animation.Start(0, 3, 6));
+    EXPECT_FALSE(animation.Start(10, 0, 6));
     Tick(5, 3);
     EXPECT_EQ(Log({L"start 5 first", L"step 5 0/2", L"step 5 1/2", L"step 5 2/2", L"stop 5"}),
               animation.log);
     EXPECT_FALSE(animation.IsRunning(5));
-    EXPECT_EQ(-1, animation.GetFrame(5));
     EXPECT_FALSE(host.manager().StopTimer(owner, 5));
-    // Further ticks of the id do nothing; the id can start again.
-    Tick(5);
-    EXPECT_EQ(5u, animation.log.size());
-    EXPECT_TRUE(animation.Start(10, 2, 5));
-}
 
-TEST_F(Animation, StartRefusesRunningIdsBadShapesAndMissingOwners)
-{
-    ASSERT_TRUE(animation.Start(10, 4, 1));
-    Tick(1, 2);
-    EXPECT_FALSE(animation.Start(50, 9, 1, true));
-    EXPECT_EQ(2, animation.GetFrame(1));
-    EXPECT_FALSE(animation.Start(0, 3, 2));
-    EXPECT_FALSE(animation.Start(10, 0, 2));
-    EXPECT_FALSE(animation.Start(-5, 3, 2));
-    EXPECT_FALSE(animation.IsRunning(2));
-
-    RecordingAnimation ownerless;
-    EXPECT_FALSE(ownerless.Start(10, 3, 1));
-    ownerless.OnTimer(1);
-    EXPECT_TRUE(ownerless.log.empty());
-
-    // An owner outside any window has no timers to run on.
-    RecordingControl* loose = new RecordingControl;
-    RecordingAnimation windowless;
-    windowless.SetOwner(loose);
-    EXPECT_FALSE(windowless.Start(10, 3, 1));
-    loose->Delete();
-}
-
-TEST_F(Animation, FramesCanBeMovedWithinTheRunOnly)
-{
-    ASSERT_TRUE(animation.Start(10, 4, 3));
-    EXPECT_TRUE(animation.SetFrame(4, 3));
-    EXPECT_FALSE(animation.SetFrame(5, 3));
-    EXPECT_FALSE(animation.SetFrame(-1, 3));
-    EXPECT_FALSE(animation.SetFrame(0, 9));
-    EXPECT_EQ(4, animation.GetFrame(3));
-    // At the last frame the next tick ends the run without a start hook.
-    Tick(3);
-    EXPECT_EQ(Log({L"step 3 4/4", L"stop 3"}), animation.log);
-    EXPECT_FALSE(animation.IsRunning(3));
-}
-
-TEST_F(Animation, StopEndsOneIdOrAll)
-{
+    // Stopping id 0 ends every animation and its timer.
     ASSERT_TRUE(animation.Start(10, 3, 1));
     ASSERT_TRUE(animation.Start(10, 3, 2));
-    ASSERT_TRUE(animation.Start(10, 3, 3));
-    animation.Stop(2);
-    EXPECT_FALSE(animation.IsRunning(2));
-    EXPECT_TRUE(animation.IsRunning(1));
-    animation.Stop(42);
     animation.Stop(0);
     EXPECT_FALSE(animation.IsRunning(1));
-    EXPECT_FALSE(animation.IsRunning(3));
-    EXPECT_FALSE(host.manager().StopTimer(owner, 1));
-    EXPECT_FALSE(host.manager().StopTimer(owner, 3));
+    EXPECT_FALSE(host.manager().StopTimer(owner, 2));
 }
 
 TEST_F(Animation, HooksMayStopOrRestartTheirOwnAnimation)
@@ -168,7 +119,6 @@ TEST_F(Animation, HooksMayStopOrRestartTheirOwnAnimation)
         animation.Start(20, 2, id);
     };
     Tick(2, 2);
-    EXPECT_TRUE(animation.IsRunning(2));
     EXPECT_EQ(0, animation.GetFrame(2));
     Tick(2);
     EXPECT_EQ(Log({L"start 2 first", L"step 2 0/1", L"step 2 1/1", L"stop 2", L"start 2 first",
