@@ -43,6 +43,11 @@ public:
     bool WriteLedDataWenk(int set);
     // WenkDeviceMacroList, slot = list index; stops at the first failure.
     bool WriteAllMacrosWenk();
+    // The 216-byte key profile of set 0 or 1, decoded into the set's key and
+    // function-button maps (WenkKeyMap1/2, WenkFunctionButtonMap1/2) and
+    // encoded from them. False when the library fails; a failed read changes nothing.
+    bool ReadKeyProfileWenk(int set);
+    bool WriteKeyProfileWenk(int set);
 
     // Kelvo.
     bool WriteDeviceKelvo();

@@ -81,4 +81,7 @@ struct WenkLedBlock {
 struct FireKeyEntry {
     int code = 0;
     int value = 0;
+    // Whether the fire key continues, as the last fire-key assignment text
+    // naming this key found it; the device read does not fill it.
+    uint8_t continueFlag = 0;
 };

@@ -1,7 +1,10 @@
 // The platform of the delivered libraries: SetupAPI and hid.dll.
 #include "devices/common/hid_platform.h"
 
+// mingw-w64's HID headers declare C functions without C linkage of their own.
+extern "C" {
 #include <hidsdi.h>
+}
 #include <setupapi.h>
 
 #include <vector>

@@ -1,9 +1,19 @@
 #include "devices/sim/families.h"
 
+#include "devices/sim/kelvo_firmware.h"
+#include "devices/sim/nolx_firmware.h"
+#include "devices/sim/wenk_firmware.h"
+
 namespace hidsim {
 
 const std::vector<Family>& families() {
-    static const std::vector<Family> table = {};
+    static const std::vector<Family> table = {
+        {"qiro", &qiro},
+        {"dolv", &dolv},
+        {"mesk", &mesk},
+        {"kelvo", makeKelvoDevice},
+        {"wenk", makeWenkDevice},
+    };
     return table;
 }
 

@@ -20,7 +20,7 @@ struct Machine::OpenHandle {
     bool closed = false;
     bool dead = false;  // the device went away while the handle was open
 
-    const InterfaceSpec& spec() const { return device->interfaces()[interfaceIndex]; }
+    const InterfaceSpec& info() const { return device->interfaces()[interfaceIndex]; }
 };
 
 namespace {
@@ -121,9 +121,9 @@ HANDLE Machine::open(const std::wstring& path) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     for (const Slot& slot : slots_) {
         if (slot.kind != Slot::Kind::Interface || !slot.device->plugged_) continue;
-        const InterfaceSpec& spec = slot.device->interfaces()[slot.interfaceIndex];
-        if (spec.path != path) continue;
-        if (!spec.openable) return INVALID_HANDLE_VALUE;
+        const InterfaceSpec& info = slot.device->interfaces()[slot.interfaceIndex];
+        if (info.path != path) continue;
+        if (!info.openable) return INVALID_HANDLE_VALUE;
         auto handle = std::make_shared<OpenHandle>();
         handle->device = slot.device;
         handle->interfaceIndex = slot.interfaceIndex;
@@ -154,8 +154,8 @@ bool Machine::attributes(HANDLE handle, uint16_t& vendorId, uint16_t& productId)
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     auto open = find(handle);
     if (!open) return false;
-    vendorId = open->spec().vendorId;
-    productId = open->spec().productId;
+    vendorId = open->info().vendorId;
+    productId = open->info().productId;
     return true;
 }
 
@@ -163,8 +163,8 @@ bool Machine::capabilities(HANDLE handle, uint16_t& featureLength, uint16_t& inp
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     auto open = find(handle);
     if (!open) return false;
-    featureLength = open->spec().featureLength;
-    inputLength = open->spec().inputLength;
+    featureLength = open->info().featureLength;
+    inputLength = open->info().inputLength;
     return true;
 }
 
@@ -179,7 +179,7 @@ bool Machine::setFeature(HANDLE handle, const uint8_t* report, size_t length) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     ++counters_.setFeature;
     auto open = find(handle);
-    bool ok = open && length == open->spec().featureLength && length > 0 && !takeTransferFault(*open->device) &&
+    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open->device) &&
               open->device->firmware().setFeature(report, length);
     if (!ok) {
         ++counters_.failedTransfers;
@@ -194,7 +194,7 @@ bool Machine::getFeature(HANDLE handle, uint8_t* report, size_t length) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     ++counters_.getFeature;
     auto open = find(handle);
-    bool ok = open && length == open->spec().featureLength && length > 0 && !takeTransferFault(*open->device) &&
+    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open->device) &&
               open->device->firmware().getFeature(report, length);
     if (!ok) {
         ++counters_.failedTransfers;
@@ -207,7 +207,7 @@ bool Machine::getFeature(HANDLE handle, uint8_t* report, size_t length) {
 bool Machine::readInput(HANDLE handle, uint8_t* report, size_t length) {
     std::unique_lock<std::recursive_mutex> lock(mutex_);
     auto open = find(handle);
-    if (!open || open->spec().inputLength == 0) return false;
+    if (!open || open->info().inputLength == 0) return false;
     inputArrived_.wait(lock, [&] { return open->closed || open->dead || !open->inputs.empty(); });
     if (open->closed || open->dead) return false;
     std::vector<uint8_t> input = std::move(open->inputs.front());
@@ -247,7 +247,7 @@ void Machine::deliverInput(Device& device, const std::vector<uint8_t>& report) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!device.plugged_) return;
     for (auto& [value, open] : handles_) {
-        if (open->device.get() == &device && !open->dead && open->spec().inputLength > 0) open->inputs.push_back(report);
+        if (open->device.get() == &device && !open->dead && open->info().inputLength > 0) open->inputs.push_back(report);
     }
     inputArrived_.notify_all();
 }

@@ -1,5 +1,6 @@
 #include "ui/controls/standard_controls.h"
 
+#include "ui/controls/activex.h"
 #include "ui/controls/animation_button.h"
 #include "ui/controls/animation_tab_layout.h"
 #include "ui/controls/button.h"
@@ -10,11 +11,13 @@
 #include "ui/controls/label.h"
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
+#include "ui/controls/richedit.h"
 #include "ui/controls/scrollbar.h"
 #include "ui/controls/slider.h"
 #include "ui/controls/text.h"
 #include "ui/controls/tree_node.h"
 #include "ui/controls/tree_view.h"
+#include "ui/controls/webbrowser.h"
 #include "ui/core/control_registry.h"
 
 namespace SkinUI {
@@ -46,6 +49,9 @@ void RegisterStandardControls()
     CControlRegistryUI::Register(L"TreeView", &Create<CTreeViewUI>);
     CControlRegistryUI::Register(L"Tree", &Create<CTreeViewUI>);
     CControlRegistryUI::Register(L"TreeNode", &Create<CTreeNodeUI>);
+    CControlRegistryUI::Register(L"RichEdit", &Create<CRichEditUI>);
+    CControlRegistryUI::Register(L"ActiveX", &Create<CActiveXUI>);
+    CControlRegistryUI::Register(L"WebBrowser", &Create<CWebBrowserUI>);
     RegisterScrollBarControl();
 }
 

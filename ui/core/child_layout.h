@@ -18,6 +18,7 @@ public:
 
 private:
     CUIString m_xmlFile;
+    bool m_built = false;
 };
 
 }  // namespace SkinUI

@@ -94,7 +94,8 @@ int CContainerUI::GetCount() const
 
 bool CContainerUI::AddItem(CControlUI* control)
 {
-    return InsertItemAt(control, m_items.GetSize());
+    // Not the virtual insert: a class that extends both would act twice.
+    return CContainerUI::InsertItemAt(control, m_items.GetSize());
 }
 
 bool CContainerUI::InsertItemAt(CControlUI* control, int index)

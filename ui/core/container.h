@@ -131,6 +131,19 @@ protected:
     void DestroyChild(CControlUI* child);
     // Visible: present with its own flag set.
     static bool IsBarShown(const CScrollBarUI* bar);
+    // The bars that are shown, else null.
+    CScrollBarUI* ShownVerticalBar() const;
+    CScrollBarUI* ShownHorizontalBar() const;
+    // The area's size plus the range of each shown bar: the room the
+    // stacking layouts share among the children.
+    SIZE GetScrollableSize(const RECT& area) const;
+    // The start of a scrolling layout pass: the own position, then the client
+    // area to lay the children out in. False, with the bars updated for no
+    // content, when there are no children.
+    bool BeginScrollingLayout(RECT rect, bool invalidate, RECT& area);
+    // The child at the index when the flow places it; null when it is hidden
+    // or floats (a floating child is placed here by its anchors).
+    CControlUI* FlowChildAt(int index);
     int GetVerticalLineStep() const;
     int GetHorizontalLineStep() const;
 

@@ -13,6 +13,47 @@ bool CContainerUI::IsBarShown(const CScrollBarUI* bar)
     return bar != nullptr && bar->IsVisible();
 }
 
+CScrollBarUI* CContainerUI::ShownVerticalBar() const
+{
+    return IsBarShown(m_verticalScrollBar) ? m_verticalScrollBar : nullptr;
+}
+
+CScrollBarUI* CContainerUI::ShownHorizontalBar() const
+{
+    return IsBarShown(m_horizontalScrollBar) ? m_horizontalScrollBar : nullptr;
+}
+
+SIZE CContainerUI::GetScrollableSize(const RECT& area) const
+{
+    SIZE size = {area.right - area.left, area.bottom - area.top};
+    if (IsBarShown(m_horizontalScrollBar))
+        size.cx += m_horizontalScrollBar->GetScrollRange();
+    if (IsBarShown(m_verticalScrollBar))
+        size.cy += m_verticalScrollBar->GetScrollRange();
+    return size;
+}
+
+bool CContainerUI::BeginScrollingLayout(RECT rect, bool invalidate, RECT& area)
+{
+    CControlUI::SetPosition(rect, invalidate);
+    area = CContainerUI::GetClientPosition();
+    if (!m_items.IsEmpty())
+        return true;
+    UpdateScrollBars(area, 0, 0);
+    return false;
+}
+
+CControlUI* CContainerUI::FlowChildAt(int index)
+{
+    CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(index));
+    if (!child->IsVisible())
+        return nullptr;
+    if (!child->IsFloating())
+        return child;
+    SetFloatChildPosition(index);
+    return nullptr;
+}
+
 RECT CContainerUI::GetClientPosition() const
 {
     RECT rc = m_position;
@@ -51,13 +92,9 @@ void CContainerUI::SetPosition(RECT rect, bool invalidate)
         rc.bottom -= bar.GetFixedHeight();
     }
     for (int i = 0; i < m_items.GetSize(); ++i) {
-        CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(i));
-        if (!child->IsVisible())
+        CControlUI* child = FlowChildAt(i);
+        if (child == nullptr)
             continue;
-        if (child->IsFloating()) {
-            SetFloatChildPosition(i);
-            continue;
-        }
         const int width = ClampWidth(*child, rc.right - rc.left);
         const int height = ClampHeight(*child, rc.bottom - rc.top);
         child->SetPosition(RECT{rc.left, rc.top, rc.left + width, rc.top + height}, false);

@@ -22,29 +22,14 @@ void* CHorizontalLayoutUI::GetInterfaceByName(const wchar_t* name)
     return CContainerUI::GetInterfaceByName(name);
 }
 
-void CHorizontalLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value)
-{
-    if (name != nullptr && wcscmp(name, L"sepwidth") == 0)
-        SetSeparatorSize(static_cast<int>(wcstol(value != nullptr ? value : L"", nullptr, 10)));
-    else
-        CStackLayoutUI::SetAttribute(name, value);
-}
-
 void CHorizontalLayoutUI::SetPosition(RECT rect, bool invalidate)
 {
-    CControlUI::SetPosition(rect, invalidate);
-    const RECT rc = CContainerUI::GetClientPosition();
-    if (m_items.IsEmpty()) {
-        UpdateScrollBars(rc, 0, 0);
+    RECT rc;
+    if (!BeginScrollingLayout(rect, invalidate, rc))
         return;
-    }
-    const CScrollBarUI* vertical = IsBarShown(m_verticalScrollBar) ? m_verticalScrollBar : nullptr;
-    const CScrollBarUI* horizontal = IsBarShown(m_horizontalScrollBar) ? m_horizontalScrollBar : nullptr;
-    SIZE available = {rc.right - rc.left, rc.bottom - rc.top};
-    if (horizontal != nullptr)
-        available.cx += horizontal->GetScrollRange();
-    if (vertical != nullptr)
-        available.cy += vertical->GetScrollRange();
+    const CScrollBarUI* vertical = ShownVerticalBar();
+    const CScrollBarUI* horizontal = ShownHorizontalBar();
+    const SIZE available = GetScrollableSize(rc);
 
     // Estimate: a child without a fixed width shares the rest unasked; one
     // with a fixed width is asked and shares only when it wants no width.
@@ -88,13 +73,9 @@ void CHorizontalLayoutUI::SetPosition(RECT rect, bool invalidate)
     int placed = 0;
     int neededWidth = 0;
     for (int i = 0; i < m_items.GetSize(); ++i) {
-        CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(i));
-        if (!child->IsVisible())
+        CControlUI* child = FlowChildAt(i);
+        if (child == nullptr)
             continue;
-        if (child->IsFloating()) {
-            SetFloatChildPosition(i);
-            continue;
-        }
         const RECT pad = child->GetPadding();
         remaining -= pad.left;
         fixedRemaining -= pad.left + pad.right;

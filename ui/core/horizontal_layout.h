@@ -13,7 +13,6 @@ public:
     const wchar_t* GetClassName() const override;
     void* GetInterfaceByName(const wchar_t* name) override;
     void SetPosition(RECT rect, bool invalidate = true) override;
-    void SetAttribute(const wchar_t* name, const wchar_t* value) override;
 };
 
 }  // namespace SkinUI

@@ -21,12 +21,6 @@ bool IsTag(const wchar_t* tag, const wchar_t* name)
     return _wcsicmp(tag, name) == 0;
 }
 
-bool IsResourceElement(const wchar_t* tag)
-{
-    return IsTag(tag, L"Image") || IsTag(tag, L"Font") || IsTag(tag, L"Default") ||
-           IsTag(tag, L"MultiLanguage");
-}
-
 // The value of an attribute of a resource element, named ignoring case;
 // null when absent.
 const wchar_t* ResourceAttribute(const CXmlNodeUI& element, const wchar_t* name)
@@ -104,6 +98,12 @@ IContainerUI* ContainerOf(CControlUI* control)
 
 }  // namespace
 
+bool CLayoutBuilderUI::IsResourceTag(const wchar_t* tag)
+{
+    return IsTag(tag, L"Image") || IsTag(tag, L"Font") || IsTag(tag, L"Default") ||
+           IsTag(tag, L"MultiLanguage");
+}
+
 CLayoutBuilderUI::CLayoutBuilderUI()
 {
     RegisterLayoutControls();
@@ -161,7 +161,7 @@ CControlUI* CLayoutBuilderUI::BuildFromDocument(IDialogBuilderCallback* callback
 void CLayoutBuilderUI::ApplyResources(CXmlNodeUI root, CWindowManagerUI* manager)
 {
     for (CXmlNodeUI node = root.GetFirstChild(); node.IsValid(); node = node.GetNextSibling())
-        if (IsResourceElement(node.GetName()))
+        if (IsResourceTag(node.GetName()))
             ApplyResourceElement(node, manager);
     if (!IsTag(root.GetName(), L"Window") || manager->GetWindowHandle() == nullptr)
         return;
@@ -176,7 +176,7 @@ CControlUI* CLayoutBuilderUI::BuildChildren(CXmlNodeUI element, CControlUI* pare
     for (CXmlNodeUI node = element.GetFirstChild(); node.IsValid() && !m_aborted;
          node = node.GetNextSibling()) {
         const wchar_t* tag = node.GetName();
-        if (IsResourceElement(tag))
+        if (IsResourceTag(tag))
             continue;
         if (IsTag(tag, L"Include")) {
             BuildInclude(node, parent, manager);

@@ -51,6 +51,10 @@ public:
     CControlUI* BuildFromDocument(IDialogBuilderCallback* callback, CWindowManagerUI* manager,
                                   CControlUI* parent = nullptr);
 
+    // "Image", "Font", "Default" and "MultiLanguage", in any case: elements
+    // of the root that feed the manager instead of making controls.
+    static bool IsResourceTag(const wchar_t* tag);
+
     CXmlDocumentUI& GetDocument() { return m_document; }
     const wchar_t* GetLastErrorMessage() const { return m_document.GetLastErrorMessage(); }
     const wchar_t* GetLastErrorLocation() const { return m_document.GetLastErrorLocation(); }

@@ -1,5 +1,7 @@
 #include "ui/core/layout_controls.h"
 
+#include "ui/controls/scrollbar.h"
+#include "ui/core/child_layout.h"
 #include "ui/core/control_registry.h"
 #include "ui/core/horizontal_layout.h"
 #include "ui/core/tab_layout.h"
@@ -27,6 +29,9 @@ void RegisterLayoutControls()
     CControlRegistryUI::Register(L"HBox", &Make<CHorizontalLayoutUI>);
     CControlRegistryUI::Register(L"TabLayout", &Make<CTabLayoutUI>);
     CControlRegistryUI::Register(L"TileLayout", &Make<CTileLayoutUI>);
+    CControlRegistryUI::Register(L"ChildLayout", &Make<CChildLayoutUI>);
+    // Containers own scroll bars; a layout may hold free ones too.
+    RegisterScrollBarControl();
 }
 
 }  // namespace SkinUI

@@ -4,7 +4,8 @@ namespace SkinUI {
 
 // Registers the container and layout tags with the control registry:
 // "Container", "VerticalLayout", "VBox", "HorizontalLayout", "HBox",
-// "TabLayout", "TileLayout" and "ChildLayout". Repeated calls do nothing.
+// "TabLayout", "TileLayout", "ChildLayout", and "ScrollBar". Repeated calls
+// do nothing.
 void RegisterLayoutControls();
 
 }  // namespace SkinUI

@@ -6,10 +6,6 @@
 
 namespace SkinUI {
 
-CNotifyPump::CNotifyPump() = default;
-
-CNotifyPump::~CNotifyPump() = default;
-
 const NotifyMapUI* CNotifyPump::ClassNotifyMap()
 {
     static const NotifyMapEntryUI entries[] = {NotifyMapEnd()};
@@ -22,34 +18,7 @@ const NotifyMapUI* CNotifyPump::GetNotifyMap() const
     return ClassNotifyMap();
 }
 
-bool CNotifyPump::AddVirtualWindow(const wchar_t* name, CNotifyPump* pump)
-{
-    if (name == nullptr || *name == L'\0' || pump == nullptr)
-        return false;
-    return m_virtualWindows.Insert(name, pump);
-}
-
-bool CNotifyPump::RemoveVirtualWindow(const wchar_t* name)
-{
-    return name != nullptr && m_virtualWindows.Remove(name);
-}
-
 bool CNotifyPump::DispatchNotification(NotifyRecordUI& record)
-{
-    if (!record.virtualWindowName.IsEmpty()) {
-        for (int i = 0; i < m_virtualWindows.GetSize(); ++i) {
-            const wchar_t* name = m_virtualWindows.GetKeyAt(i);
-            if (record.virtualWindowName.CompareNoCase(name) != 0)
-                continue;
-            CNotifyPump* pump = static_cast<CNotifyPump*>(m_virtualWindows.Find(name));
-            if (pump != nullptr && pump->DispatchThroughMaps(record))
-                return true;
-        }
-    }
-    return DispatchThroughMaps(record);
-}
-
-bool CNotifyPump::DispatchThroughMaps(NotifyRecordUI& record)
 {
     for (const NotifyMapUI* map = GetNotifyMap(); map != nullptr; map = map->base) {
         const NotifyMapEntryUI* entry = FindMapEntry(map->entries, record);

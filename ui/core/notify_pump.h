@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "ui/core/string_map.h"
 #include "ui/core/ui_events.h"
 
 namespace SkinUI {
@@ -65,32 +64,23 @@ inline NotifyMapEntryUI NotifyMapEnd()
 //   }
 class CNotifyPump {
 public:
-    CNotifyPump();
-    virtual ~CNotifyPump();
+    CNotifyPump() = default;
+    virtual ~CNotifyPump() = default;
     CNotifyPump(const CNotifyPump&) = delete;
     CNotifyPump& operator=(const CNotifyPump&) = delete;
 
-    // A record naming a virtual window goes to the pumps registered under
-    // that name first; then through this pump's maps. True when handled.
+    // Through this pump's maps; true when an entry took the record.
     bool DispatchNotification(NotifyRecordUI& record);
-
-    // Pumps that take the notifications of a virtual window (not owned).
-    bool AddVirtualWindow(const wchar_t* name, CNotifyPump* pump);
-    bool RemoveVirtualWindow(const wchar_t* name);
 
     static const NotifyMapUI* ClassNotifyMap();
 
 protected:
     virtual const NotifyMapUI* GetNotifyMap() const;
 
-    bool DispatchThroughMaps(NotifyRecordUI& record);
     // The entry of the record's type for the sender's name, else the last
     // entry of that type for any control; null when there is none.
     static const NotifyMapEntryUI* FindMapEntry(const NotifyMapEntryUI* entries,
                                                 const NotifyRecordUI& record);
-
-private:
-    CStringMapUI m_virtualWindows{83};
 };
 
 }  // namespace SkinUI

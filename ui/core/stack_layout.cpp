@@ -179,10 +179,15 @@ void CStackLayoutUI::PostPaint(HDC dc, const RECT&)
 
 void CStackLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 {
-    if (name != nullptr && wcscmp(name, L"sepimm") == 0)
+    if (name == nullptr) {
+        return;
+    } else if (wcscmp(name, m_vertical ? L"sepheight" : L"sepwidth") == 0) {
+        SetSeparatorSize(static_cast<int>(wcstol(value != nullptr ? value : L"", nullptr, 10)));
+    } else if (wcscmp(name, L"sepimm") == 0) {
         SetImmediateSeparatorDrag(IsTrueValue(value));
-    else
+    } else {
         CContainerUI::SetAttribute(name, value);
+    }
 }
 
 }  // namespace SkinUI

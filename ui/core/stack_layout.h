@@ -5,8 +5,9 @@
 namespace SkinUI {
 
 // What the vertical and horizontal layouts share: a separator strip on one
-// edge with which the user resizes the layout itself by dragging, either
-// live ("sepimm") or with a tracking strip applied on release.
+// edge ("sepheight" of the vertical, "sepwidth" of the horizontal) with which
+// the user resizes the layout itself by dragging, either live ("sepimm") or
+// with a tracking strip applied on release.
 class CStackLayoutUI : public CContainerUI {
 public:
     UINT GetBehaviorFlags() const override;

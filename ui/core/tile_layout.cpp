@@ -8,6 +8,35 @@
 
 namespace SkinUI {
 
+namespace {
+
+enum class CellAlign { Near, Centre, Far };
+
+// The span, along one direction, of a child `size` long in a cell `item`
+// long that starts at `start`, with the child's paddings on either side.
+void SpanInCell(int start, int item, int size, LONG padNear, LONG padFar, CellAlign align,
+                LONG& from, LONG& to)
+{
+    switch (align) {
+    case CellAlign::Centre: {
+        const int shift = (item - size) / 2;
+        from = start + padNear + shift;
+        to = start + size - padFar + shift;
+        return;
+    }
+    case CellAlign::Far:
+        from = start + item - size + padNear;
+        to = start + item - padFar;
+        return;
+    case CellAlign::Near:
+        from = start + padNear;
+        to = start + size - padFar;
+        return;
+    }
+}
+
+}  // namespace
+
 const wchar_t* CTileLayoutUI::GetClassName() const
 {
     return L"TileLayout";
@@ -59,16 +88,13 @@ void CTileLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 
 void CTileLayoutUI::SetPosition(RECT rect, bool invalidate)
 {
-    CControlUI::SetPosition(rect, invalidate);
-    const RECT rc = CContainerUI::GetClientPosition();
-    if (m_items.IsEmpty()) {
-        UpdateScrollBars(rc, 0, 0);
+    RECT rc;
+    if (!BeginScrollingLayout(rect, invalidate, rc))
         return;
-    }
-    const CScrollBarUI* vertical = IsBarShown(m_verticalScrollBar) ? m_verticalScrollBar : nullptr;
-    const CScrollBarUI* horizontal = IsBarShown(m_horizontalScrollBar) ? m_horizontalScrollBar : nullptr;
+    const CScrollBarUI* vertical = ShownVerticalBar();
+    const CScrollBarUI* horizontal = ShownHorizontalBar();
     const int width = rc.right - rc.left;
-    const int scrollableWidth = width + (horizontal != nullptr ? horizontal->GetScrollRange() : 0);
+    const int scrollableWidth = GetScrollableSize(rc).cx;
     // A cell narrower than a pixel would divide by zero.
     const int itemWidth = std::max<int>(m_itemSize.cx, 1);
     const int itemHeight = m_itemSize.cy;
@@ -107,13 +133,9 @@ void CTileLayoutUI::SetPosition(RECT rect, bool invalidate)
     const int neededHeight = m_rows * itemHeight + (m_rows - 1) * m_childVPadding;
 
     for (int i = 0; i < m_items.GetSize(); ++i) {
-        CControlUI* child = static_cast<CControlUI*>(m_items.ItemAt(i));
-        if (!child->IsVisible())
+        CControlUI* child = FlowChildAt(i);
+        if (child == nullptr)
             continue;
-        if (child->IsFloating()) {
-            SetFloatChildPosition(i);
-            continue;
-        }
         int cellLeft = rc.left + (i % m_columns) * (itemWidth + gap);
         if (horizontal != nullptr)
             cellLeft -= horizontal->GetScrollPosition();
@@ -125,28 +147,14 @@ void CTileLayoutUI::SetPosition(RECT rect, bool invalidate)
         const int h = std::max(std::min<int>(itemHeight - pad.top - pad.bottom, child->GetMaxHeight()), 0);
 
         RECT cell;
-        if (m_childAlign == kAlignCenter) {
-            const int shift = (itemWidth - w) / 2;
-            cell.left = cellLeft + pad.left + shift;
-            cell.right = cellLeft + w - pad.right + shift;
-        } else if (m_childAlign == kAlignRight) {
-            cell.left = cellLeft + itemWidth - w + pad.left;
-            cell.right = cellLeft + itemWidth - pad.right;
-        } else {
-            cell.left = cellLeft + pad.left;
-            cell.right = cellLeft + w - pad.right;
-        }
-        if (m_childVAlign == kAlignVCenter) {
-            const int shift = (itemHeight - h) / 2;
-            cell.top = cellTop + pad.top + shift;
-            cell.bottom = cellTop + h - pad.bottom + shift;
-        } else if (m_childVAlign == kAlignBottom) {
-            cell.top = cellTop + itemHeight - h + pad.top;
-            cell.bottom = cellTop + itemHeight - pad.bottom;
-        } else {
-            cell.top = cellTop + pad.top;
-            cell.bottom = cellTop + h - pad.bottom;
-        }
+        const CellAlign across = m_childAlign == kAlignCenter  ? CellAlign::Centre
+                                 : m_childAlign == kAlignRight ? CellAlign::Far
+                                                               : CellAlign::Near;
+        const CellAlign down = m_childVAlign == kAlignVCenter  ? CellAlign::Centre
+                               : m_childVAlign == kAlignBottom ? CellAlign::Far
+                                                               : CellAlign::Near;
+        SpanInCell(cellLeft, itemWidth, w, pad.left, pad.right, across, cell.left, cell.right);
+        SpanInCell(cellTop, itemHeight, h, pad.top, pad.bottom, down, cell.top, cell.bottom);
         child->SetPosition(cell, false);
     }
     UpdateScrollBars(rc, neededWidth, neededHeight);

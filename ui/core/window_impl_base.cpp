@@ -165,12 +165,13 @@ bool WindowImplBase::RouteToHandler(UINT message, WPARAM wParam, LPARAM lParam, 
 LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool&)
 {
     // No caption: the whole window is client area at its former client size.
+    // Activation waits until the window is shown.
     SetWindowLongW(m_hwnd, GWL_STYLE,
                    static_cast<LONG>(GetWindowStyle() | WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
     RECT client;
     GetClientRect(m_hwnd, &client);
     SetWindowPos(m_hwnd, nullptr, client.left, client.top, client.right - client.left,
-                 client.bottom - client.top, SWP_FRAMECHANGED);
+                 client.bottom - client.top, SWP_FRAMECHANGED | SWP_NOACTIVATE);
 
     m_manager.AttachWindow(m_hwnd);
     m_manager.AddPreTranslateFilter(this);

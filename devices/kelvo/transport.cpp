@@ -1,0 +1,105 @@
+#include "devices/kelvo/transport.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+constexpr int kAttempts = 5;
+constexpr int kPolls = 5;
+constexpr unsigned kPollIntervalMs = 5;
+constexpr uint8_t kReadyBit = 0x04;
+
+uint8_t chipCodeFor(uint8_t chipId) {
+    switch (chipId) {
+    case 0x35: return 0x90;
+    case 0xFD: return 0x98;
+    case 0x75: return 0x99;
+    default: return 0;
+    }
+}
+
+size_t chunkCount(uint16_t length) { return (length + kChunkSize - 1) / kChunkSize; }
+
+}  // namespace
+
+bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
+    hid::Platform& hid = hid::platform();
+    const std::array<uint8_t, kReportLength> request = report;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        report = request;
+        const bool sent = hid.setFeature(handles_.feature, report.data(), report.size());
+        hid.sleepMs(kPollIntervalMs);
+        // Polling after a request that never arrived would take the previous
+        // command's acknowledge for this one.
+        if (!sent) continue;
+        uint8_t status = 0;
+        for (int poll = 0; poll < kPolls; ++poll) {
+            report[0] = kReportId;
+            // A poll that fails yields no reply, whatever the buffer still holds.
+            status = hid.getFeature(handles_.feature, report.data(), report.size()) ? report[7] : 0;
+            if (status != 0) break;
+            hid.sleepMs(kPollIntervalMs);
+        }
+        if (status == kAcknowledged) return true;
+    }
+    return false;
+}
+
+HRESULT Transport::sendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4) {
+    if (handles_.feature == nullptr) return E_FAIL;
+    std::array<uint8_t, kReportLength> report{kReportId, code, p1, p2, p3, p4, 0, 0};
+    if (!exchange(report)) return E_FAIL;
+    std::copy(report.begin() + 1, report.end(), lastReply_.begin());
+    return S_OK;
+}
+
+HRESULT Transport::readChunk() { return sendCommand(command::kReadChunk); }
+
+HRESULT Transport::writeChunk(const uint8_t* data) {
+    if (handles_.feature == nullptr) return E_FAIL;
+    std::array<uint8_t, kReportLength> report{kReportId, command::kWriteChunk};
+    std::copy(data, data + kChunkSize, report.begin() + 2);
+    return exchange(report) ? S_OK : E_FAIL;
+}
+
+HRESULT Transport::handshake() {
+    if (FAILED(sendCommand(command::kTransactionStart))) return E_FAIL;
+    if (FAILED(sendCommand(command::kIdentify))) return E_FAIL;
+    const bool ready = (lastReply_[1] & kReadyBit) != 0;
+    if (!ready) return E_FAIL;
+    const uint8_t code = chipCodeFor(lastReply_[2]);
+    if (code != 0) chipCode_ = code;
+    return chipCode_ != 0 ? S_OK : E_FAIL;
+}
+
+HRESULT Transport::readBlock(uint16_t address, uint16_t length, uint8_t* destination) {
+    if (FAILED(sendCommand(command::kReadWindow, address & 0xFF, address >> 8, length & 0xFF, length >> 8))) {
+        return E_FAIL;
+    }
+    for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
+        if (FAILED(readChunk())) return E_FAIL;
+        const size_t count = std::min(kChunkSize, length - offset);
+        std::copy_n(lastReply_.begin(), count, destination + offset);
+    }
+    return S_OK;
+}
+
+HRESULT Transport::writeBlock(uint16_t address, uint16_t length, const uint8_t* source) {
+    // A short last chunk is padded with what the staging held before: the
+    // previous chunk's bytes, or 0xFF for a block of one chunk.
+    std::array<uint8_t, kReportLength> staging;
+    staging.fill(0xFF);
+    if (FAILED(sendCommand(command::kWriteWindow, address & 0xFF, address >> 8, length & 0xFF, length >> 8))) {
+        return E_FAIL;
+    }
+    for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
+        const size_t count = std::min(kChunkSize, length - offset);
+        std::copy_n(source + offset, count, staging.begin());
+        if (FAILED(writeChunk(staging.data()))) return E_FAIL;
+    }
+    return S_OK;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,92 @@
+#include "devices/nolx/change_listener.h"
+
+#include "devices/nolx/image_layout.h"
+
+#include <mutex>
+
+namespace nolx {
+
+namespace {
+
+constexpr unsigned kSettleMs = 200;
+constexpr unsigned kStopWaitMs = 2000;
+
+}  // namespace
+
+ChangeListener::ChangeListener(Transport& transport)
+    : transport_(transport),
+      stopEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      reopenedEvent_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      stoppedEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+ChangeListener::~ChangeListener() {
+    requestStop();
+    waitStopped(kStopWaitMs);
+    if (thread_) CloseHandle(thread_);
+    CloseHandle(stopEvent_);
+    CloseHandle(reopenedEvent_);
+    CloseHandle(stoppedEvent_);
+}
+
+void ChangeListener::startOnce() {
+    if (thread_) return;
+    thread_ = CreateThread(nullptr, 0, &ChangeListener::threadMain, this, 0, nullptr);
+}
+
+void ChangeListener::setCallback(ChangeCallback callback, void* user) {
+    std::lock_guard<TransferLock> guard(callbackLock_);
+    callback_ = callback;
+    user_ = user;
+}
+
+void ChangeListener::deviceReopened() { SetEvent(reopenedEvent_); }
+
+void ChangeListener::requestStop() {
+    running_ = false;
+    SetEvent(stopEvent_);
+    // A synchronous read of the real HID stack does not end on close alone.
+    if (thread_) CancelSynchronousIo(thread_);
+}
+
+bool ChangeListener::waitStopped(unsigned milliseconds) {
+    if (!thread_) return true;
+    return WaitForSingleObject(stoppedEvent_, milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD WINAPI ChangeListener::threadMain(void* self) {
+    auto* listener = static_cast<ChangeListener*>(self);
+    listener->run();
+    // Signal and leave at once: after the event the library may be unloaded
+    // while this thread still waits for the loader to let it exit.
+    SetEvent(listener->stoppedEvent_);
+    ExitThread(0);
+}
+
+void ChangeListener::run() {
+    while (running_) {
+        uint8_t report[4] = {};
+        if (FAILED(transport_.readInputReport(report))) {
+            // No device, or it went away: wait for new handles instead of spinning.
+            const HANDLE events[2] = {stopEvent_, reopenedEvent_};
+            WaitForMultipleObjects(2, events, FALSE, INFINITE);
+            continue;
+        }
+        if (report[0] != kChangeReport || report[3] != 0x00) continue;
+        announce();
+    }
+}
+
+void ChangeListener::announce() {
+    hid::platform().sleepMs(kSettleMs);
+    uint8_t keyModeBytes[kDataBytes] = {};
+    uint8_t gearBytes[kDataBytes] = {};
+    const bool read = SUCCEEDED(transport_.readBlock(kKeyModeByte, kDataBytes, keyModeBytes)) &&
+                      SUCCEEDED(transport_.readBlock(kGearByte, kDataBytes, gearBytes));
+    if (!read || !running_) return;
+    int mode = keyModeBytes[0] & 0x0F;
+    int level = gearBytes[0] + 1;
+    std::lock_guard<TransferLock> guard(callbackLock_);
+    if (callback_) callback_(&mode, &level, user_);
+}
+
+}  // namespace nolx

@@ -1,0 +1,85 @@
+#include "devices/nolx/mcu_device.h"
+
+#include <mutex>
+
+namespace nolx {
+
+McuDevice::McuDevice(const Chip& chip) : chip_(chip), image_(kImageSize, 0) {
+    copies_.fireRange.assign(chip.fireRangeLength, 0);
+    values_ = DeriveFieldValues(chip_, copies_);
+    if (chip.runsChangeListener) listener_ = std::make_unique<ChangeListener>(transport_);
+}
+
+McuDevice::~McuDevice() {
+    if (listener_) listener_->requestStop();
+    transport_.close();
+    listener_.reset();
+}
+
+HRESULT McuDevice::init(int vendorId, int productId, int flag) {
+    values_.vendorId = vendorId;
+    values_.productId = productId;
+    if (!transport_.open(vendorId & 0xFFFF, productId & 0xFFFF)) return E_FAIL;
+    if (listener_) listener_->deviceReopened();
+    const HRESULT status = queryMemoryKind();
+    initFlag_ = flag;
+    return status;
+}
+
+HRESULT McuDevice::queryMemoryKind() {
+    std::lock_guard<TransferLock> guard(transport_.lock());
+    const HRESULT status = transport_.sendCommand(command::kStatusQuery);
+    transport_.readDataReport();
+    const Transport::DataBuffer& reply = transport_.data();
+    if (!chip_.acceptsStatus(reply[0], reply[1])) {
+        memoryKind_ = MemoryKind::Unknown;
+        return E_FAIL;
+    }
+    if (reply[2] == kFlashMemory) memoryKind_ = MemoryKind::Flash;
+    if (reply[2] == kI2CMemory) memoryKind_ = MemoryKind::I2C;
+    return status;
+}
+
+HRESULT McuDevice::commit() {
+    hid::platform().sleepMs(chip_.commitPauseMs);
+    const HRESULT status = transport_.sendCommand(command::kCommit);
+    // Dolv and Mesk come back as a new device after a commit.
+    if (chip_.commitReopens) init(values_.vendorId, values_.productId, initFlag_);
+    return status;
+}
+
+HRESULT McuDevice::readDeviceData() {
+    const HRESULT status = readAllConfiguration();
+    if (listener_) listener_->startOnce();
+    return status;
+}
+
+HRESULT McuDevice::readAllConfiguration() {
+    const HRESULT status = transport_.readBlock(0, kImageSize, image_.data());
+    LoadWorkingCopies(chip_, image_.data(), memoryKind_, copies_);
+    values_ = DeriveFieldValues(chip_, copies_);
+    macros_ = ParseMacroArea(copies_.macroArea);
+    return status;
+}
+
+HRESULT McuDevice::writeMainBlock() {
+    SealBlock(copies_.main.data(), kMainBlockSize);
+    return transport_.writeBlock(kMainBlock, kMainBlockSize, copies_.main.data());
+}
+
+HRESULT McuDevice::writeBlock164() {
+    SealBlock(copies_.block164.data(), kBlock164Size);
+    return transport_.writeBlock(kBlock164, kBlock164Size, copies_.block164.data());
+}
+
+HRESULT McuDevice::reloadKeyAssignments() {
+    StatusChain chain;
+    std::array<uint8_t, kBlock164Size> fresh{};
+    // A failed refresh keeps the copy instead of the read's filler bytes.
+    if (SUCCEEDED(chain.add(transport_.readArea(0, kBlock164, kBlock164Size, fresh.data())))) copies_.block164 = fresh;
+    chain.add(transport_.setBytes(kKeyModeByte, 15, 0, 0, 1));
+    chain.add(transport_.setBytes(kKeyModeByte, copies_.block164[0], 0, 0, 1));
+    return chain.result();
+}
+
+}  // namespace nolx

@@ -1,0 +1,140 @@
+// Macro files written with the shared record encoder and read by the store.
+#include "app/core/config_file_store.h"
+#include "app/core/constants.h"
+#include "app/core/device_settings.h"
+#include "app/core/macro_file_format.h"
+#include "tests/app/support/settings_reset.h"
+#include "tests/app/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+MacroRef Macro(const wchar_t* name, std::vector<uint8_t> data) {
+    auto macro = std::make_shared<MacroRecord>();
+    macro->name = name;
+    macro->data = std::move(data);
+    return macro;
+}
+
+struct Family {
+    MacroFileFamily family;
+    const wchar_t* file;
+    MacroList& list;
+    void (ConfigFileStore::*load)(const wchar_t*);
+    std::vector<uint8_t> data;  // as the loader keeps it
+};
+
+const Family kFamilies[] = {
+    {MacroFileFamily::Wenk, MacroFileWenk, WenkMacroList, &ConfigFileStore::LoadMacroFileWenk,
+     std::vector<uint8_t>(144, 0x21)},
+    {MacroFileFamily::Kelvo, MacroFileKelvo, KelvoMacroList, &ConfigFileStore::LoadMacroFileKelvo, {1, 3, 0x81, 4, 0}},
+    {MacroFileFamily::KelvoDriver, MacroFileKelvoDriver, KelvoDriverMacroList,
+     &ConfigFileStore::LoadMacroFileKelvoDriver, std::vector<uint8_t>(2048, 0x33)},
+    {MacroFileFamily::Dolv, MacroFileDolv, DolvMacroList, &ConfigFileStore::LoadMacroFileDolv, {2, 4, 0xFE, 0, 0x20, 0}},
+    {MacroFileFamily::Mesk, MacroFileMesk, MeskMacroList, &ConfigFileStore::LoadMacroFileMesk, {0xFD, 0, 0x82, 4, 0}},
+    {MacroFileFamily::Qiro, MacroFileQiro, QiroMacroList, &ConfigFileStore::LoadMacroFileQiro, {0}},
+};
+
+class MacroFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetAppSettings();
+        MacroTempFolder = macroFolder.Path().c_str();
+    }
+    void TearDown() override { ResetAppSettings(); }
+    void Put(const wchar_t* name, MacroFileFamily family, const MacroList& macros) {
+        PutFile(macroFolder.File(name), EncodeMacroFile(family, macros));
+    }
+
+    TempFolder macroFolder;
+    TempFolder current;
+    CurrentFolder inCurrent{current.Path()};
+    ConfigFileStore store{nullptr};
+};
+
+TEST_F(MacroFiles, EveryFamilyLoadsWhatTheEncoderWrote) {
+    for (const Family& f : kFamilies) {
+        const size_t fieldUnits = MacroFileLayoutOf(f.family).nameField / 2;
+        const std::wstring fullName(fieldUnits, L'\x00E9');
+        Put(f.file, f.family, {Macro(L"First", f.data), Macro((fullName + L"cut").c_str(), f.data)});
+        f.list = {Macro(L"stale", {})};
+        (store.*f.load)(f.file);
+        ASSERT_EQ(f.list.size(), 2u) << f.file;
+        EXPECT_STREQ(f.list[0]->name, L"First");
+        EXPECT_EQ(f.list[0]->data, f.data) << f.file;
+        EXPECT_STREQ(f.list[1]->name, fullName.c_str()) << "a full field without a zero unit";
+    }
+    EXPECT_EQ(EncodeMacroRecord(MacroFileFamily::Qiro, *Macro(L"A", {7}))[1], 'A') << "high byte first";
+}
+
+TEST_F(MacroFiles, DataKeptByEachFamilysRule) {
+    std::vector<uint8_t> field(224, 0x11);
+    field[1] = 4;
+    EXPECT_EQ(MacroDataFromField(MacroFileFamily::Kelvo, field.data()).size(), 6u);
+    field[1] = 255;
+    EXPECT_EQ(MacroDataFromField(MacroFileFamily::Kelvo, field.data()).size(), 224u) << "never past the field";
+    const uint8_t delay[224] = {0x02, 0x04, 0xFE, 0x00, 0x20, 0x00, 0x55};
+    EXPECT_EQ(MacroDataFromField(MacroFileFamily::Qiro, delay).size(), 6u) << "the zero inside the delay is no end";
+    field.assign(224, 0x01);
+    field[223] = 0x04;
+    EXPECT_EQ(MacroDataFromField(MacroFileFamily::Dolv, field.data()).size(), 224u) << "no end step";
+}
+
+TEST_F(MacroFiles, WholeRecordsOnlyTheFolderCopyFirstAndMissingFilesChangeNothing) {
+    std::vector<uint8_t> file = EncodeMacroFile(MacroFileFamily::Kelvo, {Macro(L"One", {0, 1, 7})});
+    file.resize(300, 0x5A);
+    PutFile(macroFolder.File(MacroFileKelvo), file);
+    store.LoadMacroFileKelvo(MacroFileKelvo);
+    EXPECT_EQ(KelvoMacroList.size(), 1u) << "the trailing 44 bytes are ignored";
+
+    store.LoadMacroFileKelvo(L"missing.bin");
+    EXPECT_EQ(KelvoMacroList.size(), 1u);
+    Put(MacroFileKelvoDriver, MacroFileFamily::KelvoDriver, {});
+    store.LoadMacroFileKelvoDriver(MacroFileKelvoDriver);
+    EXPECT_EQ(KelvoMacroList.size(), 1u) << "another family's list";
+
+    PutFile(current.File(MacroFileWenk), EncodeMacroFile(MacroFileFamily::Wenk, {Macro(L"current", {})}));
+    store.LoadMacroFileWenk(MacroFileWenk);
+    ASSERT_EQ(WenkMacroList.size(), 1u);
+    EXPECT_STREQ(WenkMacroList[0]->name, L"current") << "no copy in the macro folder";
+    Put(MacroFileWenk, MacroFileFamily::Wenk, {Macro(L"folder", {})});
+    store.LoadMacroFileWenk(MacroFileWenk);
+    EXPECT_STREQ(WenkMacroList[0]->name, L"folder");
+    store.LoadMacroFileWenk(current.File(MacroFileWenk).c_str());
+    EXPECT_STREQ(WenkMacroList[0]->name, L"current") << "a full path";
+}
+
+TEST_F(MacroFiles, RandomTruncatedAndOversizedFilesLoadTheirWholeRecords) {
+    std::mt19937 random(20240611);
+    for (const Family& f : kFamilies) {
+        const MacroFileLayout layout = MacroFileLayoutOf(f.family);
+        for (size_t size : {size_t{0}, layout.RecordSize() - 1, 3 * layout.RecordSize() + 5, size_t{204800 + 999}}) {
+            std::vector<uint8_t> bytes(size);
+            for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
+            PutFile(macroFolder.File(L"input.bin"), bytes);
+            (store.*f.load)(L"input.bin");
+            ASSERT_EQ(f.list.size(), std::min<size_t>(size, 204800) / layout.RecordSize()) << size;
+            for (const MacroRef& macro : f.list) ASSERT_LE(macro->data.size(), layout.dataField);
+        }
+    }
+}
+
+TEST_F(MacroFiles, LedCpiFileDefaultsAndRoundTrip) {
+    auto& block = DeviceSettings.KelvoDriverLedCpiBlock;
+    const std::array<uint8_t, 4> defaults = {0x01, 0x02, 0xFF, 0x04};
+    store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+    EXPECT_EQ(block, defaults);
+    block = {5, 6, 7, 8};
+    store.SaveLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+    block = {};
+    store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+    EXPECT_EQ(block, (std::array<uint8_t, 4>{5, 6, 7, 8}));
+    PutFile(macroFolder.File(LedCpiFileKelvoDriver), {7, 7});
+    store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+    EXPECT_EQ(block, defaults) << "a short file counts as unreadable";
+}
+
+}  // namespace

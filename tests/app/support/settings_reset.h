@@ -1,0 +1,4 @@
+#pragma once
+
+// Empties every program-wide container and resets the settings records.
+void ResetAppSettings();

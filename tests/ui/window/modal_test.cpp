@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/support/host_window.h"
+#include "tests/ui/window/skin_window.h"
+#include "ui/core/window_wnd_geometry.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+
+namespace {
+
+const WPARAM kTimedOut = 99;
+
+// Ends a message loop that runs too long with WM_QUIT(kTimedOut).
+class LoopBound {
+public:
+    LoopBound() : m_timer(SetTimer(nullptr, 0, 5000, &LoopBound::Expire)) {}
+    ~LoopBound() { KillTimer(nullptr, m_timer); }
+
+private:
+    static void CALLBACK Expire(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kTimedOut); }
+    UINT_PTR m_timer;
+};
+
+// Runs once inside the modal loop: notes whether the owner is disabled, then
+// closes the dialog with 5.
+HWND g_owner = nullptr;
+CWindowWnd* g_dialog = nullptr;
+bool g_ownerEnabledInLoop = true;
+
+void CALLBACK CloseFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_ownerEnabledInLoop = IsWindowEnabled(g_owner) != FALSE;
+    g_dialog->Close(5);
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkAreaOf(HWND window)
+{
+    MONITORINFO monitor = {sizeof(monitor)};
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
+class Windows : public ::testing::Test {
+protected:
+    void SetUp() override { CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr)); }
+};
+
+TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
+{
+    HostWindow owner(400, 300);
+    SkinWindow dialog(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, dialog.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
+
+    {
+        // A quit ends the loop without a result and is posted again.
+        LoopBound bound;
+        PostQuitMessage(7);
+        EXPECT_EQ(0u, dialog.RunModal());
+    }
+    MSG quit;
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, quit.wParam);
+    EXPECT_TRUE(IsWindow(dialog.GetWindowHandle()));
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+
+    {
+        LoopBound bound;
+        g_owner = owner.hwnd();
+        g_dialog = &dialog;
+        SetTimer(nullptr, 0, 1, &CloseFromInsideTheLoop);
+        EXPECT_EQ(5u, dialog.RunModal());
+    }
+    EXPECT_FALSE(g_ownerEnabledInLoop);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(nullptr, dialog.GetWindowHandle());
+    EXPECT_EQ(1, dialog.destroyedCount);
+}
+
+TEST_F(Windows, CloseButtonClickEndsTheModalLoopWithOne)
+{
+    SkinWindow dialog(L"<Window><VerticalLayout><CaptionButton name=\"closebtn\"/></VerticalLayout></Window>");
+    ASSERT_NE(nullptr, dialog.Create(nullptr, L"dialog", WS_POPUP, 0));
+    CWindowManagerUI& manager = dialog.GetManager();
+    manager.SendNotification(manager.FindControlByName(L"closebtn"), L"click");
+    LoopBound bound;
+    EXPECT_EQ(1u, dialog.RunModal());
+}
+
+TEST_F(Windows, CentresOverItsOwnerOrOverTheWorkArea)
+{
+    HostWindow owner(400, 300);
+    SetWindowPos(owner.hwnd(), nullptr, 100, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SkinWindow owned(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, owned.Create(owner.hwnd(), L"owned", WS_POPUP, 0));
+    owned.CenterWindow();
+    RECT rect = WindowRect(owned.GetWindowHandle());
+    EXPECT_EQ(200, rect.left);  // (100 + 500) / 2 - 100
+    EXPECT_EQ(150, rect.top);   // (50 + 350) / 2 - 50
+
+    // A minimised owner gives way to the work area, as no owner does.
+    const RECT work = WorkAreaOf(owner.hwnd());
+    const POINT centred = CenterRectOver(rect, work, work);
+    ShowWindow(owner.hwnd(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(owner.hwnd()));
+    owned.CenterWindow();
+    rect = WindowRect(owned.GetWindowHandle());
+    EXPECT_EQ(centred.x, rect.left);
+    EXPECT_EQ(centred.y, rect.top);
+
+    SkinWindow alone(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, alone.Create(nullptr, L"alone", WS_POPUP, 0));
+    alone.CenterWindow();
+    EXPECT_EQ(centred.x, WindowRect(alone.GetWindowHandle()).left);
+}
+
+// An edit control of its own class that keeps the edit's behaviour.
+class SuperclassedEdit : public CWindowWnd {
+public:
+    int textMessages = 0;
+    HWND finalWindow = nullptr;
+
+protected:
+    const wchar_t* GetWindowClassName() const override { return L"SkinUITestEdit"; }
+    const wchar_t* GetSuperClassName() const override { return L"EDIT"; }
+    LRESULT ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETTEXT)
+            ++textMessages;
+        return CWindowWnd::ProcessMessage(message, wParam, lParam);
+    }
+    void OnFinalMessage(HWND formerWindow) override { finalWindow = formerWindow; }
+};
+
+TEST_F(Windows, SuperclassRoutesThroughTheObjectToTheSourceClass)
+{
+    HostWindow parent;
+    SuperclassedEdit edit;
+    HWND hwnd = edit.Create(parent.hwnd(), L"", WS_CHILD, 0, 0, 0, 80, 20);
+    ASSERT_NE(nullptr, hwnd);
+    const int before = edit.textMessages;
+    SetWindowTextW(hwnd, L"typed");
+    EXPECT_EQ(before + 1, edit.textMessages);
+    wchar_t text[16] = L"";
+    GetWindowTextW(hwnd, text, 16);
+    EXPECT_STREQ(L"typed", text);
+
+    DestroyWindow(hwnd);
+    EXPECT_EQ(hwnd, edit.finalWindow);
+    EXPECT_EQ(nullptr, edit.GetWindowHandle());
+}
+
+}  // namespace
