@@ -97,6 +97,8 @@ void CComboWnd::OnCreate()
 
 void CComboWnd::ReturnItems()
 {
+    // The body lets go of them too, so that nothing of the pop-up keeps them.
+    ForgetAllItems();
     CWindowManagerUI* home = m_owner->GetManager();
     for (int i = 0; i < m_owner->GetCount(); ++i)
         m_owner->GetItemAt(i)->SetManager(home, m_owner, false);
@@ -119,7 +121,6 @@ void CComboWnd::DetachOwner()
     if (m_owner == nullptr)
         return;
     ReturnItems();
-    ForgetAllItems();
     m_owner = nullptr;
     if (m_hwnd != nullptr)
         DestroyWindow(m_hwnd);

@@ -47,7 +47,7 @@ private:
 
     bool Init(CComboUI* owner);
     void OnCreate();
-    // Gives the items back to the combo's manager.
+    // Takes the items out of the body and gives them back to the combo's manager.
     void ReturnItems();
     void OnKeyDown(WPARAM key);
     void OnWheel(WPARAM wParam);

@@ -22,7 +22,7 @@ public:
     SIZE GetDesiredSize(SIZE available) override;
     void DrawItemText(HDC dc, const RECT& rect) override;
 
-    // Null when the column has no text.
+    // Null past the last column given a text.
     const wchar_t* GetColumnText(int column) const;
     void SetColumnText(int column, const wchar_t* text);
     int GetLinkCount() const { return m_linkCount; }

@@ -5,10 +5,12 @@
 #include "ui/controls/animation_tab_layout.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
+#include "ui/controls/combo.h"
 #include "ui/controls/datetime.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/gif_anim.h"
 #include "ui/controls/label.h"
+#include "ui/controls/list.h"
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/richedit.h"
@@ -53,6 +55,8 @@ void RegisterStandardControls()
     CControlRegistryUI::Register(L"ActiveX", &Create<CActiveXUI>);
     CControlRegistryUI::Register(L"WebBrowser", &Create<CWebBrowserUI>);
     RegisterScrollBarControl();
+    RegisterListControls();
+    RegisterComboControls();
 }
 
 }  // namespace SkinUI

@@ -1,0 +1,182 @@
+#include <memory>
+
+#include "tests/ui/controls_b/list_fixture.h"
+#include "tests/ui/support/host_window.h"
+#include "ui/controls/combo.h"
+#include "ui/controls/combo_body.h"
+#include "ui/controls/combo_wnd.h"
+#include "ui/controls/scrollbar.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+
+namespace {
+
+typedef std::vector<std::pair<int, int>> Pairs;
+
+// A combo 24 high across the top of a shown host window. Wine without a
+// window manager takes two seconds to hide a window that was once active,
+// so the host is shared and every test closes the pop-up as few times as it can.
+class ComboPopup : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr));
+        host = new HostWindow(300, 200);
+    }
+    static void TearDownTestSuite()
+    {
+        delete host;
+        host = nullptr;
+    }
+    void SetUp() override
+    {
+        root = new CVerticalLayoutUI;
+        combo = new CComboUI;
+        combo->SetFixedHeight(24);
+        combo->SetAttribute(L"itemheight", L"20");
+        root->AddItem(combo);
+        host->manager().AttachRoot(root);
+        host->manager().AddNotifyReceiver(&receiver);
+    }
+    void TearDown() override { host->manager().RemoveNotifyReceiver(&receiver); }
+
+    void AddItems(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            CListLabelElementUI* item = new CListLabelElementUI;
+            item->SetText(std::to_wstring(i).c_str());
+            combo->AddItem(item);
+        }
+    }
+    CComboWnd* Open()
+    {
+        host->ShowAndPaint();
+        EXPECT_TRUE(combo->Activate());
+        CComboWnd* popup = combo->GetDropWindow();
+        host->Pump(30);
+        return popup;
+    }
+    bool WaitClosed()
+    {
+        for (int i = 0; i < 400 && combo->GetDropWindow() != nullptr; ++i)
+            host->Pump(10);
+        return combo->GetDropWindow() == nullptr;
+    }
+    static void Click(HWND window, POINT point)
+    {
+        const LPARAM at = MAKELPARAM(point.x, point.y);
+        SendMessageW(window, WM_MOUSEMOVE, 0, at);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(window, WM_LBUTTONUP, 0, at);
+    }
+    static void Key(CComboWnd* popup, WPARAM key)
+    {
+        SendMessageW(popup->GetWindowHandle(), WM_KEYDOWN, key, 0);
+    }
+    Pairs Selections() const
+    {
+        Pairs result;
+        for (const NotifyRecordUI& record : receiver.records) {
+            if (record.type == L"itemselect")
+                result.emplace_back(static_cast<int>(record.wParam), static_cast<int>(record.lParam));
+        }
+        return result;
+    }
+
+    static HostWindow* host;
+    RecordingReceiver receiver;
+    CVerticalLayoutUI* root = nullptr;
+    CComboUI* combo = nullptr;
+};
+
+HostWindow* ComboPopup::host = nullptr;
+
+TEST_F(ComboPopup, OpensBelowWithTheItemsAndAClickSelectsAndCloses)
+{
+    AddItems(3);
+    CComboWnd* popup = Open();
+    ASSERT_NE(nullptr, popup);
+    EXPECT_EQ(1, receiver.Count(L"dropdown"));
+    HWND window = popup->GetWindowHandle();
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    EXPECT_STREQ(L"ComboWnd", className);
+    EXPECT_NE(0, GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(64, placed.bottom - placed.top);
+    EXPECT_EQ(300, placed.right - placed.left);
+    EXPECT_EQ(24, placed.top);
+
+    // While open the items live in the pop-up.
+    CControlUI* third = combo->GetItemAt(2);
+    EXPECT_EQ(&popup->GetManager(), third->GetManager());
+    EXPECT_EQ(popup->GetBody(), third->GetParent());
+    EXPECT_TRUE(combo->Activate());
+    EXPECT_EQ(popup, combo->GetDropWindow());
+
+    Click(window, CenterOf(third));
+    ASSERT_TRUE(WaitClosed());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(2, combo->GetCurSel());
+    EXPECT_EQ((Pairs{{2, -1}}), Selections());
+    EXPECT_EQ(&host->manager(), third->GetManager());
+    EXPECT_EQ(combo, third->GetParent());
+    EXPECT_EQ(0u, combo->GetButtonState() & kStatePushed);
+    EXPECT_EQ(L"2", combo->GetText());
+
+    // Removed while open, the combo takes its pop-up with it.
+    popup = Open();
+    ASSERT_NE(nullptr, popup);
+    window = popup->GetWindowHandle();
+    root->SetDelayedDestroy(false);
+    ASSERT_TRUE(root->RemoveItem(combo));
+    combo = nullptr;
+    EXPECT_FALSE(IsWindow(window));
+    host->Pump(20);
+}
+
+TEST_F(ComboPopup, StaysOpenForKeysWheelAndScrollBarAndEscapeRestores)
+{
+    AddItems(10);
+    combo->SelectItem(0);
+    CComboWnd* popup = Open();
+    ASSERT_NE(nullptr, popup);
+    HWND window = popup->GetWindowHandle();
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(150, placed.bottom - placed.top);
+
+    Key(popup, VK_DOWN);
+    Key(popup, VK_DOWN);
+    EXPECT_EQ(2, combo->GetCurSel());
+    SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(1, combo->GetCurSel());
+    Key(popup, VK_END);
+    host->Pump(30);
+    EXPECT_EQ(9, combo->GetCurSel());
+    EXPECT_EQ(popup, combo->GetDropWindow());
+    // The last item was scrolled into the body.
+    EXPECT_LE(combo->GetItemAt(9)->GetPosition().bottom, popup->GetBody()->GetPosition().bottom);
+
+    CScrollBarUI* bar = popup->GetBody()->GetVerticalScrollBar();
+    ASSERT_NE(nullptr, bar);
+    ASSERT_TRUE(bar->IsVisible());
+    Click(window, CenterOf(bar));
+    host->Pump(30);
+    EXPECT_EQ(popup, combo->GetDropWindow());
+
+    // An item removed while open leaves the pop-up's body too.
+    combo->RemoveItemAt(5);
+    EXPECT_EQ(9, popup->GetBody()->GetCount());
+    EXPECT_EQ(8, combo->GetCurSel());
+
+    Key(popup, VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed());
+    EXPECT_EQ(0, combo->GetCurSel());
+    EXPECT_EQ((Pairs{{0, -1}, {1, 0}, {2, 1}, {1, 2}, {9, 1}, {0, 8}}), Selections());
+    EXPECT_EQ(9, combo->GetCount());
+}
+
+}  // namespace
