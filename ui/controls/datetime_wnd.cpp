@@ -83,13 +83,8 @@ RECT CDateTimeWnd::CalculatePosition() const
     if (m_owner == nullptr)
         return empty;
     RECT rect = m_owner->GetPosition();
-    for (CControlUI* parent = m_owner->GetParent(); parent != nullptr; parent = parent->GetParent()) {
-        if (!parent->IsVisible())
-            return empty;
-        const RECT client = parent->GetClientPosition();
-        if (!IntersectRect(&rect, &rect, &client))
-            return empty;
-    }
+    if (!m_owner->ClipToAncestorClients(rect))
+        return empty;
     return rect;
 }
 

@@ -73,14 +73,8 @@ RECT CEditUI::GetNativeRect() const
         rect.top += (height - fontHeight) / 2;
         rect.bottom = rect.top + fontHeight;
     }
-    const RECT empty = {0, 0, 0, 0};
-    for (CControlUI* parent = m_parent; parent != nullptr; parent = parent->GetParent()) {
-        if (!parent->IsVisible())
-            return empty;
-        const RECT client = parent->GetClientPosition();
-        if (!IntersectRect(&rect, &rect, &client))
-            return empty;
-    }
+    if (!ClipToAncestorClients(rect))
+        return RECT{0, 0, 0, 0};
     return rect;
 }
 

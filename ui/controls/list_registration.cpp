@@ -7,25 +7,15 @@
 
 namespace SkinUI {
 
-namespace {
-
-template <class Control>
-CControlUI* Make()
-{
-    return new Control;
-}
-
-}  // namespace
-
 void RegisterListControls()
 {
-    CControlRegistryUI::Register(L"List", &Make<CListUI>);
-    CControlRegistryUI::Register(L"ListHeader", &Make<CListHeaderUI>);
-    CControlRegistryUI::Register(L"ListHeaderItem", &Make<CListHeaderItemUI>);
-    CControlRegistryUI::Register(L"ListLabelElement", &Make<CListLabelElementUI>);
-    CControlRegistryUI::Register(L"ListTextElement", &Make<CListTextElementUI>);
-    CControlRegistryUI::Register(L"ListContainerElement", &Make<CListContainerElementUI>);
-    CControlRegistryUI::Register(L"ListHBoxElement", &Make<CListHBoxElementUI>);
+    CControlRegistryUI::Register(L"List", &CreateControl<CListUI>);
+    CControlRegistryUI::Register(L"ListHeader", &CreateControl<CListHeaderUI>);
+    CControlRegistryUI::Register(L"ListHeaderItem", &CreateControl<CListHeaderItemUI>);
+    CControlRegistryUI::Register(L"ListLabelElement", &CreateControl<CListLabelElementUI>);
+    CControlRegistryUI::Register(L"ListTextElement", &CreateControl<CListTextElementUI>);
+    CControlRegistryUI::Register(L"ListContainerElement", &CreateControl<CListContainerElementUI>);
+    CControlRegistryUI::Register(L"ListHBoxElement", &CreateControl<CListHBoxElementUI>);
 }
 
 }  // namespace SkinUI

@@ -24,36 +24,26 @@
 
 namespace SkinUI {
 
-namespace {
-
-template <typename Control>
-CControlUI* Create()
-{
-    return new Control;
-}
-
-}  // namespace
-
 void RegisterStandardControls()
 {
-    CControlRegistryUI::Register(L"Label", &Create<CLabelUI>);
-    CControlRegistryUI::Register(L"Text", &Create<CTextUI>);
-    CControlRegistryUI::Register(L"Button", &Create<CButtonUI>);
-    CControlRegistryUI::Register(L"Option", &Create<COptionUI>);
-    CControlRegistryUI::Register(L"CheckBox", &Create<CCheckBoxUI>);
-    CControlRegistryUI::Register(L"Edit", &Create<CEditUI>);
-    CControlRegistryUI::Register(L"Progress", &Create<CProgressUI>);
-    CControlRegistryUI::Register(L"Slider", &Create<CSliderUI>);
-    CControlRegistryUI::Register(L"GifAnim", &Create<CGifAnimUI>, true);
-    CControlRegistryUI::Register(L"DateTime", &Create<CDateTimeUI>);
-    CControlRegistryUI::Register(L"AnimationTabLayout", &Create<CAnimationTabLayoutUI>);
-    CControlRegistryUI::Register(L"AnimationButton", &Create<CAnimationButtonUI>);
-    CControlRegistryUI::Register(L"TreeView", &Create<CTreeViewUI>);
-    CControlRegistryUI::Register(L"Tree", &Create<CTreeViewUI>);
-    CControlRegistryUI::Register(L"TreeNode", &Create<CTreeNodeUI>);
-    CControlRegistryUI::Register(L"RichEdit", &Create<CRichEditUI>);
-    CControlRegistryUI::Register(L"ActiveX", &Create<CActiveXUI>);
-    CControlRegistryUI::Register(L"WebBrowser", &Create<CWebBrowserUI>);
+    CControlRegistryUI::Register(L"Label", &CreateControl<CLabelUI>);
+    CControlRegistryUI::Register(L"Text", &CreateControl<CTextUI>);
+    CControlRegistryUI::Register(L"Button", &CreateControl<CButtonUI>);
+    CControlRegistryUI::Register(L"Option", &CreateControl<COptionUI>);
+    CControlRegistryUI::Register(L"CheckBox", &CreateControl<CCheckBoxUI>);
+    CControlRegistryUI::Register(L"Edit", &CreateControl<CEditUI>);
+    CControlRegistryUI::Register(L"Progress", &CreateControl<CProgressUI>);
+    CControlRegistryUI::Register(L"Slider", &CreateControl<CSliderUI>);
+    CControlRegistryUI::Register(L"GifAnim", &CreateControl<CGifAnimUI>, true);
+    CControlRegistryUI::Register(L"DateTime", &CreateControl<CDateTimeUI>);
+    CControlRegistryUI::Register(L"AnimationTabLayout", &CreateControl<CAnimationTabLayoutUI>);
+    CControlRegistryUI::Register(L"AnimationButton", &CreateControl<CAnimationButtonUI>);
+    CControlRegistryUI::Register(L"TreeView", &CreateControl<CTreeViewUI>);
+    CControlRegistryUI::Register(L"Tree", &CreateControl<CTreeViewUI>);
+    CControlRegistryUI::Register(L"TreeNode", &CreateControl<CTreeNodeUI>);
+    CControlRegistryUI::Register(L"RichEdit", &CreateControl<CRichEditUI>);
+    CControlRegistryUI::Register(L"ActiveX", &CreateControl<CActiveXUI>);
+    CControlRegistryUI::Register(L"WebBrowser", &CreateControl<CWebBrowserUI>);
     RegisterScrollBarControl();
     RegisterListControls();
     RegisterComboControls();

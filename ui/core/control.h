@@ -78,6 +78,9 @@ public:
     virtual const RECT& GetPosition() const;
     virtual RECT GetRelativePosition() const;
     virtual RECT GetClientPosition() const;
+    // Clips the rectangle to the client areas of the ancestors; false (and
+    // the rectangle unusable) when an ancestor is hidden or nothing is left.
+    bool ClipToAncestorClients(RECT& rect) const;
     virtual void SetPosition(RECT rect, bool invalidate = true);
     virtual void MoveBy(int dx, int dy, bool invalidate = true);
     virtual int GetWidth() const;

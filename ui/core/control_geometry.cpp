@@ -38,6 +38,18 @@ bool CControlUI::ClipToAncestors(RECT& rect) const
     return true;
 }
 
+bool CControlUI::ClipToAncestorClients(RECT& rect) const
+{
+    for (const CControlUI* ancestor = m_parent; ancestor != nullptr; ancestor = ancestor->GetParent()) {
+        if (!ancestor->IsVisible())
+            return false;
+        const RECT client = ancestor->GetClientPosition();
+        if (!IntersectRect(&rect, &rect, &client))
+            return false;
+    }
+    return true;
+}
+
 void CControlUI::SetPosition(RECT rect, bool invalidate)
 {
     if (rect.right < rect.left)

@@ -6,6 +6,13 @@ namespace SkinUI {
 
 typedef CControlUI* (*ControlFactoryUI)();
 
+// The factory of a control class made with its default constructor.
+template <class Control>
+CControlUI* CreateControl()
+{
+    return new Control;
+}
+
 // Layout tags mapped to the control classes that make them. Each control
 // class registers its tags; the layout builder creates controls through it.
 // Tags compare without regard to case unless registered as exact.

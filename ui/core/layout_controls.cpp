@@ -10,26 +10,16 @@
 
 namespace SkinUI {
 
-namespace {
-
-template <typename Control>
-CControlUI* Make()
-{
-    return new Control;
-}
-
-}  // namespace
-
 void RegisterLayoutControls()
 {
-    CControlRegistryUI::Register(L"Container", &Make<CContainerUI>);
-    CControlRegistryUI::Register(L"VerticalLayout", &Make<CVerticalLayoutUI>);
-    CControlRegistryUI::Register(L"VBox", &Make<CVerticalLayoutUI>);
-    CControlRegistryUI::Register(L"HorizontalLayout", &Make<CHorizontalLayoutUI>);
-    CControlRegistryUI::Register(L"HBox", &Make<CHorizontalLayoutUI>);
-    CControlRegistryUI::Register(L"TabLayout", &Make<CTabLayoutUI>);
-    CControlRegistryUI::Register(L"TileLayout", &Make<CTileLayoutUI>);
-    CControlRegistryUI::Register(L"ChildLayout", &Make<CChildLayoutUI>);
+    CControlRegistryUI::Register(L"Container", &CreateControl<CContainerUI>);
+    CControlRegistryUI::Register(L"VerticalLayout", &CreateControl<CVerticalLayoutUI>);
+    CControlRegistryUI::Register(L"VBox", &CreateControl<CVerticalLayoutUI>);
+    CControlRegistryUI::Register(L"HorizontalLayout", &CreateControl<CHorizontalLayoutUI>);
+    CControlRegistryUI::Register(L"HBox", &CreateControl<CHorizontalLayoutUI>);
+    CControlRegistryUI::Register(L"TabLayout", &CreateControl<CTabLayoutUI>);
+    CControlRegistryUI::Register(L"TileLayout", &CreateControl<CTileLayoutUI>);
+    CControlRegistryUI::Register(L"ChildLayout", &CreateControl<CChildLayoutUI>);
     // Containers own scroll bars; a layout may hold free ones too.
     RegisterScrollBarControl();
 }
