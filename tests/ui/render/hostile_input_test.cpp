@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/ui/render/manager_host.h"
-#include "tests/ui/render/scratch_dir.h"
+#include "tests/ui/support/scratch_dir.h"
 #include "tests/ui/support/image_writer.h"
 #include "tests/ui/support/mem_canvas.h"
 #include "ui/core/image_loader.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "tests/ui/render/owned_image.h"
-#include "tests/ui/render/scratch_dir.h"
+#include "tests/ui/support/scratch_dir.h"
 #include "tests/ui/support/image_writer.h"
 #include "ui/core/image_loader.h"
 #include "ui/core/renderer.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/ui/render/scratch_dir.h"
+#include "tests/ui/support/scratch_dir.h"
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/support/image_writer.h"
 #include "tests/ui/window/skin_window.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/render/scratch_dir.h"
+#include "tests/ui/support/scratch_dir.h"
 
 #include <windows.h>
 
