@@ -4,13 +4,16 @@
 
 #include "tests/ui/controls_a/controls_fixture.h"
 #include "tests/ui/support/host_window.h"
+#include "tests/ui/support/image_writer.h"
 #include "tests/ui/support/mem_canvas.h"
 #include "ui/controls/gif_anim.h"
 #include "ui/core/window_manager.h"
 
 using namespace SkinUI;
 using SkinUI::test::ControlPtr;
+using SkinUI::test::EncodeGif;
 using SkinUI::test::HostWindow;
+using SkinUI::test::kGifNoDelay;
 using SkinUI::test::MemCanvas;
 using SkinUI::test::ResourceFolderScope;
 using SkinUI::test::RgbNear;
@@ -18,29 +21,6 @@ using SkinUI::test::Send;
 using SkinUI::test::TempFile;
 
 namespace {
-
-const int kNoDelay = -1;
-
-// A 1 x 1 GIF: a red and a blue colour; one frame per entry of `frames`,
-// each the colour index 0 or 1; a delay (hundredths) per frame, or
-// kNoDelay for a frame without a graphic control extension.
-std::vector<BYTE> MakeGif(const std::vector<int>& frames, const std::vector<int>& delays)
-{
-    std::vector<BYTE> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0};
-    gif.insert(gif.end(), {0xFF, 0, 0, 0, 0, 0xFF});
-    for (size_t i = 0; i < frames.size(); ++i) {
-        if (delays[i] != kNoDelay) {
-            const BYTE delay = static_cast<BYTE>(delays[i]);
-            gif.insert(gif.end(), {0x21, 0xF9, 4, 0, delay, 0, 0, 0});
-        }
-        gif.insert(gif.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});
-        // LZW, minimum code size 2: clear, the pixel's index, end.
-        const BYTE first = static_cast<BYTE>(frames[i] == 0 ? 0x44 : 0x4C);
-        gif.insert(gif.end(), {2, 2, first, 0x01, 0});
-    }
-    gif.push_back(0x3B);
-    return gif;
-}
 
 // Counts the frame ticks it receives.
 class CountingGif : public CGifAnimUI {
@@ -72,7 +52,7 @@ protected:
 
 TEST_F(GifAnim, TwoFramesPlayOnTheirDelays)
 {
-    TempFile file(L"anim.gif", MakeGif({0, 1}, {5, 0}));
+    TempFile file(L"anim.gif", EncodeGif({0, 1}, {5, 0}));
     ResourceFolderScope skin(file.folder());
     ControlPtr<CountingGif> gif = Load();
     ASSERT_TRUE(gif->IsLoaded());
@@ -112,7 +92,7 @@ TEST_F(GifAnim, TwoFramesPlayOnTheirDelays)
 
 TEST_F(GifAnim, ShortOrMissingDelaysCountAsAHundredMilliseconds)
 {
-    TempFile file(L"anim.gif", MakeGif({0, 1, 0}, {7, kNoDelay, kNoDelay}));
+    TempFile file(L"anim.gif", EncodeGif({0, 1, 0}, {7, kGifNoDelay, kGifNoDelay}));
     ResourceFolderScope skin(file.folder());
     ControlPtr<CountingGif> gif = Load();
     ASSERT_TRUE(gif->IsLoaded());
@@ -127,7 +107,7 @@ TEST_F(GifAnim, ShortOrMissingDelaysCountAsAHundredMilliseconds)
 
 TEST_F(GifAnim, SingleFrameWithoutDelaysIsDrawnButNeverPlays)
 {
-    TempFile file(L"anim.gif", MakeGif({1}, {kNoDelay}));
+    TempFile file(L"anim.gif", EncodeGif({1}, {kGifNoDelay}));
     ResourceFolderScope skin(file.folder());
     ControlPtr<CountingGif> gif = Load();
     ASSERT_TRUE(gif->IsLoaded());
@@ -145,7 +125,7 @@ TEST_F(GifAnim, SingleFrameWithoutDelaysIsDrawnButNeverPlays)
 
 TEST_F(GifAnim, BrokenFilesGiveNoImage)
 {
-    const std::vector<BYTE> whole = MakeGif({0, 1}, {5, 5});
+    const std::vector<BYTE> whole = EncodeGif({0, 1}, {5, 5});
     const std::vector<std::vector<BYTE>> broken = {
         std::vector<BYTE>(whole.begin(), whole.begin() + 10),
         std::vector<BYTE>(64, 0xA5),

@@ -131,5 +131,23 @@ bool WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes)
     return ok;
 }
 
+std::vector<BYTE> EncodeGif(const std::vector<int>& frames, const std::vector<int>& delays)
+{
+    std::vector<BYTE> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0};
+    gif.insert(gif.end(), {0xFF, 0, 0, 0, 0, 0xFF});
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (delays[i] != kGifNoDelay) {
+            const BYTE delay = static_cast<BYTE>(delays[i]);
+            gif.insert(gif.end(), {0x21, 0xF9, 4, 0, delay, 0, 0, 0});
+        }
+        gif.insert(gif.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});
+        // LZW, minimum code size 2: clear, the pixel's index, end.
+        const BYTE first = static_cast<BYTE>(frames[i] == 0 ? 0x44 : 0x4C);
+        gif.insert(gif.end(), {2, 2, first, 0x01, 0});
+    }
+    gif.push_back(0x3B);
+    return gif;
+}
+
 }  // namespace test
 }  // namespace SkinUI
