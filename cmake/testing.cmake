@@ -7,7 +7,8 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # vastemor_test(name SOURCES ... [LIBS ...] [TIMEOUT s])
-# One test binary, one ctest entry; runs in the test folder.
+# One test binary, one ctest entry; runs in the test folder. Folders whose
+# tests open windows set VASTEMOR_TESTS_USE_DESKTOP.
 function(vastemor_test name)
   cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -19,4 +20,9 @@ function(vastemor_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${VASTEMOR_TEST_BIN_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(VASTEMOR_TESTS_USE_DESKTOP)
+    # Windows of parallel tests would share one display, its activation,
+    # focus and cursor: such tests take turns.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
 endfunction()
