@@ -4,7 +4,7 @@
 
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_body.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 
 namespace SkinUI {
 

@@ -3,7 +3,7 @@
 #include "ui/controls/list.h"
 #include "ui/controls/list_header.h"
 #include "ui/controls/list_row.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 
 namespace SkinUI {
 

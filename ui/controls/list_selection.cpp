@@ -1,6 +1,6 @@
 #include "ui/controls/list.h"
 #include "ui/controls/list_body.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/window_manager.h"
 
 namespace SkinUI {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/controls/txt_host.h"
 #include "ui/core/control_values.h"
 #include "ui/core/layout_limits.h"

@@ -14,7 +14,7 @@
 #include "ui/controls/option.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/richedit.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/controls/slider.h"
 #include "ui/controls/text.h"
 #include "ui/controls/tree_node.h"

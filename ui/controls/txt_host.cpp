@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "ui/controls/richedit.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/window_manager.h"
 
 namespace SkinUI {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/control_values.h"
 #include "ui/core/window_manager.h"
 

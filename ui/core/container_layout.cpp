@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/container.h"
 #include "ui/core/layout_limits.h"
 #include "ui/core/window_manager.h"

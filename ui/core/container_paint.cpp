@@ -1,4 +1,4 @@
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/clip_region.h"
 #include "ui/core/container.h"
 

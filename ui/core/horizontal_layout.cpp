@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/layout_limits.h"
 
 namespace SkinUI {

@@ -1,6 +1,6 @@
 #include "ui/core/layout_controls.h"
 
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/child_layout.h"
 #include "ui/core/control_registry.h"
 #include "ui/core/horizontal_layout.h"

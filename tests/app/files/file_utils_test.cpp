@@ -1,9 +1,9 @@
 // Whole-file access, folders, the dialogs' setup, checksum and colours.
-#include "app/core/binary_files.h"
-#include "app/core/data_checksum.h"
-#include "app/core/file_dialogs.h"
-#include "app/core/file_paths.h"
-#include "app/core/hsl_colors.h"
+#include "app/core/files/binary_files.h"
+#include "app/core/files/data_checksum.h"
+#include "app/core/files/file_dialogs.h"
+#include "app/core/files/file_paths.h"
+#include "app/core/settings/hsl_colors.h"
 #include "tests/app/support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Macro files written with the shared record encoder and read by the store.
-#include "app/core/config_file_store.h"
-#include "app/core/constants.h"
-#include "app/core/device_settings.h"
-#include "app/core/macro_file_format.h"
+#include "app/core/files/config_file_store.h"
+#include "app/core/settings/constants.h"
+#include "app/core/settings/device_settings.h"
+#include "app/core/files/macro_file_format.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 

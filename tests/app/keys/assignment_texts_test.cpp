@@ -1,7 +1,7 @@
 // Display texts of the mice's stored button assignments.
-#include "app/core/assignment_texts.h"
-#include "app/core/device_settings.h"
-#include "app/core/settings_containers.h"
+#include "app/core/keys/assignment_texts.h"
+#include "app/core/settings/device_settings.h"
+#include "app/core/settings/settings_containers.h"
 #include "binder_fakes.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 // A binder over the in-process fake libraries; fakes and containers reset.
 
-#include "app/core/device_binder.h"
-#include "tests/app/core/fake_libraries.h"
+#include "app/core/binder/device_binder.h"
+#include "tests/app/binder/fake_libraries.h"
 #include "tests/app/support/settings_reset.h"
 #include "ui/core/window_manager.h"
 

@@ -1,6 +1,6 @@
 // The keyboard's default key maps from "DefaultData_1.bin" and the page's key container.
-#include "app/core/config_file_store.h"
-#include "app/core/settings_containers.h"
+#include "app/core/files/config_file_store.h"
+#include "app/core/settings/settings_containers.h"
 #include "key_container.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"

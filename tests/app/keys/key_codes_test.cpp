@@ -1,6 +1,6 @@
 // Virtual keys, device codes, key names and mouse button codes.
-#include "app/core/key_codes.h"
-#include "app/core/mouse_codes.h"
+#include "app/core/keys/key_codes.h"
+#include "app/core/keys/mouse_codes.h"
 #include "ui/core/window_manager.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The delivered "DefaultData_1.bin" and the real Wenk library over the simulated keyboard.
-#include "app/core/config_file_store.h"
-#include "app/core/device_binder.h"
-#include "app/core/settings_containers.h"
+#include "app/core/files/config_file_store.h"
+#include "app/core/binder/device_binder.h"
+#include "app/core/settings/settings_containers.h"
 #include "devices/common/device_ids.h"
 #include "key_container.h"
 #include "tests/app/support/settings_reset.h"

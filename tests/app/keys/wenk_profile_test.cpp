@@ -1,9 +1,9 @@
 // The keyboard's macro and combination keys and its 216-byte profile block.
-#include "app/core/constants.h"
-#include "app/core/key_codes.h"
-#include "app/core/settings_containers.h"
-#include "app/core/wenk_key_texts.h"
-#include "app/core/wenk_profile_block.h"
+#include "app/core/settings/constants.h"
+#include "app/core/keys/key_codes.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/core/keys/wenk_key_texts.h"
+#include "app/core/keys/wenk_profile_block.h"
 #include "binder_fakes.h"
 #include "tests/app/support/temp_folder.h"
 

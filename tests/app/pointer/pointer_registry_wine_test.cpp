@@ -1,6 +1,6 @@
 // The pointer settings through the real registry and system parameters. Run
 // only in a throwaway Wine prefix: it changes the session's mouse settings.
-#include "app/core/pointer_settings.h"
+#include "app/core/pointer/pointer_settings.h"
 
 #include <gtest/gtest.h>
 

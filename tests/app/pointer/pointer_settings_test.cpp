@@ -1,5 +1,5 @@
 // Pointer settings between the record, the registry texts and the system calls.
-#include "app/core/pointer_settings.h"
+#include "app/core/pointer/pointer_settings.h"
 #include "tests/app/support/settings_reset.h"
 
 #include <gtest/gtest.h>

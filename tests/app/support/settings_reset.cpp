@@ -1,10 +1,10 @@
 #include "tests/app/support/settings_reset.h"
 
-#include "app/core/assignment_texts.h"
-#include "app/core/device_settings.h"
-#include "app/core/pointer_settings.h"
-#include "app/core/settings_containers.h"
-#include "app/core/wenk_profile_block.h"
+#include "app/core/keys/assignment_texts.h"
+#include "app/core/settings/device_settings.h"
+#include "app/core/pointer/pointer_settings.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/core/keys/wenk_profile_block.h"
 
 void ResetAppSettings() {
     for (KeyMap* map : {&WenkKeyMap1, &WenkKeyMap2, &WenkFunctionButtonMap1, &WenkFunctionButtonMap2}) map->clear();

@@ -8,7 +8,7 @@
 #include "tests/ui/support/mem_canvas.h"
 #include "tests/ui/support/recording_receiver.h"
 #include "ui/controls/richedit.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/controls/txt_host.h"
 #include "ui/core/container.h"
 #include "ui/core/window_manager.h"

@@ -5,7 +5,7 @@
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_body.h"
 #include "ui/controls/combo_wnd.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

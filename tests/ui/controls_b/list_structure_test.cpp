@@ -4,7 +4,7 @@
 #include "ui/controls/list_header.h"
 #include "ui/controls/list_header_item.h"
 #include "ui/controls/list_text_element.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;

@@ -4,7 +4,7 @@
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/support/mem_canvas.h"
 #include "tests/ui/support/recording_receiver.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/vertical_layout.h"
 
 using namespace SkinUI;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/layout/layout_fixture.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/vertical_layout.h"
 
 using namespace SkinUI;

@@ -4,7 +4,7 @@
 
 #include "tests/ui/layout/layout_fixture.h"
 #include "tests/ui/support/recording_receiver.h"
-#include "ui/controls/scrollbar.h"
+#include "ui/core/scrollbar.h"
 #include "ui/core/tab_layout.h"
 #include "ui/core/tile_layout.h"
 

@@ -1,3 +1,0 @@
-#include "app/core/device_settings.h"
-
-DeviceSettingsRecord DeviceSettings;

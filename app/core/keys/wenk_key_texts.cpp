@@ -1,0 +1,77 @@
+#include "app/core/keys/wenk_key_texts.h"
+
+#include "app/core/keys/assignment_text_parts.h"
+#include "app/core/files/binary_files.h"
+#include "app/core/keys/key_codes.h"
+#include "app/core/files/macro_folder.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/core/keys/wenk_profile_block.h"
+#include "app/core/binder/wire_fields.h"
+
+#include <vector>
+
+namespace {
+
+using SkinUI::CUIString;
+
+constexpr size_t kNameField = 32;
+constexpr size_t kDataField = 144;
+constexpr int kCombinationEntries = 16;
+
+// The macro of one slot as the keyboard holds it, or null when the read fails.
+MacroRef ReadDeviceMacro(int slot, DeviceLibraryBinder& binder) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
+    const auto read = binder.Entries().Device_GetMarcoData;
+    uint8_t name[kNameField] = {};
+    uint8_t data[kDataField] = {};
+    if (!read || read(slot, name, data) != 0) return nullptr;
+    auto macro = std::make_shared<MacroRecord>();
+    macro->name = NameFromWireField(name, sizeof(name));
+    macro->data.assign(data, data + sizeof(data));
+    return macro;
+}
+
+void WriteDiagnosticCopy(int first, int key, const uint8_t* profileBlock) {
+    CUIString fileName;
+    fileName.Format(L"GetMisKeyString_%d_%d.bin", first, key);
+    const CUIString path = MacroFolderPath(fileName);
+    if (!path.IsEmpty()) WriteBinaryFile(path, profileBlock, kWenkProfileBlockSize);
+}
+
+}  // namespace
+
+CUIString GetMacroNameByCode(int code, KeyAssignmentRecord& record, DeviceLibraryBinder& binder) {
+    const int slot = code - kFirstWenkMacroCode;
+    if (slot < 0 || static_cast<size_t>(slot) >= kWenkDeviceMacroSlots) return CUIString();
+    const size_t index = static_cast<size_t>(slot);
+
+    std::vector<MacroRef> read;
+    for (size_t missing = WenkDeviceMacroList.size(); missing <= index; ++missing) {
+        read.push_back(ReadDeviceMacro(static_cast<int>(missing), binder));
+        if (!read.back()) return CUIString();
+    }
+    MacroRef macro = read.empty() ? ReadDeviceMacro(slot, binder) : read.back();
+    if (!macro) return CUIString();
+
+    WenkDeviceMacroList.insert(WenkDeviceMacroList.end(), read.begin(), read.end());
+    const MacroRef& listed = WenkDeviceMacroList[index];
+    if (listed && listed->name.Compare(macro->name) == 0) {
+        macro = listed;
+    } else {
+        WenkDeviceMacroList[index] = macro;
+    }
+    record.macro = macro;
+    return macro->name;
+}
+
+CUIString GetMiscKeyText(int code, const uint8_t* profileBlock) {
+    const int entry = code - kFirstWenkCombinationCode;
+    if (entry < 0 || entry >= kCombinationEntries) return CUIString();
+    const int first = profileBlock[kWenkCombinationOffset + 2 * entry];
+    const int key = profileBlock[kWenkCombinationOffset + 2 * entry + 1];
+    WriteDiagnosticCopy(first, key, profileBlock);
+
+    const bool modifiers = first >= 0x81 && first <= 0x8F;
+    const CUIString prefix = modifiers ? ModifierPrefix(first) : GetKeyName(first) + L"+";
+    return prefix + GetKeyName(key);
+}

@@ -1,9 +1,0 @@
-#include "app/core/language_text.h"
-
-#include "ui/core/window_manager.h"
-
-SkinUI::CUIString LanguageText(const wchar_t* text) {
-    SkinUI::CUIString replaced(text);
-    SkinUI::CWindowManagerUI::ReplaceLanguageTokens(replaced);
-    return replaced;
-}

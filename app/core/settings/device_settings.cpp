@@ -1,0 +1,3 @@
+#include "app/core/settings/device_settings.h"
+
+DeviceSettingsRecord DeviceSettings;

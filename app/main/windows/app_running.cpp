@@ -1,0 +1,3 @@
+#include "app/main/windows/device_page.h"
+
+std::atomic<uint8_t> AppRunning{1};

@@ -1,0 +1,42 @@
+#pragma once
+// What the device workers need of a page: its reads, writes and change poll,
+// and the connected flag they test. Page operations run on worker threads.
+
+#include <atomic>
+#include <cstdint>
+
+class IDevicePage {
+public:
+    virtual ~IDevicePage() = default;
+    // True only when the controller was opened and every read succeeded.
+    virtual bool ConnectAndRead() = 0;
+    // 1 connected, 0 not connected (another value counts as neither).
+    virtual int ConnectedFlag() const = 0;
+};
+
+class IKeyboardPage : public IDevicePage {
+public:
+    virtual void WriteAllSettings() = 0;
+};
+
+class IMousePage : public IDevicePage {
+public:
+    virtual bool RunDeviceCommand(int command) = 0;
+};
+
+// Dolv, Mesk and Qiro: the open flag byte their open export takes, and the
+// change poll, which returns when AppRunning is cleared or a blocking read of
+// the controller fails.
+class IPolledMousePage : public IMousePage {
+public:
+    virtual uint8_t OpenFlag() const = 0;
+    virtual void PollDeviceChanges() = 0;
+
+    // Set while a change poll of this page runs; only the get-change worker
+    // sets and clears it, so two polls of one controller never overlap.
+    std::atomic<bool> pollRunning{false};
+};
+
+// 1 from program start; the main window clears it when it goes. Change polls
+// end at their next test of it.
+extern std::atomic<uint8_t> AppRunning;

@@ -1,0 +1,16 @@
+# vastemor_app_library(name folder [LIBS ...])
+# One static library of every source below the folder; an interface library
+# while the folder holds none yet, so that dependants link either way.
+function(vastemor_app_library name folder)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${A_LIBS})
+    vastemor_warnings(${name})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${A_LIBS})
+  endif()
+endfunction()
