@@ -1,10 +1,14 @@
 # Writes OUTPUT, a language file: one root element holding the MultiLanguage
 # elements of every file in FRAGMENTS (a list, in order). A fragment's own
-# XML declaration is dropped.
+# byte-order mark and XML declaration are dropped.
 set(text "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language>\n")
 foreach(fragment ${FRAGMENTS})
-  file(READ ${fragment} content)
-  string(REGEX REPLACE "^\xEF\xBB\xBF" "" content "${content}")
+  file(READ ${fragment} head LIMIT 3 HEX)
+  if(head STREQUAL "efbbbf")
+    file(READ ${fragment} content OFFSET 3)
+  else()
+    file(READ ${fragment} content)
+  endif()
   string(REGEX REPLACE "<\\?xml[^>]*\\?>[\r\n]*" "" content "${content}")
   get_filename_component(name ${fragment} NAME)
   string(APPEND text "<!-- ${name} -->\n${content}")

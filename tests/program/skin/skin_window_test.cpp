@@ -74,6 +74,60 @@ int TextWidth(HFONT font, const wchar_t* text)
     return size.cx;
 }
 
+// The shared images in the recipes skin/README.md gives for them, one row of
+// states per control.
+const wchar_t kSampler[] = LR"(<?xml version="1.0" encoding="utf-8"?>
+<Window size="560,300">
+  <Font id="0" name="Segoe UI" size="12" default="true"/>
+  <Font id="1" name="Segoe UI" size="12" bold="true"/>
+  <VerticalLayout bkcolor="#FF15171C" inset="16,16,16,16" childpadding="12">
+    <HorizontalLayout height="40" childpadding="8">
+      <Option name="tab_current" text="Buttons" width="180" height="40" selected="true" group="tabs" font="1"
+              textcolor="#FF9AA1AD" hottextcolor="#FFE6E8EC" selectedtextcolor="#FFFFFFFF"
+              normalimage="file='Image\ui\tab_nr.png' corner='6,6,6,6'" hotimage="file='Image\ui\tab_hot.png' corner='6,6,6,6'"
+              selectedimage="file='Image\ui\tab_dn.png' corner='6,6,6,6'"/>
+      <Option name="tab_other" text="Lighting" width="180" height="40" group="tabs"
+              textcolor="#FF9AA1AD" hottextcolor="#FFE6E8EC" selectedtextcolor="#FFFFFFFF"
+              normalimage="file='Image\ui\tab_nr.png' corner='6,6,6,6'" hotimage="file='Image\ui\tab_hot.png' corner='6,6,6,6'"
+              selectedimage="file='Image\ui\tab_dn.png' corner='6,6,6,6'"/>
+    </HorizontalLayout>
+    <HorizontalLayout height="32" childpadding="8">
+      <Button text="Write" width="96" font="1" textcolor="#FFFFFFFF" normalimage="file='Image\ui\btn_primary_nr.png' corner='6,6,6,6'"/>
+      <Button text="Hot" width="96" font="1" textcolor="#FFFFFFFF" normalimage="file='Image\ui\btn_primary_hot.png' corner='6,6,6,6'"/>
+      <Button text="Reset" width="96" textcolor="#FFE6E8EC" normalimage="file='Image\ui\btn_nr.png' corner='6,6,6,6'"/>
+      <Button text="Hot" width="96" textcolor="#FFE6E8EC" normalimage="file='Image\ui\btn_hot.png' corner='6,6,6,6'"/>
+      <Button text="Off" width="96" textcolor="#FF5A616D" normalimage="file='Image\ui\btn_dis.png' corner='6,6,6,6'"/>
+    </HorizontalLayout>
+    <HorizontalLayout height="28" childpadding="16">
+      <CheckBox text="Checked" width="100" selected="true" textcolor="#FFE6E8EC" textpadding="26,0,0,0" align="left"
+                normalimage="file='Image\ui\check_nr.png' dest='0,5,18,23'" hotimage="file='Image\ui\check_hot.png' dest='0,5,18,23'"
+                selectedimage="file='Image\ui\check_sel.png' dest='0,5,18,23'"/>
+      <CheckBox text="Clear" width="90" textcolor="#FFE6E8EC" textpadding="26,0,0,0" align="left"
+                normalimage="file='Image\ui\check_nr.png' dest='0,5,18,23'"/>
+      <Option text="500 Hz" width="90" selected="true" group="rate" textcolor="#FFE6E8EC" textpadding="26,0,0,0" align="left"
+              normalimage="file='Image\ui\radio_nr.png' dest='0,5,18,23'" selectedimage="file='Image\ui\radio_sel.png' dest='0,5,18,23'"/>
+      <Option text="1000 Hz" width="90" group="rate" textcolor="#FFE6E8EC" textpadding="26,0,0,0" align="left"
+              normalimage="file='Image\ui\radio_nr.png' dest='0,5,18,23'" selectedimage="file='Image\ui\radio_sel.png' dest='0,5,18,23'"/>
+    </HorizontalLayout>
+    <Slider name="sampler_slider" height="20" min="0" max="10" value="6" thumbsize="14,14"
+            bkimage="file='Image\ui\slider_bk.png' corner='2,0,2,0'" foreimage="file='Image\ui\slider_fore.png' corner='2,0,2,0'"
+            thumbimage="Image\ui\slider_thumb_nr.png" thumbhotimage="Image\ui\slider_thumb_hot.png"/>
+    <HorizontalLayout height="28" childpadding="8">
+      <Edit text="1600" width="120" bkcolor="#00000000" textcolor="#FFE6E8EC" textpadding="8,0,8,0" nativebkcolor="#FF272B34"
+            normalimage="file='Image\ui\edit_nr.png' corner='4,4,4,4'" hotimage="file='Image\ui\edit_hot.png' corner='4,4,4,4'"
+            focusedimage="file='Image\ui\edit_focus.png' corner='4,4,4,4'"/>
+      <Combo width="180" textpadding="10,0,30,0" itemtextcolor="#FFE6E8EC" itemselectedtextcolor="#FFFFFFFF" normalimage="file='Image\ui\combo_nr.png' corner='4,4,28,4'">
+        <ListLabelElement text="Breathing" selected="true"/>
+      </Combo>
+      <Combo width="180" textpadding="10,0,30,0" itemtextcolor="#FFE6E8EC" itemselectedtextcolor="#FFFFFFFF" normalimage="file='Image\ui\combo_dn.png' corner='4,4,28,4'">
+        <ListLabelElement text="Open" selected="true"/>
+      </Combo>
+    </HorizontalLayout>
+    <Label text="Panel heading" height="24" font="1" textcolor="#FFE6E8EC"/>
+    <Label text="Secondary caption text" height="20" textcolor="#FF9AA1AD"/>
+  </VerticalLayout>
+</Window>)";
+
 class ShippedWindows : public ::testing::Test {
 protected:
     void SetUp() override
@@ -261,6 +315,19 @@ TEST_F(ShippedWindows, MessageBoxShowsALongMessageAboveItsButtons)
     EXPECT_LE(close.bottom, message.top);
     ExpectTextsReplacedAndFitting(manager, "message box");
     EXPECT_FALSE(test::SaveScreenshot(hwnd, L"skin_message").empty());
+    DestroyWindow(hwnd);
+}
+
+TEST_F(ShippedWindows, SharedImagesDrawTheControlsOfEveryPage)
+{
+    SkinWindow window(kSampler);
+    HWND hwnd = Open(window, 560, 300);
+    ASSERT_NE(nullptr, hwnd);
+    CWindowManagerUI& manager = window.GetManager();
+    const RECT slider = manager.FindControlByName(L"sampler_slider")->GetPosition();
+    EXPECT_EQ(20, slider.bottom - slider.top);
+    ExpectTextsReplacedAndFitting(manager, "control sampler");
+    EXPECT_FALSE(test::SaveScreenshot(hwnd, L"skin_controls").empty());
     DestroyWindow(hwnd);
 }
 
