@@ -16,45 +16,26 @@ constexpr size_t kStepBudget = kKelvoMacroDataLimit - kKelvoFrameBytes;
 
 size_t LengthBytes(KelvoVariant variant) { return variant == KelvoVariant::Driver ? 2 : 1; }
 
-size_t StepByteCount(const MacroStep& step) {
+// The bytes of the step at row `at`; every Kelvo step is one row.
+std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
+    using step_bytes::LowByte;
+    const MacroStep& step = steps[at];
+    *rows = 1;
     switch (step.type) {
         case KelvoStep::ModifierUp:
         case KelvoStep::ModifierDown:
         case KelvoStep::KeyUp:
         case KelvoStep::KeyDown:
+            return {LowByte(step.type), LowByte(step.value)};
         case KelvoStep::MoveX:
         case KelvoStep::MoveY:
+            return {LowByte(step.type), step_bytes::MoveByte(step.value)};
         case KelvoStep::Delay:
-            return 2;
+            return {LowByte(step.type), static_cast<uint8_t>(std::clamp(step.value, 0, kKelvoMaxDelayMs) / 8)};
         default:
-            return IsMouseButtonEvent(step.type) ? 1 : 0;
+            if (IsMouseButtonEvent(step.type)) return {LowByte(step.type)};
+            return {};
     }
-}
-
-void AppendStep(std::vector<uint8_t>& data, const MacroStep& step) {
-    using step_bytes::LowByte;
-    switch (step.type) {
-        case KelvoStep::MoveX:
-        case KelvoStep::MoveY:
-            data.push_back(LowByte(step.type));
-            data.push_back(step_bytes::MoveByte(step.value));
-            break;
-        case KelvoStep::Delay:
-            data.push_back(LowByte(step.type));
-            data.push_back(static_cast<uint8_t>(std::clamp(step.value, 0, kKelvoMaxDelayMs) / 8));
-            break;
-        default:
-            if (StepByteCount(step) == 0) break;
-            data.push_back(LowByte(step.type));
-            if (StepByteCount(step) == 2) data.push_back(LowByte(step.value));
-            break;
-    }
-}
-
-size_t StepBytes(const MacroSteps& steps) {
-    size_t bytes = 0;
-    for (const MacroStep& step : steps) bytes += StepByteCount(step);
-    return bytes;
 }
 
 // The position behind the data's last byte that the decoder reads.
@@ -75,12 +56,7 @@ std::vector<uint8_t> EncodeKelvoMacro(KelvoVariant variant, const MacroSteps& st
     data.push_back(kLoopCode);
     const int count = std::clamp(settings.loop.repeatCount, 1, kKelvoMaxRepeatCount);
     data.push_back(settings.loop.mode == 1 ? kEndlessLoop : static_cast<uint8_t>(count - 1));
-    size_t stepBytes = 0;
-    for (const MacroStep& step : steps) {
-        if (stepBytes + StepByteCount(step) > kStepBudget) break;
-        stepBytes += StepByteCount(step);
-        AppendStep(data, step);
-    }
+    step_bytes::AppendWholeSteps(data, steps, data.size() + kStepBudget, StepAt);
     data.push_back(kEndCode);
     const size_t length = data.size() - 1 - LengthBytes(variant) + 1;  // through the checksum
     if (variant == KelvoVariant::Driver) {
@@ -136,5 +112,5 @@ KelvoDecodedMacro DecodeKelvoMacro(KelvoVariant variant, ByteView data) {
 }
 
 bool KelvoHasRoomFor(const MacroSteps& steps, size_t at, const MacroSteps& added) {
-    return StepBytes(WithStepsInserted(steps, at, added)) <= kStepBudget;
+    return step_bytes::StepsSize(WithStepsInserted(steps, at, added), StepAt) <= kStepBudget;
 }

@@ -36,12 +36,8 @@ std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
         case KeyboardStep::ButtonUp:
         case KeyboardStep::ButtonDown:
             return {LowByte(step.type), LowByte(step.value)};
-        case KeyboardStep::Move: {
-            const bool pairs = at + 1 < steps.size() && steps[at + 1].type == KeyboardStep::Move;
-            *rows = pairs ? 2 : 1;
-            return {KeyboardStep::Move, step_bytes::MoveByte(step.value),
-                    step_bytes::MoveByte(pairs ? steps[at + 1].value : 0)};
-        }
+        case KeyboardStep::Move:
+            return step_bytes::MovePair(steps, at, KeyboardStep::Move, rows);
         case KeyboardStep::Delay: {
             std::vector<uint8_t> bytes{KeyboardStep::Delay};
             step_bytes::AppendBigEndian16(bytes, step.value);
@@ -52,28 +48,11 @@ std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
     }
 }
 
-size_t EncodedSize(const KeyboardLoop& loop, const MacroSteps& steps) {
-    size_t size = Header(loop).size() + 1;
-    for (size_t at = 0; at < steps.size();) {
-        size_t rows = 1;
-        size += StepAt(steps, at, &rows).size();
-        at += rows;
-    }
-    return size;
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeKeyboardMacro(const MacroSteps& steps, const KeyboardLoop& loop) {
     std::vector<uint8_t> data = Header(loop);
-    const size_t budget = kKeyboardMacroDataLimit - 1;
-    for (size_t at = 0; at < steps.size();) {
-        size_t rows = 1;
-        const std::vector<uint8_t> bytes = StepAt(steps, at, &rows);
-        if (data.size() + bytes.size() > budget) break;
-        data.insert(data.end(), bytes.begin(), bytes.end());
-        at += rows;
-    }
+    step_bytes::AppendWholeSteps(data, steps, kKeyboardMacroDataLimit - 1, StepAt);
     data.push_back(kEndCode);
     return data;
 }
@@ -121,5 +100,6 @@ KeyboardDecodedMacro DecodeKeyboardMacro(ByteView data) {
 }
 
 bool KeyboardHasRoomFor(int loopMode, const MacroSteps& steps, size_t at, const MacroSteps& added) {
-    return EncodedSize(KeyboardLoop{loopMode, 1}, WithStepsInserted(steps, at, added)) <= kKeyboardMacroDataLimit;
+    const size_t frame = Header(KeyboardLoop{loopMode, 1}).size() + 1;
+    return frame + step_bytes::StepsSize(WithStepsInserted(steps, at, added), StepAt) <= kKeyboardMacroDataLimit;
 }

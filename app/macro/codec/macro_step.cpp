@@ -3,13 +3,14 @@
 #include <algorithm>
 
 bool IsMouseButtonEvent(int type) {
+    if (type < 0 || type > 0xFF) return false;
     switch (type & 0x7F) {
         case 0x21:
         case 0x22:
         case 0x24:
         case 0x28:
         case 0x30:
-            return type >= 0 && type <= 0xFF;
+            return true;
         default:
             return false;
     }

@@ -34,11 +34,8 @@ std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
         case NolxStep::KeyUp:
         case NolxStep::KeyDown:
             return {LowByte(step.type), LowByte(step.value)};
-        case NolxStep::Move: {
-            const bool pairs = at + 1 < steps.size() && steps[at + 1].type == NolxStep::Move;
-            *rows = pairs ? 2 : 1;
-            return {NolxStep::Move, step_bytes::MoveByte(step.value), step_bytes::MoveByte(pairs ? steps[at + 1].value : 0)};
-        }
+        case NolxStep::Move:
+            return step_bytes::MovePair(steps, at, NolxStep::Move, rows);
         case NolxStep::Delay: {
             std::vector<uint8_t> bytes{NolxStep::Delay};
             step_bytes::AppendBigEndian16(bytes, step.value);
@@ -80,14 +77,7 @@ int NolxMaxRepeatCount(NolxChip chip) { return chip == NolxChip::Qiro ? 126 : 25
 
 std::vector<uint8_t> EncodeNolxMacro(NolxChip chip, const MacroSteps& steps, const NolxLoop& loop) {
     std::vector<uint8_t> data = LoopStep(chip, loop);
-    const size_t budget = kNolxMacroDataLimit - 2;
-    for (size_t at = 0; at < steps.size();) {
-        size_t rows = 1;
-        const std::vector<uint8_t> bytes = StepAt(steps, at, &rows);
-        if (data.size() + bytes.size() > budget) break;
-        data.insert(data.end(), bytes.begin(), bytes.end());
-        at += rows;
-    }
+    step_bytes::AppendWholeSteps(data, steps, kNolxMacroDataLimit - 2, StepAt);
     data.push_back(kEndCode);
     data.push_back(kEndStep);
     return data;
@@ -132,12 +122,6 @@ NolxDecodedMacro DecodeNolxMacro(NolxChip chip, ByteView data) {
 }
 
 bool NolxHasRoomFor(NolxChip chip, int loopMode, const MacroSteps& steps, size_t at, const MacroSteps& added) {
-    const MacroSteps after = WithStepsInserted(steps, at, added);
-    size_t size = LoopStep(chip, NolxLoop{loopMode, 1}).size() + 2;
-    for (size_t row = 0; row < after.size();) {
-        size_t rows = 1;
-        size += StepAt(after, row, &rows).size();
-        row += rows;
-    }
-    return size <= kNolxMacroDataLimit;
+    const size_t frame = LoopStep(chip, NolxLoop{loopMode, 1}).size() + 2;
+    return frame + step_bytes::StepsSize(WithStepsInserted(steps, at, added), StepAt) <= kNolxMacroDataLimit;
 }
