@@ -16,14 +16,15 @@
 enum class KelvoVariant { Kelvo, Driver };
 
 constexpr int kKelvoMaxDelayMs = 255 * 8;  // a delay byte counts units of 8 ms
-constexpr int kKelvoMaxRepeatCount = 254;
+// The largest repeat count the loop byte holds: FF is endless.
+constexpr int kKelvoMaxRepeatCount = 255;
 // Every Kelvo macro fits the 224-byte data field of the Kelvo file and the
 // controller's send buffer; the driver's steps get the same room.
 constexpr size_t kKelvoMacroDataLimit = 224;
 
 struct KelvoLoop {
     int mode = 0;         // 0 repeat count, 1 endless
-    int repeatCount = 1;  // 1..254, used by mode 0
+    int repeatCount = 1;  // used by mode 0
 };
 
 struct KelvoMacroSettings {
@@ -33,7 +34,7 @@ struct KelvoMacroSettings {
 
 // The macro's data. Steps of types the code has no byte for are left out;
 // delays are held at 0..2040 ms and moves at -128..127; the repeat count is
-// held at 1..254. Steps that would take the data past its limit are left out,
+// held at 1..255. Steps that would take the data past its limit are left out,
 // so the end marker and the checksum are always written.
 std::vector<uint8_t> EncodeKelvoMacro(KelvoVariant variant, const MacroSteps& steps, const KelvoMacroSettings& settings);
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 constexpr int kKeyboardMaxDelayMs = 0xFFFF;
-constexpr int kKeyboardMaxRepeatCount = 254;
+constexpr int kKeyboardMaxRepeatCount = 256;  // the header byte holds the count minus 1
 constexpr size_t kKeyboardMacroDataLimit = 144;  // the data field of the keyboard macro file
 
 namespace KeyboardLoopMode {
@@ -21,10 +21,10 @@ constexpr int Continue = 2;
 
 struct KeyboardLoop {
     int mode = KeyboardLoopMode::Count;
-    int repeatCount = 1;  // 1..254, used by mode Count
+    int repeatCount = 1;  // used by mode Count
 };
 
-// The macro's data. The repeat count is held at 1..254, delays at 0..65535,
+// The macro's data. The repeat count is held at 1..256, delays at 0..65535,
 // moves at -128..127. A Move row takes the next row as its Y when that row is
 // a Move row too; else its Y is 0. Rows of other types are left out; steps
 // that would take the data past 144 bytes are left out, so 06 is always

@@ -62,7 +62,8 @@ MacroSteps WithStepsInserted(const MacroSteps& steps, size_t at, const MacroStep
 // A byte string the decoders read, never past its size.
 struct ByteView {
     ByteView(const uint8_t* bytes, size_t count) : data(bytes), size(count) {}
-    ByteView(const std::vector<uint8_t>& bytes) : data(bytes.data()), size(bytes.size()) {}  // NOLINT: implicit
+    // Implicit, so that a macro's data bytes pass as they are.
+    ByteView(const std::vector<uint8_t>& bytes) : data(bytes.data()), size(bytes.size()) {}
     const uint8_t* data;
     size_t size;
 };

@@ -73,7 +73,7 @@ size_t OperandBytes(uint8_t code) {
 
 }  // namespace
 
-int NolxMaxRepeatCount(NolxChip chip) { return chip == NolxChip::Qiro ? 126 : 254; }
+int NolxMaxRepeatCount(NolxChip chip) { return chip == NolxChip::Qiro ? 0x7E : 0xFF; }
 
 std::vector<uint8_t> EncodeNolxMacro(NolxChip chip, const MacroSteps& steps, const NolxLoop& loop) {
     std::vector<uint8_t> data = LoopStep(chip, loop);

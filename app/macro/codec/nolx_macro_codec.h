@@ -25,8 +25,8 @@ constexpr int QiroStop = 2;
 constexpr int QiroContinue = 3;
 }  // namespace NolxLoopMode
 
-// The largest repeat count: 254 on Dolv and Mesk, 126 on the Qiro, whose
-// loop operand 7F means "stop on any key".
+// The largest repeat count the loop step holds: 255 on Dolv and Mesk (00 is
+// endless), 126 on the Qiro, whose operand 7F means "stop on any key".
 int NolxMaxRepeatCount(NolxChip chip);
 
 struct NolxLoop {

@@ -46,7 +46,10 @@ TEST(KelvoCodec, StepBytesAndTheValuesTheyHold) {
         << "delays held at 0..2040 ms, moves at -128..127, unknown types left out";
     EXPECT_EQ(data[1], data.size() - 2);
     EXPECT_EQ(Encode({}, {1, {0, 0}})[3], 0x00) << "a count below 1 is not the endless FF";
-    EXPECT_EQ(Encode({}, {1, {0, 300}})[3], 0xFD);
+    EXPECT_EQ(Encode({}, {1, {0, 300}})[3], 0xFE) << "nor is a count above 255";
+    const Bytes count255 = {0, 4, 0xFD, 0xFE, 0xFC, 0xA1};
+    const KelvoDecodedMacro decoded = DecodeKelvoMacro(KelvoVariant::Kelvo, count255);
+    EXPECT_EQ(Encode(decoded.steps, {*decoded.playMode, *decoded.loop}), count255);
 }
 
 TEST(KelvoCodec, DecodingGivesStepsAndSettingsBack) {

@@ -24,7 +24,8 @@ TEST(KeyboardCodec, WorkedExamplesEncodeByteForByte) {
 
 TEST(KeyboardCodec, ValuesHeldAndRowsLeftOut) {
     EXPECT_EQ(EncodeKeyboardMacro({}, {KeyboardLoopMode::Count, 0}), (Bytes{0x05, 0x00, 0x06}));
-    EXPECT_EQ(EncodeKeyboardMacro({}, {KeyboardLoopMode::Count, 300}), (Bytes{0x05, 0xFD, 0x06}));
+    EXPECT_EQ(EncodeKeyboardMacro({}, {KeyboardLoopMode::Count, 300}), (Bytes{0x05, 0xFF, 0x06}));
+    EXPECT_EQ(Decode({0x05, 0xFF, 0x06}).loop->repeatCount, 256);
     EXPECT_EQ(EncodeKeyboardMacro({}, {7, 1}), (Bytes{0x06})) << "no header for an unknown mode";
     EXPECT_EQ(EncodeKeyboardMacro({{0x04, 65536}, {0x04, -9}, {0x03, 4}, {0x81, 4}, {0x03, 128}, {0xFE, 1}}, {2, 1}),
               (Bytes{0x08, 0x05, 0xFF, 0x04, 0xFF, 0xFF, 0x04, 0x00, 0x00, 0x03, 0x04, 0x00, 0x81, 0x04, 0x03, 0x7F,

@@ -40,7 +40,7 @@ TEST(NolxCodec, LoopStepsOfEachChip) {
     EXPECT_EQ(loopOf(NolxChip::Qiro, NolxLoopMode::QiroStop, 1), (Bytes{0xFD, 0x80}));
     EXPECT_EQ(loopOf(NolxChip::Qiro, NolxLoopMode::Count, 127), (Bytes{0xFD, 0x7E})) << "7F is stop on any key";
     EXPECT_EQ(NolxMaxRepeatCount(NolxChip::Qiro), 126);
-    EXPECT_EQ(NolxMaxRepeatCount(NolxChip::Dolv), 254);
+    EXPECT_EQ(loopOf(NolxChip::Dolv, NolxLoopMode::Count, 256), (Bytes{0xFD, 0xFF}));
 }
 
 TEST(NolxCodec, RowsTheEncoderPairsHoldsAndLeavesOut) {
