@@ -40,7 +40,7 @@ std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
             return step_bytes::MovePair(steps, at, KeyboardStep::Move, rows);
         case KeyboardStep::Delay: {
             std::vector<uint8_t> bytes{KeyboardStep::Delay};
-            step_bytes::AppendBigEndian16(bytes, step.value);
+            step_bytes::AppendBigEndian16(bytes, static_cast<uint16_t>(std::clamp(step.value, 0, kKeyboardMaxDelayMs)));
             return bytes;
         }
         default:

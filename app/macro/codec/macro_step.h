@@ -52,8 +52,6 @@ constexpr int Delay = 0x04;         // value: milliseconds
 // value when decoded): releases 0x21, 0x22, 0x24, 0x28, 0x30, presses the
 // same plus 0x80 - left, right, middle, XBUTTON2, XBUTTON1.
 bool IsMouseButtonEvent(int type);
-constexpr int MouseButtonPress(int bit) { return 0xA0 + bit; }
-constexpr int MouseButtonRelease(int bit) { return 0x20 + bit; }
 
 // The steps with `added` inserted before row `at` (at the end when `at` lies
 // past it): what a list holds after an insert, for the room checks.

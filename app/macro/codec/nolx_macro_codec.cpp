@@ -38,7 +38,7 @@ std::vector<uint8_t> StepAt(const MacroSteps& steps, size_t at, size_t* rows) {
             return step_bytes::MovePair(steps, at, NolxStep::Move, rows);
         case NolxStep::Delay: {
             std::vector<uint8_t> bytes{NolxStep::Delay};
-            step_bytes::AppendBigEndian16(bytes, step.value);
+            step_bytes::AppendBigEndian16(bytes, static_cast<uint16_t>(std::clamp(step.value, 0, kNolxMaxDelayMs)));
             return bytes;
         }
         default:

@@ -17,11 +17,10 @@ inline uint8_t MoveByte(int offset) { return static_cast<uint8_t>(std::clamp(off
 
 inline int SignedFromByte(uint8_t byte) { return byte > 0x7F ? byte - 256 : byte; }
 
-// A 16-bit big-endian count, held at 0..65535.
-inline void AppendBigEndian16(std::vector<uint8_t>& bytes, int value) {
-    const int held = std::clamp(value, 0, 0xFFFF);
-    bytes.push_back(static_cast<uint8_t>(held >> 8));
-    bytes.push_back(static_cast<uint8_t>(held & 0xFF));
+// A 16-bit count, high byte first.
+inline void AppendBigEndian16(std::vector<uint8_t>& bytes, uint16_t value) {
+    bytes.push_back(static_cast<uint8_t>(value >> 8));
+    bytes.push_back(static_cast<uint8_t>(value & 0xFF));
 }
 
 // The three bytes of a move whose X is the row at `at`: its Y is the next
