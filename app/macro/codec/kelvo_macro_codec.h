@@ -19,7 +19,8 @@ constexpr int kKelvoMaxDelayMs = 255 * 8;  // a delay byte counts units of 8 ms
 // The largest repeat count the loop byte holds: FF is endless.
 constexpr int kKelvoMaxRepeatCount = 255;
 // Every Kelvo macro fits the 224-byte data field of the Kelvo file and the
-// controller's send buffer; the driver's steps get the same room.
+// controller's send buffer. The driver gets the same room for its steps, so
+// its data, with its second length byte, may reach 225 bytes.
 constexpr size_t kKelvoMacroDataLimit = 224;
 
 struct KelvoLoop {
@@ -34,8 +35,8 @@ struct KelvoMacroSettings {
 
 // The macro's data. Steps of types the code has no byte for are left out;
 // delays are held at 0..2040 ms and moves at -128..127; the repeat count is
-// held at 1..255. Steps that would take the data past its limit are left out,
-// so the end marker and the checksum are always written.
+// held at 1..255. Steps beyond the room are left out, so the end marker and
+// the checksum are always written.
 std::vector<uint8_t> EncodeKelvoMacro(KelvoVariant variant, const MacroSteps& steps, const KelvoMacroSettings& settings);
 
 struct KelvoDecodedMacro {
@@ -49,7 +50,6 @@ struct KelvoDecodedMacro {
 // steps carry their event code as value, delays 8 ms per unit.
 KelvoDecodedMacro DecodeKelvoMacro(KelvoVariant variant, ByteView data);
 
-// True when the steps, with `added` inserted before row `at`, encode within
-// the limit. Ask with the steps that an event, its delay or an insert really
+// True when the steps, with `added` inserted before row `at`, fit the room. Ask with the steps that an event, its delay or an insert really
 // add.
 bool KelvoHasRoomFor(const MacroSteps& steps, size_t at, const MacroSteps& added);
