@@ -142,10 +142,19 @@ void Renumber(const Tables& tables) {
 Combination MakeCombination(int capturedCode, const ModifierBoxes& modifiers) {
     int bits = 0;
     CUIString name;
-    if (modifiers.ctrl) bits |= 0x01, name += L"Ctrl+";
-    if (modifiers.alt) bits |= 0x04, name += L"Alt+";
-    if (modifiers.shift) bits |= 0x02, name += L"Shift+";
-    if (modifiers.win) bits |= 0x08, name += L"Win+";
+    const struct {
+        bool checked;
+        int bit;
+        const wchar_t* prefix;
+    } boxes[] = {{modifiers.ctrl, 0x01, L"Ctrl+"},
+                 {modifiers.alt, 0x04, L"Alt+"},
+                 {modifiers.shift, 0x02, L"Shift+"},
+                 {modifiers.win, 0x08, L"Win+"}};
+    for (const auto& box : boxes) {
+        if (!box.checked) continue;
+        bits |= box.bit;
+        name += box.prefix;
+    }
     if (bits == 0) return {capturedCode, GetKeyName(capturedCode >> 8) + L"+" + GetKeyName(capturedCode & 0xFF)};
     // With modifiers only the last key of a chord counts.
     const int key = capturedCode & 0xFF;

@@ -87,12 +87,12 @@ void KeyEdit::InitWindow() {
     SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     CenterWindow();
     ShowCurrentValue();
-    auto* list = static_cast<SkinUI::IContainerUI*>(Find(L"result_marco_value")
-                                                        ? Find(L"result_marco_value")->GetInterfaceByName(L"IContainer")
-                                                        : nullptr);
+    SkinUI::CControlUI* macros = Find(L"result_marco_value");
+    auto* list = macros ? static_cast<SkinUI::IContainerUI*>(macros->GetInterfaceByName(L"IContainer")) : nullptr;
+    if (!list) return;
     const DeviceLibraryBinder::Guard guard = LockWenk();
     for (const MacroRef& macro : WenkMacroList) {
-        if (!macro || !list) continue;
+        if (!macro) continue;
         auto* row = new SkinUI::CListLabelElementUI;
         row->SetText(macro->name);
         list->AddItem(row);

@@ -84,10 +84,8 @@ void CDialogKeySetting::RefreshControls() {
     }
     CUIString option;
     option.Format(L"profile%d", DeviceSettings.WenkActiveSet);
-    if (SkinUI::CControlUI* control = m_manager->FindControlByName(option)) {
-        auto* profile = static_cast<SkinUI::COptionUI*>(control->GetInterfaceByName(L"Option"));
-        if (profile && !profile->IsSelected()) profile->Selected(true, true);
-    }
+    auto* profile = Find<SkinUI::COptionUI>(option, L"Option");
+    if (profile && !profile->IsSelected()) profile->Selected(true, true);
     RefreshLedControls();
 }
 
@@ -99,17 +97,13 @@ void CDialogKeySetting::RefreshLedControls() {
         const DeviceLibraryBinder::Guard guard = LockWenk();
         block = ActiveLedBlock();
     }
-    auto find = [this](const wchar_t* name, const wchar_t* kind) -> void* {
-        SkinUI::CControlUI* control = m_manager->FindControlByName(name);
-        return control ? control->GetInterfaceByName(kind) : nullptr;
-    };
-    if (auto* light = static_cast<SkinUI::CSliderUI*>(find(L"led_light", L"Slider"))) light->SetValue(block.brightness);
-    if (auto* speed = static_cast<SkinUI::CSliderUI*>(find(L"led_Speed", L"Slider"))) speed->SetValue(block.speed);
-    if (auto* type = static_cast<SkinUI::CComboUI*>(find(L"led_type_combo", L"Combo"))) type->SelectItem(block.type, false, false);
+    if (auto* light = Find<SkinUI::CSliderUI>(L"led_light", L"Slider")) light->SetValue(block.brightness);
+    if (auto* speed = Find<SkinUI::CSliderUI>(L"led_Speed", L"Slider")) speed->SetValue(block.speed);
+    if (auto* type = Find<SkinUI::CComboUI>(L"led_type_combo", L"Combo")) type->SelectItem(block.type, false, false);
     // Checked = sync on, the byte the "selectchanged" handling stores.
-    if (auto* sync = static_cast<SkinUI::CCheckBoxUI*>(find(L"led_sync", L"CheckBox"))) sync->SetChecked(block.sync == 1, false);
-    if (auto* label = static_cast<SkinUI::CControlUI*>(find(L"led_light_display", L"Label"))) label->SetText(Decimal(block.brightness));
-    if (auto* label = static_cast<SkinUI::CControlUI*>(find(L"led_Speed_dispaly", L"Label"))) label->SetText(Decimal(block.speed));
+    if (auto* sync = Find<SkinUI::CCheckBoxUI>(L"led_sync", L"CheckBox")) sync->SetChecked(block.sync == 1, false);
+    if (SkinUI::CControlUI* label = m_manager->FindControlByName(L"led_light_display")) label->SetText(Decimal(block.brightness));
+    if (SkinUI::CControlUI* label = m_manager->FindControlByName(L"led_Speed_dispaly")) label->SetText(Decimal(block.speed));
 }
 
 void CDialogKeySetting::Notify(SkinUI::NotifyRecordUI& record) {
@@ -166,8 +160,7 @@ void CDialogKeySetting::OnSelectChanged(const CUIString& name) {
         }
         RefreshControls();
     } else if (name == L"led_sync") {
-        SkinUI::CControlUI* control = m_manager->FindControlByName(name);
-        auto* sync = control ? static_cast<SkinUI::CCheckBoxUI*>(control->GetInterfaceByName(L"CheckBox")) : nullptr;
+        auto* sync = Find<SkinUI::CCheckBoxUI>(name, L"CheckBox");
         const DeviceLibraryBinder::Guard guard = LockWenk();
         if (sync) ActiveLedBlock().sync = sync->IsChecked() ? 1 : 0;
     }
@@ -177,8 +170,7 @@ void CDialogKeySetting::OnSelectChanged(const CUIString& name) {
 void CDialogKeySetting::OnValueChanged(const CUIString& name, bool stored) {
     const bool light = name == L"led_light";
     if (!light && name != L"led_Speed") return;
-    SkinUI::CControlUI* control = m_manager->FindControlByName(name);
-    auto* slider = control ? static_cast<SkinUI::CSliderUI*>(control->GetInterfaceByName(L"Slider")) : nullptr;
+    auto* slider = Find<SkinUI::CSliderUI>(name, L"Slider");
     if (!slider) return;
     const int value = slider->GetValue();
     if (!stored) {
@@ -198,8 +190,7 @@ void CDialogKeySetting::OnValueChanged(const CUIString& name, bool stored) {
 void CDialogKeySetting::EditKey(const CUIString& keyName, KeyAssignmentRecord& record) {
     auto* dialog = new KeyEdit(services_.owner, record, services_.messages);
     if (!dialog->RunDialog()) return;
-    SkinUI::CControlUI* control = m_manager->FindControlByName(keyName);
-    auto* button = control ? static_cast<SkinUI::CButtonUI*>(control->GetInterfaceByName(L"Button")) : nullptr;
+    auto* button = Find<SkinUI::CButtonUI>(keyName, L"Button");
     const DeviceLibraryBinder::Guard guard = LockWenk();
     if (button) button->SetNormalImage(EditedKeyImage(record));
 }

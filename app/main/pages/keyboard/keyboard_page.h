@@ -8,6 +8,7 @@
 #include "app/main/windows/page_services.h"
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"
+#include "ui/core/window_manager.h"
 
 #include <atomic>
 
@@ -49,6 +50,13 @@ private:
     void OnValueChanged(const SkinUI::CUIString& name, bool stored);
     void ShowLoading(bool show);
     void PostRefresh();
+    // The named control of the page as the kind of control it is; null when
+    // there is none.
+    template <class Control>
+    Control* Find(const wchar_t* name, const wchar_t* kind) {
+        SkinUI::CControlUI* control = m_manager->FindControlByName(name);
+        return control ? static_cast<Control*>(control->GetInterfaceByName(kind)) : nullptr;
+    }
 
     PageServices services_;
     std::atomic<int> connected_{0};

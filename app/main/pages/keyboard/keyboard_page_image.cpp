@@ -39,8 +39,7 @@ bool ReadImageFile(const wchar_t* path, ConfigurationImage& image) {
 }  // namespace
 
 void CDialogKeySetting::ShowLoading(bool show) {
-    SkinUI::CControlUI* control = m_manager->FindControlByName(L"loading_gif");
-    auto* gif = control ? static_cast<SkinUI::CGifAnimUI*>(control->GetInterfaceByName(L"GifAnim")) : nullptr;
+    auto* gif = Find<SkinUI::CGifAnimUI>(L"loading_gif", L"GifAnim");
     if (!gif) return;
     if (show) {
         gif->SetVisible(true);
