@@ -156,6 +156,17 @@ TEST_F(KeyboardPage, TheSecondKeySetIsShownAndEditedAfterItsOption) {
     EXPECT_EQ(Key(WenkKeyMap1, L"KB_4F").currentCode, kCodeA);
     EXPECT_STREQ(KeyImage(L"KB_4F"), L"key_normal.png");
 
+    RunScriptedModal(
+        [] {
+            KeyEdit* dialog = ServedKeyEdit();
+            dialog->GetManager().FindControlByName(L"key_setting")->Activate();
+            dialog->OnKeyboardHook(WM_KEYDOWN, 'A');
+            dialog->GetManager().FindControlByName(L"btn_ok")->Activate();
+        },
+        [&] { host.Find(L"KB_4F")->Activate(); });
+    EXPECT_EQ(Key(WenkKeyMap2, L"KB_4F").currentCode, kCodeA);
+    EXPECT_STREQ(KeyImage(L"KB_4F"), L"key_change.png");
+
     As<SkinUI::COptionUI>(L"profile0", L"Option")->Activate();
     EXPECT_EQ(DeviceSettings.WenkActiveSet, 0);
     EXPECT_STREQ(KeyImage(kKeyA), L"Image\\key_normal.png");
