@@ -16,30 +16,6 @@ TEST(ColourModel, PureRedIsHueZeroFullySaturatedAtHalfLightness) {
     EXPECT_EQ(word, 0x5AFF0000u);  // the top byte stays
 }
 
-TEST(ColourModel, BlackAndGreyHaveNoHueOrSaturation) {
-    float h = -1, s = -1, l = -1;
-    RgbToHsl(RGB(0, 0, 0), &h, &s, &l);
-    EXPECT_EQ(h, 0);
-    EXPECT_EQ(s, 0);
-    EXPECT_EQ(l, 0);
-    RgbToHsl(RGB(128, 128, 128), &h, &s, &l);
-    EXPECT_EQ(s, 0);
-    EXPECT_NEAR(l, 128.0f / 255, 1e-6);
-}
-
-TEST(ColourModel, RoundTripsKeepEveryChannelWithinOne) {
-    const COLORREF colours[] = {RGB(12, 200, 99), RGB(255, 255, 0), RGB(1, 2, 3), RGB(240, 17, 180)};
-    for (COLORREF c : colours) {
-        float h = 0, s = 0, l = 0;
-        RgbToHsl(c, &h, &s, &l);
-        DWORD word = 0;
-        HslToRgb(&word, h, s, l);
-        EXPECT_NEAR(static_cast<int>((word >> 16) & 0xFF), GetRValue(c), 1);
-        EXPECT_NEAR(static_cast<int>((word >> 8) & 0xFF), GetGValue(c), 1);
-        EXPECT_NEAR(static_cast<int>(word & 0xFF), GetBValue(c), 1);
-    }
-}
-
 TEST(PickerArithmetic, MarkerCentresOnTheHueAndSaturationPoint) {
     const SIZE area = {300, 200};
     const SIZE marker = {14, 14};
