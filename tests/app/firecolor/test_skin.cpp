@@ -13,14 +13,6 @@ namespace firecolor_test {
 
 namespace {
 
-std::wstring SourceSkinFolder() {
-    std::wstring folder = L"Z:";
-    for (const char* p = VASTEMOR_SOURCE_DIR "/skin/"; *p != '\0'; ++p) folder += *p == '/' ? L'\\' : wchar_t(*p);
-    return folder;
-}
-
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 void LoadTexts(const wchar_t* file) {
     CWindowManagerUI manager;
     CLayoutBuilderUI builder;
@@ -40,28 +32,21 @@ void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR id, DWORD) {
 
 void UseTestSkin() {
     RegisterStandardControls();
-    const std::wstring rendered = ProgramFolder() + L"res\\Skin\\";
-    const bool built = Exists(rendered + L"XML\\ColorPicker.xml");
-    CWindowManagerUI::SetResourceFolder((built ? rendered : SourceSkinFolder()).c_str());
-    if (built && Exists(rendered + L"Languages\\English.xml")) {
-        LoadTexts(L"Languages\\English.xml");
-    } else {
-        LoadTexts(L"languages\\English\\fire.xml");
-        LoadTexts(L"languages\\English\\color.xml");
-    }
+    CWindowManagerUI::SetResourceFolder((ProgramFolder() + L"res\\Skin\\").c_str());
+    LoadTexts(L"Languages\\English.xml");
 }
 
 void AddFrameFonts(CWindowManagerUI& manager) {
     CLayoutBuilderUI builder;
     const CControlUI* none = builder.Create(
         L"<Window>"
-        L"<Font id=\"0\" name=\"Segoe UI\" size=\"12\" default=\"true\"/>"
-        L"<Font id=\"1\" name=\"Segoe UI\" size=\"12\" bold=\"true\"/>"
-        L"<Font id=\"2\" name=\"Segoe UI\" size=\"16\" bold=\"true\"/>"
-        L"<Font id=\"3\" name=\"Segoe UI\" size=\"13\"/>"
-        L"<Font id=\"4\" name=\"Segoe UI\" size=\"13\" bold=\"true\"/>"
-        L"<Font id=\"5\" name=\"Segoe UI\" size=\"14\" bold=\"true\"/>"
-        L"<Font id=\"6\" name=\"Segoe UI\" size=\"11\"/>"
+        L"<Font id=\"0\" name=\"Microsoft YaHei\" size=\"12\" default=\"true\"/>"
+        L"<Font id=\"1\" name=\"Microsoft YaHei\" size=\"12\" bold=\"true\"/>"
+        L"<Font id=\"2\" name=\"Microsoft YaHei\" size=\"16\" bold=\"true\"/>"
+        L"<Font id=\"3\" name=\"Microsoft YaHei\" size=\"13\"/>"
+        L"<Font id=\"4\" name=\"Microsoft YaHei\" size=\"13\" bold=\"true\"/>"
+        L"<Font id=\"5\" name=\"Microsoft YaHei\" size=\"14\" bold=\"true\"/>"
+        L"<Font id=\"6\" name=\"Microsoft YaHei\" size=\"11\"/>"
         L"</Window>",
         nullptr, nullptr, &manager);
     EXPECT_EQ(none, nullptr);

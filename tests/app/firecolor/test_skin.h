@@ -9,9 +9,8 @@
 
 namespace firecolor_test {
 
-// Registers the standard controls and makes the skin the resource folder: the rendered one beside the tests
-// when the build made it, else the skin sources (layouts only, no images).
-// Loads the English texts of the fire pages and the colour picker.
+// Registers the standard controls, makes the rendered skin beside the tests
+// the resource folder and loads its English texts.
 void UseTestSkin();
 
 // The main frame's fonts, which embedded editors rely on, in the manager.
