@@ -65,6 +65,7 @@ FireKeyEdit::~FireKeyEdit() {
 void FireKeyEdit::OnInitialize() {
     if (m_manager == nullptr) return;
     m_manager->AddNotifyReceiver(this);
+    if (GetCount() > 0) return;  // built when first initialised
     CLayoutBuilderUI builder;
     if (CControlUI* root = builder.Create(family.layout, nullptr, this, m_manager)) AddItem(root);
 }

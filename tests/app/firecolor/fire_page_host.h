@@ -13,7 +13,7 @@ DeviceLibraryBinder& UnboundBinder();
 
 class FirePageHost {
 public:
-    // `make` creates the page (it is deleted with the window's controls).
+    // Hosts the page, which is deleted with the window's controls.
     explicit FirePageHost(FireKeyEdit* page);
 
     SkinUI::CControlUI* Control(const SkinUI::CUIString& name);
