@@ -32,6 +32,7 @@ protected:
         KelvoFireRecords.clear();
         QiroFireMacros.clear();
         MeskFireMacros.clear();
+        DolvFireMacros.clear();
         QiroMacroKeyTable2.clear();
     }
 
@@ -158,4 +159,27 @@ TEST_F(FireDevices, MeskRecordsTravelWithAllTheirThirtyTwoBytes) {
              &DeviceLibraryBinder::ReadFireMacroMesk);
     known[27] = 200;
     EXPECT_EQ(Bytes(MeskFireMacros[5]->steps, 32), Bytes(known, 32));
+}
+
+TEST_F(FireDevices, ADolvAdjustmentReachesTheControllerAsItsLowByte) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Dolv);
+    OpenNolx(DeviceLibrary::Dolv, e.InitMCUDevice_Dolv, e.ReadDeviceData_Dolv, DolvFireMacros, 10,
+             &DeviceLibraryBinder::ReadFireMacroDolv);
+    const uint8_t known[24] = {0x04, 2, 2, 0xFD, 9, 0xFE, 0, 40};
+    std::copy(std::begin(known), std::end(known), DolvFireMacros[8]->steps);
+    ASSERT_TRUE(binder.WriteFireMacroDolv(8));
+
+    {
+        FirePageHost host(new FireKeyEdit_Dolv(services, binder));
+        host.Click(L"gun_762mm_Fire_Dolv");  // records 7, 8, 9
+        EXPECT_EQ(host.Text(L"result_fire_gun_count2_Dolv"), L"9");
+        host.Type(L"result_fire_Y_Adjustment_Value2_Dolv", L"-200");
+        host.Type(L"result_fire_Y_Value2_Dolv", L"-7");
+    }
+
+    OpenNolx(DeviceLibrary::Dolv, e.InitMCUDevice_Dolv, e.ReadDeviceData_Dolv, DolvFireMacros, 9,
+             &DeviceLibraryBinder::ReadFireMacroDolv);
+    const uint8_t expected[24] = {0x04, 2, 0xF9, 0xFD, 9, 0xFE, 0, 40};
+    EXPECT_EQ(Bytes(DolvFireMacros[8]->steps, 24), Bytes(expected, 24));
+    EXPECT_EQ(DolvFireMacros[8]->yAdjust, static_cast<int8_t>(-200 & 0xFF));
 }
