@@ -230,10 +230,9 @@ void MarcoEdit::Notify(NotifyRecordUI& record)
             Close(2);
         }
     } else if (record.type == L"setfocus") {
-        if (m_mode != kEditMove) {
-            if (CControlUI* value = Find(L"result_value"))
-                value->SetFocus();
-        }
+        CControlUI* value = Find(L"result_value");
+        if (m_mode != kEditMove && value != nullptr && value->IsVisible())
+            value->SetFocus();
     } else if (record.type == L"textchanged") {
         KeepValuesInRange();
     }

@@ -18,7 +18,8 @@ const wchar_t kLayout[] =
     L"<VerticalLayout name=\"frame\" bkcolor=\"#FF15171C\" inset=\"16,16,16,16\">"
     L"<MarcoList name=\"listex1_Qiro\" bkcolor=\"#FF272B34\" bordercolor=\"#FF3A404C\" bordersize=\"1\" "
     L"itemheight=\"28\" itemtextcolor=\"#FFE6E8EC\" itemhotbkcolor=\"#FF313642\" "
-    L"itemselectedbkcolor=\"#FF2B86D6\" itemselectedtextcolor=\"#FFFFFFFF\" vscrollbar=\"true\"/>"
+    L"itemselectedbkcolor=\"#FF2B86D6\" itemselectedtextcolor=\"#FFFFFFFF\" vscrollbar=\"true\">"
+    L"<ListHeader visible=\"false\"/></MarcoList>"
     L"</VerticalLayout></Window>";
 
 class MacroListFactory : public IDialogBuilderCallback {

@@ -5,9 +5,11 @@
 #include "app/main/windows/menu/menu_wnd.h"
 #include "tests/app/menus/skin_fixture.h"
 #include "tests/ui/support/host_window.h"
+#include "tests/ui/support/mem_canvas.h"
 #include "tests/ui/support/recording_receiver.h"
 #include "tests/ui/support/screenshot.h"
 #include "ui/controls/list.h"
+#include "ui/core/renderer.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -68,6 +70,25 @@ protected:
         return info.rcWork;
     }
 
+    // The screenshot of a menu as it shows: its region over the shadow
+    // image, both over the window background.
+    static void SaveMenuOverItsShadow(HWND menu, const wchar_t* name)
+    {
+        const std::wstring path = SaveScreenshot(menu, name);
+        ASSERT_FALSE(path.empty());
+        RECT client;
+        GetClientRect(menu, &client);
+        MemCanvas picture(client.right, client.bottom, 0xFF15171C);
+        CWindowManagerUI images;
+        ImageDrawInfoUI shadow;
+        shadow.description = L"file='menu_bk.png' corner='40,8,8,8'";
+        EXPECT_TRUE(CRendererUI::DrawImageDescription(picture.dc(), &images, client, client, shadow));
+        MemCanvas content(client.right, client.bottom);
+        SendMessageW(menu, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(content.dc()), PRF_CLIENT);
+        BitBlt(picture.dc(), 8, 8, client.right - 16, client.bottom - 16, content.dc(), 8, 8, SRCCOPY);
+        EXPECT_TRUE(picture.SavePng(path));
+    }
+
     // A left click in the middle of a menu item.
     void ClickItem(HWND menu, const wchar_t* name)
     {
@@ -118,11 +139,24 @@ TEST_F(MenuWindow, AMenuOpenedNearTheBottomRightCornerTouchesTheWorkAreaEdgesWit
     EXPECT_EQ(50, moved.top);
     EXPECT_EQ(188, moved.right - moved.left);
 
-    EXPECT_FALSE(SaveScreenshot(menu, L"menu_name").empty());
+    SaveMenuOverItsShadow(menu, L"menu_name");
     PostMessageW(menu, WM_CLOSE, 1, 0);
     PumpMessages(60);
     EXPECT_FALSE(IsWindow(menu));
     EXPECT_FALSE(IsWindow(m_shadow));
+}
+
+TEST_F(MenuWindow, ShowingAnOpenMenuAgainMovesItsOneWindow)
+{
+    HWND menu = Open(L"listex_Qiro", 120, 140);
+    ASSERT_NE(nullptr, menu);
+    m_menu->ShowAt(m_list, 200, 90);
+    EXPECT_EQ(menu, m_menu->GetWindowHandle());
+    EXPECT_EQ(200, WindowRect(menu).left);
+    EXPECT_EQ(90, WindowRect(m_shadow).top);
+    PostMessageW(menu, WM_CLOSE, 1, 0);
+    PumpMessages(60);
+    EXPECT_FALSE(IsWindow(menu));
 }
 
 TEST_F(MenuWindow, ClickingAnItemReportsItOnceToTheListAndClosesTheMenu)

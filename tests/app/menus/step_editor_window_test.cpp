@@ -75,6 +75,18 @@ protected:
         ASSERT_NE(nullptr, record.sender) << name;
         m_editor->Notify(record);
     }
+    // A left click in the middle of a control of the editor.
+    void Click(const wchar_t* name)
+    {
+        CControlUI* control = Control(name);
+        ASSERT_NE(nullptr, control) << name;
+        HWND window = m_editor->GetWindowHandle();
+        const RECT& position = control->GetPosition();
+        const LPARAM point = MAKELPARAM((position.left + position.right) / 2, (position.top + position.bottom) / 2);
+        SendMessageW(window, WM_MOUSEMOVE, 0, point);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(window, WM_LBUTTONUP, 0, point);
+    }
     std::wstring TextOf(const wchar_t* name) { return Control(name)->GetText().GetData(); }
 
     OwnerWindow m_owner;
@@ -222,6 +234,27 @@ TEST_F(StepEditor, NamesAreLimitedByFamily)
         EXPECT_TRUE(focused) << c.edit;
         EXPECT_STREQ(L"Jump", name);
     }
+}
+
+TEST_F(StepEditor, ClickingOkWithTheMouseEndsANameEntryWithTheTypedName)
+{
+    auto* editor = new MarcoEdit_Qiro(&m_owner, kEditRename);
+    Script(editor, {[&] { Click(L"result_value_Qiro"); },
+                    [&] { Control(L"result_value_Qiro")->SetText(L"Reload"); },
+                    [&] { Click(L"btn_ok_Qiro"); }});
+    CUIString name;
+    EXPECT_TRUE(editor->RunForText(name));
+    EndScript();
+    EXPECT_STREQ(L"Reload", name);
+}
+
+TEST_F(StepEditor, ClickingOkWithTheMouseConfirms)
+{
+    auto* editor = new MarcoEdit_Kelvo_Driver(&m_owner, kEditConfirm);
+    Script(editor, {[&] { Click(L"btn_ok_Kelvo_Driver"); }});
+    CUIString text;
+    EXPECT_TRUE(editor->RunForText(text));
+    EndScript();
 }
 
 // Real key presses reach the editor through its low-level keyboard hook.
