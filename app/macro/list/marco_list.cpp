@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "ui/controls/list_header.h"
 #include "ui/controls/list_label_element.h"
 #include "ui/core/window_manager.h"
 
@@ -21,6 +22,8 @@ bool IsLabelRow(CControlUI* control)
 MarcoListUI::MarcoListUI() : m_root(std::make_unique<MacroStepNode>())
 {
     SetItemShowHtml(true);
+    // Only rows can be added, so the header never gets columns to show.
+    GetHeader()->SetVisible(false);
 }
 
 MacroStepNode* MarcoListUI::AddNode(const wchar_t* text, MacroStepNode* parent)

@@ -18,8 +18,7 @@ const wchar_t kLayout[] =
     L"<VerticalLayout name=\"frame\" bkcolor=\"#FF15171C\" inset=\"16,16,16,16\">"
     L"<MarcoList name=\"listex1_Qiro\" bkcolor=\"#FF272B34\" bordercolor=\"#FF3A404C\" bordersize=\"1\" "
     L"itemheight=\"28\" itemtextcolor=\"#FFE6E8EC\" itemhotbkcolor=\"#FF313642\" "
-    L"itemselectedbkcolor=\"#FF2B86D6\" itemselectedtextcolor=\"#FFFFFFFF\" vscrollbar=\"true\">"
-    L"<ListHeader visible=\"false\"/></MarcoList>"
+    L"itemselectedbkcolor=\"#FF2B86D6\" itemselectedtextcolor=\"#FFFFFFFF\" vscrollbar=\"true\"/>"
     L"</VerticalLayout></Window>";
 
 class MacroListFactory : public IDialogBuilderCallback {
@@ -93,6 +92,8 @@ TEST_F(MacroListWindow, AFilledListShowsItsStepsAndIsSavedAsAScreenshot)
     EXPECT_GT(m_list->GetScrollRange().cy, 0);
     const RECT row = m_list->GetItemAt(0)->GetPosition();
     EXPECT_EQ(28, row.bottom - row.top);
+    // No empty header above the first step.
+    EXPECT_EQ(m_list->GetPosition().top, row.top);
     EXPECT_FALSE(SaveScreenshot(m_host.hwnd(), L"macro_list").empty());
 }
 
