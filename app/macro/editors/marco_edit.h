@@ -32,7 +32,6 @@ public:
     // A low-level keyboard event: a released key becomes the captured key.
     void OnKeyEvent(WPARAM message, DWORD virtualKey);
 
-    int GetMode() const { return m_mode; }
     int GetKeyCode() const { return m_keyCode; }
 
     void Notify(SkinUI::NotifyRecordUI& record) override;

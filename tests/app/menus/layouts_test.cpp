@@ -23,14 +23,6 @@ TEST_F(SkinLayouts, MenusAndStepEditorsBuildWithEveryImageTheyName)
         EXPECT_TRUE(SkinFileExists(image)) << image;
 }
 
-void LoadLanguage(const wchar_t* file)
-{
-    SkinUI::CWindowManagerUI languages;
-    SkinUI::CLayoutBuilderUI builder;
-    if (SkinUI::CControlUI* tree = builder.Create(file, nullptr, nullptr, &languages))
-        tree->Delete();
-}
-
 TEST_F(SkinLayouts, EveryMenuAndEditorTextHasAnEnglishAndAChineseText)
 {
     std::vector<std::wstring> english;

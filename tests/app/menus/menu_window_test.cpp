@@ -140,6 +140,10 @@ TEST_F(MenuWindow, AMenuOpenedNearTheBottomRightCornerTouchesTheWorkAreaEdgesWit
     EXPECT_EQ(188, moved.right - moved.left);
 
     SaveMenuOverItsShadow(menu, L"menu_name");
+    LoadLanguage(L"Languages\\Chinese.xml");
+    InvalidateRect(menu, nullptr, FALSE);
+    SaveMenuOverItsShadow(menu, L"menu_name_zh");
+    LoadLanguage(L"Languages\\English.xml");
     PostMessageW(menu, WM_CLOSE, 1, 0);
     PumpMessages(60);
     EXPECT_FALSE(IsWindow(menu));

@@ -16,12 +16,18 @@ protected:
         SkinUI::RegisterStandardControls();
         SkinUI::CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr));
         SkinUI::CWindowManagerUI::SetResourceFolder(SkinUI::CWindowManagerUI::GetInstanceFolder() + L"res\\Skin\\");
-        SkinUI::CWindowManagerUI languages;
-        SkinUI::CLayoutBuilderUI builder;
-        if (SkinUI::CControlUI* tree = builder.Create(L"Languages\\English.xml", nullptr, nullptr, &languages))
-            tree->Delete();
+        LoadLanguage(L"Languages\\English.xml");
     }
     void TearDown() override { SkinUI::CWindowManagerUI::SetResourceFolder(L""); }
+
+    // Puts the texts of a language file into the language table.
+    static void LoadLanguage(const wchar_t* file)
+    {
+        SkinUI::CWindowManagerUI languages;
+        SkinUI::CLayoutBuilderUI builder;
+        if (SkinUI::CControlUI* tree = builder.Create(file, nullptr, nullptr, &languages))
+            tree->Delete();
+    }
 
     static bool SkinFileExists(const wchar_t* relative)
     {

@@ -169,6 +169,9 @@ TEST_F(StepEditor, AMoveShowsBothValuesKeptWithin128EitherWay)
                         Type(L"result_value_Qiro", L"129");
                         Type(L"result_value2_Qiro", L"-129");
                         test::SaveScreenshot(editor->GetWindowHandle(), L"marco_edit");
+                        LoadLanguage(L"Languages\\Chinese.xml");
+                        test::SaveScreenshot(editor->GetWindowHandle(), L"marco_edit_zh");
+                        LoadLanguage(L"Languages\\English.xml");
                         Send(L"btn_ok_Qiro", L"click");
                     }});
     CUIString x, y;

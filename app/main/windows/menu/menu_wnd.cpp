@@ -37,8 +37,11 @@ void CMenuWnd::ShowAt(CControlUI* owner, int x, int y)
         auto* shadow = new CShadowWnd();
         m_shadowWindow = shadow->Create(parent, L"", kShadowStyle, kShadowExStyle);
     }
-    if (Create(parent, nullptr, kMenuStyle, kMenuExStyle) == nullptr)
+    if (Create(parent, nullptr, kMenuStyle, kMenuExStyle) == nullptr) {
+        if (IsWindow(m_shadowWindow))
+            PostMessageW(m_shadowWindow, WM_CLOSE, 1, 0);
         return;
+    }
     HWND topLevel = m_hwnd;
     while (GetParent(topLevel) != nullptr)
         topLevel = GetParent(topLevel);
@@ -66,9 +69,11 @@ void CMenuWnd::AdjustPosition()
     RECT window;
     GetWindowRect(m_hwnd, &window);
     const RECT wanted = {m_x, m_y, m_x + (window.right - window.left), m_y + (window.bottom - window.top)};
+    // The monitor of the requested point: the new window still stands at the
+    // default position, which may lie on another monitor.
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromPoint(POINT{m_x, m_y}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT fitted = FitMenuIntoWorkArea(wanted, monitor.rcWork);
     SetWindowPos(m_hwnd, nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -31,7 +31,8 @@ protected:
 
 private:
     void OnCreate();
-    // Moves the window to the requested point, kept inside the work area.
+    // Moves the window to the requested point, kept inside the work area of
+    // that point's monitor.
     void AdjustPosition();
     void OnSize(WPARAM wParam);
     void OnMove();

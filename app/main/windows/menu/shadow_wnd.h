@@ -12,8 +12,6 @@ class CShadowWnd : public SkinUI::CWindowWnd {
 public:
     CShadowWnd();
 
-    bool NeedsPaint() const { return m_needsPaint; }
-
 protected:
     ~CShadowWnd() override = default;
     const wchar_t* GetWindowClassName() const override;
