@@ -251,15 +251,6 @@ TEST_F(StepEditor, ClickingOkWithTheMouseEndsANameEntryWithTheTypedName)
     EXPECT_STREQ(L"Reload", name);
 }
 
-TEST_F(StepEditor, ClickingOkWithTheMouseConfirms)
-{
-    auto* editor = new MarcoEdit_Kelvo_Driver(&m_owner, kEditConfirm);
-    Script(editor, {[&] { Click(L"btn_ok_Kelvo_Driver"); }});
-    CUIString text;
-    EXPECT_TRUE(editor->RunForText(text));
-    EndScript();
-}
-
 // Real key presses reach the editor through its low-level keyboard hook.
 void PressAndRelease(std::initializer_list<WORD> downs, std::initializer_list<WORD> ups)
 {
