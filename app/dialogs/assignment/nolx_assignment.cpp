@@ -115,8 +115,8 @@ private:
         if (existing >= 0) {
             SetMacroNumber(entry_, (*data_.deviceMacros)[static_cast<size_t>(existing)]->number);
         } else {
-            if (!Upload(*chosen)) return AssignmentOutcome::Unchanged;
-            SetMacroNumber(entry_, data_.deviceMacros->empty() ? 0 : data_.deviceMacros->back()->number);
+            if (!Upload(*chosen) && !UploadInPlaceOfOldMacro(*chosen)) return AssignmentOutcome::Unchanged;
+            SetMacroNumber(entry_, data_.deviceMacros->back()->number);
         }
         newName_ = chosen->name;
         return AssignmentOutcome::Applied;
@@ -136,6 +136,19 @@ private:
         if (!(binder_.*data_.writeMacro)(-1, name, data, static_cast<int>(length))) return false;
         ReadDeviceMacros();
         return !data_.deviceMacros->empty();
+    }
+
+    // With the area full, the macro only the edited button used makes room;
+    // it is put back when the chosen one still does not fit.
+    bool UploadInPlaceOfOldMacro(const MacroRecord& chosen) {
+        if (oldName_.IsEmpty() || IsUsedByAnotherButton(oldName_)) return false;
+        const int index = FindByName(*data_.deviceMacros, oldName_);
+        if (index < 0) return false;
+        const MacroRef old = (*data_.deviceMacros)[static_cast<size_t>(index)];
+        if (!DeleteMacroAt(index)) return false;
+        if (Upload(chosen)) return true;
+        Upload(*old);
+        return false;
     }
 
     void EncodeFireKey(const AssignmentChoice& choice) {
@@ -180,7 +193,10 @@ private:
     // Whether a button still points at the macro of that name once the
     // edited button holds its new bytes.
     bool IsNameUsed(const CUIString& name) const {
-        if (newName_.CompareNoCase(name) == 0) return true;
+        return newName_.CompareNoCase(name) == 0 || IsUsedByAnotherButton(name);
+    }
+
+    bool IsUsedByAnotherButton(const CUIString& name) const {
         for (const MacroUser& user : users_) {
             if (user.entry != &entry_ && user.name.CompareNoCase(name) == 0) return true;
         }
@@ -189,9 +205,14 @@ private:
 
     void DeleteMacro(const CUIString& name) {
         const int index = FindByName(*data_.deviceMacros, name);
-        if (index < 0) return;
+        if (index >= 0) DeleteMacroAt(index);
+    }
+
+    bool DeleteMacroAt(int index) {
         uint8_t noName[kNameUnits * 2] = {};
-        if ((binder_.*data_.writeMacro)(index, noName, nullptr, 0)) ReadDeviceMacros();
+        if (!(binder_.*data_.writeMacro)(index, noName, nullptr, 0)) return false;
+        ReadDeviceMacros();
+        return true;
     }
 
     void ReadDeviceMacros() {
