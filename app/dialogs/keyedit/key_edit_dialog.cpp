@@ -65,6 +65,10 @@ struct ModifierBox {
 constexpr ModifierBox kModifierBoxes[] = {
     {L"ctrl_check", L"Ctrl"}, {L"alt_check", L"Alt"}, {L"shift_check", L"Shift"}, {L"win_check", L"Win"}};
 
+SkinUI::CListUI* ListOf(CControlUI* control) {
+    return control ? static_cast<SkinUI::CListUI*>(control->GetInterfaceByName(L"List")) : nullptr;
+}
+
 bool IsOptionSelected(CControlUI* control) {
     auto* option = control ? static_cast<SkinUI::COptionUI*>(control->GetInterfaceByName(L"Option")) : nullptr;
     return option != nullptr && option->IsSelected();
@@ -157,7 +161,7 @@ void KeyEditDialog::ShowCurrentAssignment() {
     const bool keyMode1 = *NolxData(family_).keyMode == 1;
     if (family_ == MouseFamily::Dolv) {
         if (!keyMode1) return;
-        if (auto* list = static_cast<SkinUI::CListUI*>(Find(L"result_special_keys_value"))) {
+        if (SkinUI::CListUI* list = ListOf(Find(L"result_special_keys_value"))) {
             for (int i = 0; i < list->GetCount(); ++i) list->GetItemAt(i)->SetVisible(true);
         }
         if (CControlUI* fire = Find(L"fire_macro_setting")) fire->SetVisible(true);
@@ -171,7 +175,7 @@ void KeyEditDialog::ShowCurrentAssignment() {
 }
 
 void KeyEditDialog::FillMacroList() {
-    auto* list = static_cast<SkinUI::CListUI*>(Find(L"result_marco_value"));
+    SkinUI::CListUI* list = ListOf(Find(L"result_marco_value"));
     if (list == nullptr) return;
     const MacroList& macros = IsKelvoFamily(family_) ? *KelvoData(family_).macros : *NolxData(family_).macros;
     for (const MacroRef& macro : macros) {
@@ -224,6 +228,11 @@ void KeyEditDialog::ShowPaneOf(const CUIString& option) {
         if (CControlUI* control = Find(pane.pane)) control->SetVisible(IsNamed(option, pane.option));
     }
     if (CControlUI* checks = Find(L"check_layout")) checks->SetVisible(userDefined);
+    // Dolv and Mesk: the row of the preset counts goes with the fire-macro list.
+    CControlUI* gun6 = Find(L"Gun6_Num");
+    if (gun6 != nullptr && gun6->GetParent() != nullptr) {
+        gun6->GetParent()->SetVisible(IsNamed(option, L"fire_macro_setting"));
+    }
     if (userDefined) {
         InstallKeyboardHook();
     } else {
@@ -250,8 +259,8 @@ void KeyEditDialog::CaptureChoice() {
     for (const OptionPane& pane : kOptionPanes) {
         if (!IsOptionSelected(Find(pane.option))) continue;
         choice_.option = pane.kind;
-        auto* list = static_cast<SkinUI::CListUI*>(Find(pane.pane));
-        if (pane.kind != AssignmentOption::UserDefined && list != nullptr) {
+        SkinUI::CListUI* list = ListOf(Find(pane.pane));
+        if (list != nullptr) {
             if (CControlUI* item = list->GetItemAt(list->GetCurSel())) {
                 choice_.row = list->GetCurSel();
                 choice_.itemData = item->GetUserData();
