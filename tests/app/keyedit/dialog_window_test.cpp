@@ -39,11 +39,12 @@ public:
 };
 
 // Steps run one after the other from a timer while the dialog's modal loop
-// runs; a step that returns false is tried again on the next tick.
+// runs; a step that returns false is tried again on the next tick, and a step
+// that never succeeds closes the dialog with cancel.
 class ModalScript {
 public:
     using Step = std::function<bool()>;
-    explicit ModalScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+    ModalScript(KeyEditDialog* dialog, std::vector<Step> steps) : dialog_(dialog), steps_(std::move(steps)) {
         current_ = this;
         timer_ = SetTimer(nullptr, 0, 60, &Tick);
     }
@@ -51,18 +52,33 @@ public:
         KillTimer(nullptr, timer_);
         current_ = nullptr;
     }
-    bool Finished() const { return next_ == steps_.size(); }
+    bool Finished() const { return next_ == steps_.size() && stalledAt_ < 0; }
+    // The step that never succeeded, -1 for none.
+    int StalledAt() const { return stalledAt_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         ModalScript* script = current_;
         if (script == nullptr || script->Finished() || script->running_) return;
         script->running_ = true;
-        if (script->steps_[script->next_]()) ++script->next_;
+        if (script->steps_[script->next_]()) {
+            ++script->next_;
+            script->tries_ = 0;
+        } else if (++script->tries_ > kTries) {
+            script->stalledAt_ = static_cast<int>(script->next_);
+            script->next_ = script->steps_.size();
+            PostMessageW(script->dialog_->GetWindowHandle(), WM_CLOSE, 2, 0);
+
+        }
         script->running_ = false;
     }
+    static constexpr int kTries = 50;
     static ModalScript* current_;
+    KeyEditDialog* dialog_;
     std::vector<Step> steps_;
+    int tries_ = 0;
+
+    int stalledAt_ = -1;
     size_t next_ = 0;
     bool running_ = false;
     UINT_PTR timer_ = 0;
@@ -152,7 +168,7 @@ TEST_F(KeyEditWindow, AMultimediaKeyPickedWithTheMouseReachesTheEntryOnOk) {
     MacroKeyEntry& entry = *QiroMacroKeyTable1[1];
     auto* dialog = new KeyEdit_Qiro(services, &entry);
     RECT dialogRect{};
-    ModalScript script({
+    ModalScript script(dialog, {
         [&] { return Shown(dialog); },
         [&] {
             GetWindowRect(dialog->GetWindowHandle(), &dialogRect);
@@ -162,7 +178,7 @@ TEST_F(KeyEditWindow, AMultimediaKeyPickedWithTheMouseReachesTheEntryOnOk) {
         [&] { return Click(dialog, L"btn_ok_Qiro"); },
     });
     EXPECT_TRUE(dialog->RunDialog());
-    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(script.Finished()) << script.StalledAt();
     EXPECT_EQ(std::vector<int>({3, 0, 0xCD, 0}), Bytes(entry));
     // Centred over the owner with the layout's size.
     EXPECT_EQ(640, dialogRect.right - dialogRect.left);
@@ -175,7 +191,7 @@ TEST_F(KeyEditWindow, AKeyCapturedThroughTheHookWithShiftTickedBecomesAUserDefin
     auto* dialog = new KeyEdit_Qiro(services, &entry);
     std::wstring shownText;
     bool capturing = false;
-    ModalScript script({
+    ModalScript script(dialog, {
         [&] { return Shown(dialog); },
         [&] { return Click(dialog, L"user_defined_setting_Qiro"); },
         [&] {
@@ -199,7 +215,7 @@ TEST_F(KeyEditWindow, AKeyCapturedThroughTheHookWithShiftTickedBecomesAUserDefin
 TEST_F(KeyEditWindow, CancelLeavesTheEntryAndARefusedChangeIsReported) {
     MacroKeyEntry& entry = *DolvMacroKeyTable1[0];  // the only left click
     auto* cancelled = new KeyEdit_Dolv(services, &entry);
-    ModalScript cancel({
+    ModalScript cancel(cancelled, {
         [&] { return Shown(cancelled); },
         [&] { return Click(cancelled, L"web_setting_Dolv"); },
         [&] { return ClickRow(cancelled, L"result_web_value_Dolv", 0); },
@@ -209,7 +225,7 @@ TEST_F(KeyEditWindow, CancelLeavesTheEntryAndARefusedChangeIsReported) {
     EXPECT_EQ(std::vector<int>({1, 1, 0, 0}), Bytes(entry));
 
     auto* refused = new KeyEdit_Dolv(services, &entry);
-    ModalScript refuse({
+    ModalScript refuse(refused, {
         [&] { return Shown(refused); },
         [&] { return ClickRow(refused, L"result_standard_mouse_keys_value_Dolv", 1); },
         [&] { return Click(refused, L"btn_ok_Dolv"); },
@@ -246,7 +262,7 @@ TEST_F(KeyEditWindow, EveryFamilysDialogOpensCompleteAndIsSavedAsAScreenshot) {
         KeyEditDialog* dialog = c.make();
         std::vector<std::wstring> missing;
         std::wstring saved;
-        ModalScript script({
+        ModalScript script(dialog, {
             [&] { return Shown(dialog); },
             [&] {
                 for (const wchar_t* name : names) {
