@@ -8,6 +8,7 @@
 #include "ui/controls/list.h"
 #include "ui/controls/option.h"
 #include "ui/controls/standard_controls.h"
+#include "ui/core/layout_builder.h"
 #include "ui/core/window_manager.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,16 @@ public:
 protected:
     const wchar_t* GetWindowClassName() const override { return L"KeyEditTestOwner"; }
 };
+
+// Loads a language file of the skin the way the program does.
+void LoadLanguage(const wchar_t* file) {
+    static SkinUI::CWindowManagerUI languageManager;
+    SkinUI::CWindowManagerUI::RemoveAllLanguageTexts();
+    SkinUI::CLayoutBuilderUI builder;
+    SkinUI::CControlUI* tree =
+        builder.Create((std::wstring(L"Languages\\") + file).c_str(), nullptr, nullptr, &languageManager);
+    if (tree != nullptr) tree->Delete();
+}
 
 class RecordingMessages : public IMessageBoxPresenter {
 public:
@@ -96,7 +107,7 @@ protected:
         for (auto* table : {&DolvMacroKeyTable1, &DolvMacroKeyTable2, &DolvMacroKeyTable3, &MeskMacroKeyTable1,
                             &MeskMacroKeyTable2, &MeskMacroKeyTable3, &QiroMacroKeyTable1, &QiroMacroKeyTable2}) {
             table->clear();
-            for (int i = 0; i < 3; ++i) AddKey(*table, i == 0 ? 1 : 3);
+            for (int i = 0; i < 3; ++i) AddKey(*table, i == 0 ? 1 : 4);
         }
         for (auto* table : {&KelvoButtonTable1, &KelvoButtonTable2, &KelvoDriverButtonTable1,
                             &KelvoDriverButtonTable2}) {
@@ -110,10 +121,14 @@ protected:
         SkinUI::RegisterStandardControls();
         SkinUI::CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr));
         SkinUI::CWindowManagerUI::SetResourceFolder((ProgramFolder() + L"res\\Skin\\").c_str());
+        LoadLanguage(L"English.xml");
         services.owner = &owner;
         services.messages = &messages;
     }
-    void TearDown() override { SkinUI::CWindowManagerUI::SetResourceFolder(L""); }
+    void TearDown() override {
+        SkinUI::CWindowManagerUI::RemoveAllLanguageTexts();
+        SkinUI::CWindowManagerUI::SetResourceFolder(L"");
+    }
 
     static void AddKey(RecordList<MacroKeyEntry>& table, int first) {
         table.push_back(std::make_unique<MacroKeyEntry>());
@@ -250,6 +265,11 @@ TEST_F(KeyEditWindow, EveryFamilysDialogOpensCompleteAndIsSavedAsAScreenshot) {
         {[&] { return new KeyEdit_Dolv(services, DolvMacroKeyTable1[1].get()); }, L"_Dolv", L"keyedit_dolv"},
         {[&] { return new KeyEdit_Mesk(services, MeskMacroKeyTable1[1].get()); }, L"_Mesk", L"keyedit_mesk"},
         {[&] { return new KeyEdit_Qiro(services, QiroMacroKeyTable1[1].get()); }, L"_Qiro", L"keyedit_qiro"},
+        {[&] {
+             LoadLanguage(L"Chinese.xml");
+             return new KeyEdit_Qiro(services, QiroMacroKeyTable1[1].get());
+         },
+         L"_Qiro", L"keyedit_qiro_chinese"},
     };
     const wchar_t* const names[] = {
         L"user_defined_setting", L"base_macro_setting", L"multimedia_setting", L"standard_mouse_keys_setting",
@@ -271,6 +291,7 @@ TEST_F(KeyEditWindow, EveryFamilysDialogOpensCompleteAndIsSavedAsAScreenshot) {
                 }
                 return Click(dialog, (std::wstring(L"special_keys_setting") + c.suffix).c_str());
             },
+            [&] { return ClickRow(dialog, (std::wstring(L"result_special_keys_value") + c.suffix).c_str(), 2); },
             [&] {
                 UpdateWindow(dialog->GetWindowHandle());
                 saved = SkinUI::test::SaveScreenshot(dialog->GetWindowHandle(), c.screenshot);
