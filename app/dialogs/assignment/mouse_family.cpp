@@ -1,0 +1,84 @@
+#include "app/dialogs/assignment/mouse_family.h"
+
+#include "app/core/keys/assignment_texts.h"
+#include "app/core/settings/device_settings.h"
+#include "app/main/windows/nolx_fire_state.h"
+
+int NolxFamilyData::CurrentSet() const {
+    const int mode = *keyMode;
+    if (tableCount == 2) return mode == 0 ? 0 : 1;
+    return mode >= 0 && mode < tableCount ? mode : 0;
+}
+
+const KelvoFamilyData& KelvoData(MouseFamily family) {
+    static const KelvoFamilyData kelvo{{&KelvoButtonTable1, &KelvoButtonTable2},
+                                       &DeviceSettings.KelvoKeyMode,
+                                       &KelvoMacroList,
+                                       &KelvoMacroCache,
+                                       33,
+                                       1536,
+                                       &DeviceLibraryBinder::SendMacroKelvo,
+                                       DeviceLibrary::Kelvo};
+    static const KelvoFamilyData driver{{&KelvoDriverButtonTable1, &KelvoDriverButtonTable2},
+                                        &DeviceSettings.KelvoDriverKeyMode,
+                                        &KelvoDriverMacroList,
+                                        &KelvoDriverMacroCache,
+                                        32,
+                                        40448,
+                                        &DeviceLibraryBinder::SendMacroKelvoDriver,
+                                        DeviceLibrary::KelvoDriver};
+    return family == MouseFamily::KelvoDriver ? driver : kelvo;
+}
+
+const NolxFamilyData& NolxData(MouseFamily family) {
+    static const NolxFamilyData dolv{{&DolvMacroKeyTable1, &DolvMacroKeyTable2, &DolvMacroKeyTable3},
+                                     3,
+                                     &DeviceSettings.DolvKeyMode,
+                                     &DolvMacroList,
+                                     &DolvDeviceMacroList,
+                                     &DeviceSettings.FireKeyTableDolv,
+                                     &DolvLastFireMacroByte,
+                                     &DolvKeepLeftFireFlag,
+                                     0x100710FF,
+                                     true,
+                                     &DeviceLibraryBinder::WriteMacroDolv,
+                                     &DeviceLibraryBinder::ReadMacrosDolv,
+                                     &DeviceLibraryBinder::WriteMacroKeyDolv,
+                                     DeviceLibrary::Dolv};
+    static const NolxFamilyData mesk{{&MeskMacroKeyTable1, &MeskMacroKeyTable2, &MeskMacroKeyTable3},
+                                     3,
+                                     &DeviceSettings.MeskKeyMode,
+                                     &MeskMacroList,
+                                     &MeskDeviceMacroList,
+                                     &DeviceSettings.FireKeyTableMesk,
+                                     &MeskLastFireMacroByte,
+                                     &MeskKeepLeftFireFlag,
+                                     0x1006A0FF,
+                                     true,
+                                     &DeviceLibraryBinder::WriteMacroMesk,
+                                     &DeviceLibraryBinder::ReadMacrosMesk,
+                                     &DeviceLibraryBinder::WriteMacroKeyMesk,
+                                     DeviceLibrary::Mesk};
+    static const NolxFamilyData qiro{{&QiroMacroKeyTable1, &QiroMacroKeyTable2, nullptr},
+                                     2,
+                                     &DeviceSettings.QiroKeyMode,
+                                     &QiroMacroList,
+                                     &QiroDeviceMacroList,
+                                     &DeviceSettings.FireKeyTableQiro,
+                                     &QiroLastFireMacroByte,
+                                     &QiroKeepLeftFireFlag,
+                                     0x100130FF,
+                                     false,
+                                     &DeviceLibraryBinder::WriteMacroQiro,
+                                     &DeviceLibraryBinder::ReadMacrosQiro,
+                                     &DeviceLibraryBinder::WriteMacroKeyQiro,
+                                     DeviceLibrary::Qiro};
+    switch (family) {
+        case MouseFamily::Dolv:
+            return dolv;
+        case MouseFamily::Mesk:
+            return mesk;
+        default:
+            return qiro;
+    }
+}
