@@ -38,7 +38,7 @@ struct NolxFamilyData {
     MacroList* deviceMacros;  // read from the controller
     std::array<FireKeyEntry, 3>* fireKeys;
     int* lastFireMacroByte;
-    bool* keepLeftFire;
+    uint8_t* keepLeftFire;
     uint32_t extraLeftClick;  // the special-key value that clicks left in key mode 1
     bool gunVariants;         // fire presets 5 and 6 take a count from Gun6/Gun7
     bool (DeviceLibraryBinder::*writeMacro)(int, uint8_t*, const uint8_t*, int);

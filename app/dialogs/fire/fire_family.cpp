@@ -1,12 +1,8 @@
 #include "app/dialogs/fire/fire_family.h"
 
-#include "app/dialogs/fire/keep_left_flags.h"
+#include "app/main/windows/nolx_fire_state.h"
 
 using SkinUI::CUIString;
-
-uint8_t keepLeftFireFlagDolv = 0;
-uint8_t keepLeftFireFlagMesk = 0;
-uint8_t keepLeftFireFlagQiro = 0;
 
 const FireFamily FireFamilyKelvo = {
     FireFamily::Steps::Kelvo, L"_Kelvo", L"XML\\FireKeyEdit_Kelvo.xml", DeviceLibrary::Kelvo, 24, false, false,

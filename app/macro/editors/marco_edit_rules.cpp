@@ -1,7 +1,5 @@
 #include "app/macro/editors/marco_edit_rules.h"
 
-#include <climits>
-#include <cwctype>
 
 namespace {
 
@@ -15,29 +13,6 @@ SkinUI::CUIString NumberText(int value)
 }
 
 }  // namespace
-
-int LeadingInteger(const wchar_t* text)
-{
-    if (text == nullptr)
-        return 0;
-    while (iswspace(*text))
-        ++text;
-    bool negative = false;
-    if (*text == L'-' || *text == L'+') {
-        negative = *text == L'-';
-        ++text;
-    }
-    long long value = 0;
-    for (; *text >= L'0' && *text <= L'9'; ++text) {
-        value = value * 10 + (*text - L'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    value = negative ? -value : value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
-}
 
 SkinUI::CUIString MoveValueCorrection(const wchar_t* text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // What a step editor accepts while the user types, without a window.
 
+#include "app/main/windows/text_numbers.h"
 #include "ui/core/ui_string.h"
 
 // The limits of one step editor kind.
@@ -22,9 +23,6 @@ enum MarcoEditMode {
     kEditDelay = 6,
 };
 
-// The leading decimal integer of a text (an optional sign, then digits);
-// 0 when there is none. Values past the 32-bit range read as its ends.
-int LeadingInteger(const wchar_t* text);
 
 // The text that replaces a typed move outside -128..128 ("128", "-128"),
 // tested upper bound first; empty when the value is inside.

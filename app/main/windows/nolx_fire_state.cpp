@@ -1,6 +1,6 @@
 #include "app/main/windows/nolx_fire_state.h"
 
-bool DolvKeepLeftFireFlag = false;
-bool MeskKeepLeftFireFlag = false;
-bool QiroKeepLeftFireFlag = false;
+uint8_t keepLeftFireFlagDolv = 0;
+uint8_t keepLeftFireFlagMesk = 0;
+uint8_t keepLeftFireFlagQiro = 0;
 bool MeskFireMacroAvailable = false;

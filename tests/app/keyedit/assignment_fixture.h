@@ -65,7 +65,7 @@ protected:
                             &MeskMacroKeyTable2, &MeskMacroKeyTable3, &QiroMacroKeyTable1, &QiroMacroKeyTable2}) {
             table->clear();
         }
-        DolvKeepLeftFireFlag = MeskKeepLeftFireFlag = QiroKeepLeftFireFlag = false;
+        keepLeftFireFlagDolv = keepLeftFireFlagMesk = keepLeftFireFlagQiro = 0;
     }
 
     FakeExports& fake = FakeExports::Get();

@@ -112,9 +112,9 @@ TEST_F(NolxEncodings, FirePresetsFollowTheRowTheGunCountsAndKeepLeft) {
     DolvLastFireMacroByte = 0x5C;
     AssignmentChoice choice = Choose(AssignmentOption::FireMacro, 6);
     choice.gun7Count = 3;
-    DolvKeepLeftFireFlag = true;
+    keepLeftFireFlagDolv = 1;
     EXPECT_EQ(V({11, 23, 3, 0x5C}), Apply(MouseFamily::Dolv, choice));
-    DolvKeepLeftFireFlag = false;
+    keepLeftFireFlagDolv = 0;
     choice.row = 5;
     choice.gun6Count = 3;  // presets 6 offer counts 1 and 2 only
     EXPECT_EQ(V({11, 5, 1, 0x5C}), Apply(MouseFamily::Dolv, choice));
@@ -124,7 +124,7 @@ TEST_F(NolxEncodings, FirePresetsFollowTheRowTheGunCountsAndKeepLeft) {
     EXPECT_EQ(V({11, 3, 1, 0x5C}), Apply(MouseFamily::Dolv, choice));
 
     QiroLastFireMacroByte = 7;
-    QiroKeepLeftFireFlag = true;
+    keepLeftFireFlagQiro = 1;
     choice.row = 6;
     EXPECT_EQ(V({11, 22, 1, 7}), Apply(MouseFamily::Qiro, choice));
     // Without a row the preset stays, and keep-left is not added twice.
@@ -134,7 +134,7 @@ TEST_F(NolxEncodings, FirePresetsFollowTheRowTheGunCountsAndKeepLeft) {
     choice.row = 6;
     choice.gun7Count = 2;
     EXPECT_EQ(V({11, 7, 2, 1}), Apply(MouseFamily::Mesk, choice));
-    QiroKeepLeftFireFlag = false;
+    keepLeftFireFlagQiro = 0;
 }
 
 TEST_F(NolxEncodings, FireKeysTakeCodeValueAndContinueFlagFromTheFireKeyTable) {

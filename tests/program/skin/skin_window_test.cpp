@@ -173,8 +173,9 @@ protected:
             EXPECT_TRUE(LanguageTokens(tip.GetData()).empty()) << where << " " << ::testing::PrintToString(name);
             const RECT position = control->GetPosition();
             if (position.right > position.left && control->GetParent() != nullptr &&
-                control->GetParent()->IsVisible())
+                control->GetParent()->IsVisible()) {
                 EXPECT_TRUE(Inside(position, window)) << where << " " << ::testing::PrintToString(name);
+            }
             auto* label = static_cast<CLabelUI*>(control->GetInterfaceByName(L"Label"));
             if (label == nullptr || text.IsEmpty() || label->IsMultiLine())
                 continue;

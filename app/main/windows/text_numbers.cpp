@@ -1,4 +1,4 @@
-#include "app/dialogs/text_numbers.h"
+#include "app/main/windows/text_numbers.h"
 
 #include <climits>
 
