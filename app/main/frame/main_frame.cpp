@@ -99,17 +99,18 @@ void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensP
     params->argument = argument;
     params->pages = SelectPages(pages_, chip);
     params->environment = &environment_;
-    bool openedHere = false;
-    if (opensProgress && progress_ == nullptr) {
+    if (opensProgress && progress_ == nullptr)
         progress_ = OpenReadProgress(this);
-        openedHere = progress_ != nullptr;
+    if (launcher_->Launch(proc, params)) {
+        if (proc != &GetChangeThreadProc)
+            ++reportingWorkers_;
+        return;
     }
-    if (!launcher_->Launch(proc, params)) {
-        delete params;
-        // No 1002 will come for it.
-        if (openedHere)
-            CloseProgress(0, kWorkerFinishedProgress);
-    }
+    delete params;
+    // No 1002 will come for it: unless another worker's will, nothing else
+    // would close the progress window.
+    if (reportingWorkers_ == 0)
+        CloseProgress(0, kWorkerFinishedProgress);
 }
 
 void MainFrame::CloseProgress(WPARAM wParam, LPARAM lParam)
@@ -138,6 +139,8 @@ LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
         dispatcher_.RunNext();
         return 0;
     case kWorkerFinishedMessage:
+        if (reportingWorkers_ > 0)
+            --reportingWorkers_;
         CloseProgress(wParam, lParam);
         SendWindowNotification(UpdateProfileNotification);
         break;

@@ -69,6 +69,8 @@ private:
     void CloseProgress(WPARAM wParam, LPARAM lParam);
 
     ReadProgress* progress_ = nullptr;
+    // Started workers that will post 1002 and have not yet.
+    int reportingWorkers_ = 0;
     DevicePages pages_;
     std::vector<PageTag> pageTags_;
     std::unique_ptr<IWorkerLauncher> launcher_;
