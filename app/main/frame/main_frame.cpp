@@ -129,6 +129,10 @@ void MainFrame::SendWindowNotification(const wchar_t* type)
 LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_CREATE:
+        // Before the layout makes the pages, which may hand work over at once.
+        dispatcher_.Attach(m_hwnd);
+        break;
     case kCaptionDoubleClickMessage:
         return 0;
     case WM_DEVICECHANGE:

@@ -165,6 +165,27 @@ TEST_F(MainWindow, StartUpReadsBehindTheProgressWindowWhichClosesAt1002)
     EXPECT_EQ(Title(hwnd_), L"Title A");
 }
 
+TEST_F(MainWindow, WorkHandedOverByAWorkerRunsOnTheWindowsThreadBeforeItsEnd)
+{
+    const DWORD uiThread = GetCurrentThreadId();
+    Open(std::make_unique<ThreadWorkerLauncher>());
+    ASSERT_NE(QiroPage::latest, nullptr);
+    std::atomic<DWORD> readThread{0};
+    DWORD refreshThread = 0;
+    int updatesBeforeRefresh = -1;
+    QiroPage::latest->onRead = [&] {
+        readThread = GetCurrentThreadId();
+        QiroPage::latest->services.ui->Post([&] {
+            refreshThread = GetCurrentThreadId();
+            updatesBeforeRefresh = received_.Count(L"Update_Profile");
+        });
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ReadFinished(); }));
+    EXPECT_NE(readThread.load(), uiThread);
+    EXPECT_EQ(refreshThread, uiThread);
+    EXPECT_EQ(updatesBeforeRefresh, 0);
+}
+
 TEST_F(MainWindow, WritesWhileAProgressWindowIsOpenAreDroppedAndLaterOnesRun)
 {
     auto held = std::make_unique<HeldLauncher>();
