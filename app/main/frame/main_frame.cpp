@@ -1,0 +1,197 @@
+#include "app/main/frame/main_frame.h"
+
+#include "app/core/binder/device_binder.h"
+#include "app/core/files/file_paths.h"
+#include "app/core/pointer/pointer_settings.h"
+#include "app/core/settings/constants.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/main/frame/request_routes.h"
+#include "app/main/windows/device_page.h"
+
+#include <cwchar>
+
+using SkinUI::CControlUI;
+using SkinUI::CUIString;
+using SkinUI::NotifyRecordUI;
+
+namespace {
+
+constexpr UINT kCaptionDoubleClickMessage = WM_NCLBUTTONDBLCLK;
+
+void SetMacroTempFolder()
+{
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH, folder);
+    if (length == 0 || length > MAX_PATH)
+        return;
+    MacroTempFolder = CUIString(folder) + L"Korvane_MacroBin";
+    EnsureDirectory(MacroTempFolder);
+}
+
+}  // namespace
+
+MainFrameSetup ProgramSetup()
+{
+    MainFrameSetup setup;
+    setup.pageTags = ProgramPageTags();
+    setup.launcher = std::make_unique<ThreadWorkerLauncher>();
+    setup.environment.binder = &DeviceLibraryBinder::Instance();
+    setup.environment.readPointerSettings = [] { ReadPointerSettings(); };
+    return setup;
+}
+
+MainFrame::MainFrame() : MainFrame(ProgramSetup()) {}
+
+MainFrame::MainFrame(MainFrameSetup setup)
+    : pageTags_(std::move(setup.pageTags)),
+      launcher_(std::move(setup.launcher)),
+      environment_(std::move(setup.environment))
+{
+    SetMacroTempFolder();
+    services_.owner = this;
+    services_.ui = &dispatcher_;
+    services_.messages = setup.messages != nullptr ? setup.messages : &ownMessages_;
+    services_.files = setup.files != nullptr ? setup.files : &ownFiles_;
+    services_.web = setup.web != nullptr ? setup.web : &ownWeb_;
+}
+
+MainFrame::~MainFrame()
+{
+    AppRunning = 0;
+    PostQuitMessage(0);
+}
+
+const wchar_t* MainFrame::GetWindowClassName() const
+{
+    return L"Vastemor";
+}
+
+CUIString MainFrame::GetSkinFolder()
+{
+    return L"res\\Skin\\";
+}
+
+CUIString MainFrame::GetSkinFile()
+{
+    return L"XML\\main_frame.xml";
+}
+
+CControlUI* MainFrame::CreateControl(const wchar_t* tag)
+{
+    return MakePageForTag(pageTags_, tag, services_, pages_);
+}
+
+void MainFrame::OnDestroyed(HWND formerWindow)
+{
+    // No worker may outlive the pages it calls: polls see the flag after
+    // their next blocking read, request workers end on their own.
+    AppRunning = 0;
+    dispatcher_.Attach(nullptr);
+    launcher_->JoinAll(kWorkerJoinMs);
+    WindowImplBase::OnDestroyed(formerWindow);
+    delete this;
+}
+
+void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensProgress)
+{
+    auto* params = new WorkerParams;
+    params->mainWindow = m_hwnd;
+    params->argument = argument;
+    params->pages = SelectPages(pages_, chip);
+    params->environment = &environment_;
+    if (opensProgress && progress_ == nullptr)
+        progress_ = OpenReadProgress(this);
+    if (launcher_->Launch(proc, params)) {
+        if (proc != &GetChangeThreadProc)
+            ++reportingWorkers_;
+        return;
+    }
+    delete params;
+    // No 1002 will come for it: unless another worker's will, nothing else
+    // would close the progress window.
+    if (reportingWorkers_ == 0)
+        CloseProgress(0, kWorkerFinishedProgress);
+}
+
+void MainFrame::CloseProgress(WPARAM wParam, LPARAM lParam)
+{
+    if (progress_ == nullptr)
+        return;
+    progress_->PostWindowMessage(ReadProgress::kCloseMessage, wParam, lParam);
+    progress_ = nullptr;
+}
+
+void MainFrame::SendWindowNotification(const wchar_t* type)
+{
+    m_manager.SendNotification(nullptr, type, 0, 0, true, true);
+}
+
+LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        // Before the layout makes the pages, which may hand work over at once.
+        dispatcher_.Attach(m_hwnd);
+        break;
+    case kCaptionDoubleClickMessage:
+        return 0;
+    case WM_DEVICECHANGE:
+        if (progress_ == nullptr)
+            StartWorker(ChipAll, &DeviceChangeThreadProc, 0);
+        break;
+    case kDispatchMessage:
+        dispatcher_.RunNext();
+        return 0;
+    case kWorkerFinishedMessage:
+        if (reportingWorkers_ > 0)
+            --reportingWorkers_;
+        CloseProgress(wParam, lParam);
+        SendWindowNotification(UpdateProfileNotification);
+        break;
+    default:
+        if (const wchar_t* notification = NotificationOfMessage(message))
+            SendWindowNotification(notification);
+        break;
+    }
+    return WindowImplBase::ProcessMessage(message, wParam, lParam);
+}
+
+void MainFrame::Notify(NotifyRecordUI& record)
+{
+    const CUIString name = record.sender != nullptr ? record.sender->GetName() : CUIString();
+    if (_wcsicmp(record.type, L"click") == 0) {
+        OnClickOf(name);
+        return;
+    }
+    if (_wcsicmp(record.type, L"itemselect") == 0) {
+        OnItemSelect(name);
+        return;
+    }
+    RequestRoute route;
+    if (!FindRequestRoute(record.type, &route))
+        return;
+    if (route.droppedWhileProgressOpen && progress_ != nullptr)
+        return;
+    StartWorker(route.chip, ProcOfWorker(route.worker), static_cast<int>(record.lParam), route.opensProgress);
+}
+
+void MainFrame::OnClickOf(const CUIString& name)
+{
+    if (_wcsicmp(name, L"closebtn") == 0) {
+        Close(1);
+        return;
+    }
+    if (_wcsicmp(name, L"minbtn") == 0) {
+        SendMessageW(m_hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return;
+    }
+    const int count = LanguageItemCount();
+    for (int item = 1; item <= count; ++item) {
+        CUIString itemName;
+        itemName.Format(L"language_%d", item);
+        if (_wcsicmp(name, itemName) == 0) {
+            SwitchLanguageFromMenu(item);
+            return;
+        }
+    }
+}

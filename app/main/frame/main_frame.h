@@ -1,0 +1,83 @@
+#pragma once
+// The program's one top-level window: it builds the main layout with the
+// device pages, shows the language menu, opens the progress window at start
+// and is the hub between the pages and the device workers.
+
+#include "app/main/frame/page_tags.h"
+#include "app/main/frame/ui_dispatcher_window.h"
+#include "app/main/frame/worker_launcher.h"
+#include "app/main/frame/workers.h"
+#include "app/main/windows/page_services_impl.h"
+#include "app/main/windows/read_progress.h"
+#include "ui/core/window_impl_base.h"
+
+#include <memory>
+#include <vector>
+
+// What the main window is made of; the program uses ProgramSetup(), tests
+// put fakes in.
+struct MainFrameSetup {
+    std::vector<PageTag> pageTags;
+    std::unique_ptr<IWorkerLauncher> launcher;
+    WorkerEnvironment environment;
+    // Null: the program's own.
+    IMessageBoxPresenter* messages = nullptr;
+    IFileChooser* files = nullptr;
+    IWebLauncher* web = nullptr;
+};
+
+// The program's pages, worker threads, device binder and pointer settings.
+MainFrameSetup ProgramSetup();
+
+class MainFrame : public SkinUI::WindowImplBase {
+public:
+    // Request workers still running when the window goes are waited for this long.
+    static constexpr DWORD kWorkerJoinMs = 2000;
+
+    MainFrame();
+    explicit MainFrame(MainFrameSetup setup);
+    ~MainFrame() override;
+
+    void Notify(SkinUI::NotifyRecordUI& record) override;
+    SkinUI::CControlUI* CreateControl(const wchar_t* tag) override;
+
+    // Reads the language file and lays the window out again.
+    void LoadLanguage(const wchar_t* fileName);
+    // Starts a worker for the pages of the chip index; opens the progress
+    // window first when asked and none is open.
+    void StartWorker(int chip, WorkerProc proc, int argument, bool opensProgress = true);
+
+    bool IsProgressOpen() const { return progress_ != nullptr; }
+    const DevicePages& Pages() const { return pages_; }
+    const PageServices& Services() const { return services_; }
+
+protected:
+    const wchar_t* GetWindowClassName() const override;
+    LRESULT ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed(HWND formerWindow) override;
+    void InitWindow() override;
+    SkinUI::CUIString GetSkinFolder() override;
+    SkinUI::CUIString GetSkinFile() override;
+
+private:
+    void OnClickOf(const SkinUI::CUIString& name);
+    void OnItemSelect(const SkinUI::CUIString& name);
+    void SwitchLanguageFromMenu(int item);
+    int LanguageItemCount();
+    void SendWindowNotification(const wchar_t* type);
+    // Forgets the open progress window, which closes on the message.
+    void CloseProgress(WPARAM wParam, LPARAM lParam);
+
+    ReadProgress* progress_ = nullptr;
+    // Started workers that will post 1002 and have not yet.
+    int reportingWorkers_ = 0;
+    DevicePages pages_;
+    std::vector<PageTag> pageTags_;
+    std::unique_ptr<IWorkerLauncher> launcher_;
+    WorkerEnvironment environment_;
+    WindowUiDispatcher dispatcher_;
+    WarrningMessagePresenter ownMessages_;
+    ConfigFileChooser ownFiles_;
+    ShellWebLauncher ownWeb_;
+    PageServices services_;
+};

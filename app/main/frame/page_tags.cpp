@@ -1,0 +1,21 @@
+#include "app/main/frame/page_tags.h"
+
+#include <cwchar>
+
+const std::vector<PageTag>& ProgramPageTags()
+{
+    static const std::vector<PageTag> tags = {};
+    return tags;
+}
+
+SkinUI::CControlUI* MakePageForTag(const std::vector<PageTag>& tags, const wchar_t* tag,
+                                   const PageServices& services, DevicePages& pages)
+{
+    if (tag == nullptr)
+        return nullptr;
+    for (const PageTag& entry : tags) {
+        if (_wcsicmp(entry.tag, tag) == 0)
+            return entry.make(services, pages);
+    }
+    return nullptr;
+}

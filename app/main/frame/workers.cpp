@@ -1,0 +1,96 @@
+#include "app/main/frame/workers.h"
+
+#include "app/core/binder/device_binder.h"
+
+#include <memory>
+
+namespace {
+
+void Post(const WorkerParams& params, UINT message, LPARAM progress)
+{
+    PostMessageW(params.mainWindow, message, 0, progress);
+}
+
+std::unique_ptr<WorkerParams> TakeParams(void* block)
+{
+    return std::unique_ptr<WorkerParams>(static_cast<WorkerParams*>(block));
+}
+
+void PollOnce(IPolledMousePage* page)
+{
+    if (page == nullptr || page->ConnectedFlag() != 1)
+        return;
+    if (page->pollRunning.exchange(true))
+        return;
+    page->PollDeviceChanges();
+    page->pollRunning = false;
+}
+
+}  // namespace
+
+unsigned __stdcall ReadAllThreadProc(void* block)
+{
+    const std::unique_ptr<WorkerParams> params = TakeParams(block);
+    Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
+    if (params->environment != nullptr && params->environment->readPointerSettings)
+        params->environment->readPointerSettings();
+    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+        if (IDevicePage* page = PageOfFamily(params->pages, family))
+            page->ConnectAndRead();
+    }
+    Post(*params, kWorkerFinishedMessage, kWorkerFinishedProgress);
+    Sleep(100);
+    return 0;
+}
+
+unsigned __stdcall WriteThreadProc(void* block)
+{
+    const std::unique_ptr<WorkerParams> params = TakeParams(block);
+    Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
+    const DevicePages& pages = params->pages;
+    if (pages.keyboard != nullptr)
+        pages.keyboard->WriteAllSettings();
+    IMousePage* const mice[] = {pages.kelvo, pages.kelvoDriver, pages.dolv, pages.mesk, pages.qiro};
+    for (IMousePage* mouse : mice) {
+        if (mouse != nullptr)
+            mouse->RunDeviceCommand(params->argument);
+    }
+    Post(*params, kWorkerFinishedMessage, kWorkerFinishedProgress);
+    return 0;
+}
+
+unsigned __stdcall GetChangeThreadProc(void* block)
+{
+    const std::unique_ptr<WorkerParams> params = TakeParams(block);
+    PollOnce(params->pages.dolv);
+    PollOnce(params->pages.mesk);
+    PollOnce(params->pages.qiro);
+    return 0;
+}
+
+unsigned __stdcall DeviceChangeThreadProc(void* block)
+{
+    const std::unique_ptr<WorkerParams> params = TakeParams(block);
+    Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
+    DeviceLibraryBinder* binder = params->environment != nullptr ? params->environment->binder : nullptr;
+    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+        IDevicePage* page = PageOfFamily(params->pages, family);
+        if (page == nullptr)
+            continue;
+        const DeviceFamily& f = kDeviceFamilies[family];
+        if (page->ConnectedFlag() != 0) {
+            int result = -1;
+            if (binder != nullptr) {
+                const auto* polled = dynamic_cast<IPolledMousePage*>(page);
+                const DeviceLibraryBinder::Guard guard = binder->LockLibrary(f.library);
+                result = OpenFamilyDevice(binder->Entries(), family, polled ? polled->OpenFlag() : 0);
+            }
+            if (result != 0)
+                Post(*params, f.errorMessage, f.errorProgress);
+        } else if (page->ConnectAndRead()) {
+            Post(*params, f.readMessage, f.readProgress);
+        }
+    }
+    Post(*params, kWorkerFinishedMessage, kWorkerFinishedProgress);
+    return 0;
+}
