@@ -1,10 +1,14 @@
 #include "app/main/frame/page_tags.h"
 
+#include "app/main/pages/keyboard/keyboard_page.h"
+
 #include <cwchar>
 
 const std::vector<PageTag>& ProgramPageTags()
 {
-    static const std::vector<PageTag> tags = {};
+    static const std::vector<PageTag> tags = {
+        {L"KeyboardPage", &MakePage<CDialogKeySetting, &DevicePages::keyboard>},
+    };
     return tags;
 }
 
