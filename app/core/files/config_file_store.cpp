@@ -13,11 +13,15 @@ namespace {
 constexpr size_t kMacroFileBuffer = 204800;
 constexpr uint8_t kDefaultLedCpiBlock[4] = {0x01, 0x02, 0xFF, 0x04};
 
-void LoadMacroFile(const wchar_t* name, MacroFileFamily family, MacroList& list) {
+enum class LoadMode { Replace, Append };
+
+void LoadMacroFile(const wchar_t* name, MacroFileFamily family, MacroList& list, LoadMode mode = LoadMode::Replace) {
     std::vector<uint8_t> buffer(kMacroFileBuffer);
     size_t size = 0;
     if (!ReadBinaryFile(LocateDataFile(name), buffer.data(), buffer.size(), &size)) return;
-    list = DecodeMacroFile(family, buffer.data(), size);
+    MacroList loaded = DecodeMacroFile(family, buffer.data(), size);
+    if (mode == LoadMode::Replace) list.clear();
+    list.insert(list.end(), loaded.begin(), loaded.end());
 }
 
 }  // namespace
@@ -30,7 +34,7 @@ ConfigFileStore& ConfigFileStore::Instance(SkinUI::CWindowManagerUI* manager) {
 ConfigFileStore::ConfigFileStore(SkinUI::CWindowManagerUI* manager) : manager_(manager) {}
 
 void ConfigFileStore::LoadMacroFileWenk(const wchar_t* name) {
-    LoadMacroFile(name, MacroFileFamily::Wenk, WenkMacroList);
+    LoadMacroFile(name, MacroFileFamily::Wenk, WenkMacroList, LoadMode::Append);
 }
 
 void ConfigFileStore::LoadMacroFileKelvo(const wchar_t* name) {

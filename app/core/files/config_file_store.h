@@ -28,8 +28,9 @@ public:
     ConfigFileStore(const ConfigFileStore&) = delete;
     ConfigFileStore& operator=(const ConfigFileStore&) = delete;
 
-    // Each replaces the family's macro list with the macros of the file.
+    // Appends the macros of the file to the keyboard's macro list.
     void LoadMacroFileWenk(const wchar_t* name);
+    // Each replaces the family's macro list with the macros of the file.
     void LoadMacroFileKelvo(const wchar_t* name);
     void LoadMacroFileKelvoDriver(const wchar_t* name);
     void LoadMacroFileDolv(const wchar_t* name);
