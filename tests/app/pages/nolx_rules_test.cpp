@@ -104,6 +104,8 @@ TEST(ButtonSwitches, AllOffClearsEveryFunctionByteAndReportsOnlyTheEntriesThatCh
     EXPECT_EQ(t.Bytes(1, 0)[3], 0);
     EXPECT_EQ(t.Bytes(1, 3)[3], 0);
     EXPECT_EQ(t.Bytes(1, 6)[3], 0);
+    EXPECT_EQ(two, kNone);
+    EXPECT_EQ(four, kNone);
 }
 
 TEST(ButtonSwitchDisplay, ShowsExactlyWhatTheEntriesAndComboKeysHold) {

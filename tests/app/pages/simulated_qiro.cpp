@@ -8,11 +8,15 @@
 
 namespace {
 
-const wchar_t kTraceFile[] = L"qiro_trace.txt";
+// The trace file the test's environment names.
+std::filesystem::path TraceFile() {
+    const wchar_t* name = _wgetenv(L"HIDSIM_TRACE");
+    return std::filesystem::path(name ? name : L"");
+}
 
 std::vector<std::string> AllLines() {
     std::vector<std::string> lines;
-    std::ifstream in{std::filesystem::path(kTraceFile)};
+    std::ifstream in{TraceFile()};
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
@@ -21,7 +25,7 @@ std::vector<std::string> AllLines() {
 
 void ForgetEarlierRuns() {
     std::error_code ignored;
-    std::filesystem::remove(kTraceFile, ignored);
+    std::filesystem::remove(TraceFile(), ignored);
 }
 
 TraceReader::TraceReader() : taken_(AllLines().size()) {}

@@ -1,6 +1,6 @@
 #pragma once
 // What a test sees of the simulated Qiro behind the real library: the
-// transfer trace (HIDSIM_TRACE, in the test's folder) and the controller's
+// transfer trace (HIDSIM_TRACE) and the controller's
 // memory.
 
 #include <cstdint>

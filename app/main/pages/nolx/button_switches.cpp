@@ -42,6 +42,7 @@ std::vector<EntryRef> ApplyButtonSwitches(const ButtonSwitchBoxes& boxes,
                                           const std::vector<RecordList<MacroKeyEntry>*>& tables,
                                           ComboKey& comboKey2, ComboKey& comboKey4) {
     uint8_t back = 0, middle = 0, forward = 0, dpi = 0, gun = 0;
+    comboKey2 = comboKey4 = kNoCombo;  // unless a switch sets them
     if (boxes.backLed) {
         comboKey2 = kBackLedCombo;
         back = 2;

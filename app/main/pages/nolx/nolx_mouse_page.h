@@ -100,6 +100,7 @@ private:
     void RefreshFireKeys();
     void RefreshDpi();
     void EnableLevels(int count);
+    void ShowLevelCount();
     void RefreshPointerSettings();
     void RefreshLighting();
     void RefreshSwitches();

@@ -88,6 +88,12 @@ void NolxMousePage::SelectTab(int tab, const CUIString& button) {
     ResetTabImages();
     MarkTab(button);
     if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(tab, true);
+    // A list on a hidden tab page takes no selection: the level count is shown
+    // again once its page is.
+    if (tab == kTabAdvanced) {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        ShowLevelCount();
+    }
 }
 
 void NolxMousePage::HandleSelectChanged(CControlUI* sender, const CUIString& name) {

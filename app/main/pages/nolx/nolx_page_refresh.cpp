@@ -117,10 +117,16 @@ void NolxMousePage::RefreshDpi() {
         if (auto* edit = Find(traits_.Name(L"result_DPI%d_edit", n))) edit->SetText(DpiStepText(*traits_.dpiSteps, level->value));
         if (auto* colour = Find(traits_.Name(L"result_DPI%d_color", n))) colour->SetBackgroundColor(LevelColour(*level));
     }
-    if (auto* list = FindAs<SkinUI::CComboUI>(traits_.Name(L"result_DPI_count_setting"))) list->SelectItem(count - 1, false, false);
+    ShowLevelCount();
     const int rate = DeviceSettings.*traits_.reportRate;
     if (rate >= 0 && rate < kReportRates) {
         if (auto* option = FindAs<SkinUI::COptionUI>(traits_.Name(L"result_report_rate%d", rate + 1))) option->Selected(true, false);
+    }
+}
+
+void NolxMousePage::ShowLevelCount() {
+    if (auto* list = FindAs<SkinUI::CComboUI>(traits_.Name(L"result_DPI_count_setting"))) {
+        list->SelectItem(DeviceSettings.*traits_.cpiLevelCount - 1, false, false);
     }
 }
 
