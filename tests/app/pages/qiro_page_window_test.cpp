@@ -42,6 +42,20 @@ void LoadLanguage(const wchar_t* language) {
     builder.Create((std::wstring(L"Languages\\") + language + L".xml").c_str(), nullptr, nullptr, &manager);
 }
 
+// The main window's font table in one face (the frame switches faces with the language).
+void UseFonts(CWindowManagerUI& manager, const wchar_t* face) {
+    const std::wstring f = face;
+    const std::wstring layout = L"<Window><Font id=\"0\" name=\"" + f + L"\" size=\"12\" default=\"true\"/>"
+        L"<Font id=\"1\" name=\"" + f + L"\" size=\"12\" bold=\"true\"/>"
+        L"<Font id=\"2\" name=\"" + f + L"\" size=\"16\" bold=\"true\"/>"
+        L"<Font id=\"3\" name=\"" + f + L"\" size=\"13\"/>"
+        L"<Font id=\"4\" name=\"" + f + L"\" size=\"13\" bold=\"true\"/>"
+        L"<Font id=\"5\" name=\"" + f + L"\" size=\"14\" bold=\"true\"/>"
+        L"<Font id=\"6\" name=\"" + f + L"\" size=\"11\"/></Window>";
+    CLayoutBuilderUI builder;
+    builder.Create(layout.c_str(), nullptr, nullptr, &manager);
+}
+
 std::string FileText(const std::wstring& path) {
     std::ifstream in{std::filesystem::path(path), std::ios::binary};
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -447,6 +461,7 @@ TEST_F(QiroPageWindow, ScreenshotsOfEveryTabInBothLanguages) {
                 {L"fire_macro_Settings_Qiro", L"fire"}};
     for (const wchar_t* language : {L"English", L"Chinese"}) {
         LoadLanguage(language);
+        UseFonts(host->manager(), std::wstring(language) == L"Chinese" ? L"Microsoft YaHei" : L"Segoe UI");
         for (const auto& tab : tabs) {
             Click(tab.tab);
             host->manager().InvalidateAll();
