@@ -1,0 +1,50 @@
+#include "app/dialogs/fire/fire_limits.h"
+
+namespace {
+
+bool Replace(int* replacement, int value) {
+    *replacement = value;
+    return true;
+}
+
+// A move value and its adjustment never pass 127 together.
+bool BreaksMove(int value, int adjustment, int* replacement) {
+    if (value < -128) return Replace(replacement, -128);
+    if (value > 127) return Replace(replacement, 127);
+    if (value + adjustment > 127) return Replace(replacement, 127 - adjustment);
+    return false;
+}
+
+bool BreaksAdjustment(int adjustment, int value, int* replacement) {
+    if (adjustment > 127) return Replace(replacement, 127);
+    if (adjustment + value > 127) return Replace(replacement, 127 - value);
+    return false;
+}
+
+}  // namespace
+
+bool BreaksFireLimit(FireField field, int value, int partner, int* replacement) {
+    switch (field) {
+    case FireField::KelvoCount:
+        return value > 256 && Replace(replacement, 256);
+    case FireField::KelvoY:
+        if (value > 127) return Replace(replacement, 127);
+        return value + partner > 127 && Replace(replacement, 127 - partner);
+    case FireField::KelvoOffset:
+        return BreaksAdjustment(value, partner, replacement);
+    case FireField::KelvoDelay:
+        return value > 2040 && Replace(replacement, 2040);
+    case FireField::NolxCount:
+        return value > 255 && Replace(replacement, 255);
+    case FireField::NolxX:
+    case FireField::NolxY:
+        return BreaksMove(value, partner, replacement);
+    case FireField::NolxXAdjust:
+    case FireField::NolxYAdjust:
+        return BreaksAdjustment(value, partner, replacement);
+    case FireField::NolxTime:
+        if (value < 1) return Replace(replacement, 1);
+        return value > 65534 && Replace(replacement, 65534);
+    }
+    return false;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Page services for tests: work runs at once, message boxes and file choices
+// are recorded and answered from a script.
+
+#include "app/main/windows/page_services.h"
+
+#include <string>
+#include <vector>
+
+class ImmediateDispatcher : public IUiDispatcher {
+public:
+    void Post(std::function<void()> work) override { work(); }
+};
+
+class RecordingMessages : public IMessageBoxPresenter {
+public:
+    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override {
+        shown.emplace_back(text);
+        return true;
+    }
+    std::vector<std::wstring> shown;
+};
+
+class ScriptedFiles : public IFileChooser {
+public:
+    SkinUI::CUIString ChooseSaveFile() override { return savePath.c_str(); }
+    SkinUI::CUIString ChooseOpenFile() override { return openPath.c_str(); }
+    std::wstring savePath;
+    std::wstring openPath;
+};
+
+struct FakePageServices {
+    ImmediateDispatcher dispatcher;
+    RecordingMessages messages;
+    ScriptedFiles files;
+
+    PageServices Services() {
+        PageServices services;
+        services.ui = &dispatcher;
+        services.messages = &messages;
+        services.files = &files;
+        return services;
+    }
+};
