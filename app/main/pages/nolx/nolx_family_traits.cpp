@@ -1,0 +1,33 @@
+#include "app/main/pages/nolx/nolx_family_traits.h"
+
+SkinUI::CUIString NolxFamilyTraits::Name(const wchar_t* base, int number) const {
+    SkinUI::CUIString pattern(base);
+    pattern += suffix;
+    if (pattern.FindText(L"%d") < 0) return pattern;
+    SkinUI::CUIString name;
+    name.Format(pattern.GetData(), number);
+    return name;
+}
+
+SkinUI::CUIString NolxFamilyTraits::ButtonName(int number) const {
+    SkinUI::CUIString name;
+    name.Format(buttonPattern, number);
+    return name;
+}
+
+RecordList<MacroKeyEntry>& NolxFamilyTraits::ActiveTable() const {
+    // A mode the family does not have selects its last table.
+    const int mode = DeviceSettings.*keyMode;
+    const bool known = mode >= 0 && static_cast<size_t>(mode) < keyTables.size();
+    return *keyTables[known ? static_cast<size_t>(mode) : keyTables.size() - 1];
+}
+
+const wchar_t* NolxFamilyTraits::TabName(int tab) const {
+    switch (tab) {
+    case kTabMacros: return L"marco_manager";
+    case kTabAdvanced: return L"advanced_Settings";
+    case kTabLighting: return L"led_Settings";
+    case kTabFireKeys: return L"fire_macro_Settings";
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,134 @@
+#pragma once
+// The settings page of a Nolx-family mouse (Qiro, Dolv, Mesk) over the
+// family's traits. The user-interface thread builds it, handles its controls'
+// notifications and asks the main window for device work ("WRITE_..." with a
+// command code); worker threads run that work through RunDeviceCommand,
+// ConnectAndRead and PollDeviceChanges and hand every control update back
+// through the page services' dispatcher.
+
+#include "app/main/pages/nolx/button_switches.h"
+#include "app/main/pages/nolx/fire_key_rules.h"
+#include "app/main/pages/nolx/nolx_family_traits.h"
+#include "app/main/windows/device_page.h"
+#include "app/main/windows/page_services.h"
+
+#include "ui/core/container.h"
+#include "ui/core/layout_builder.h"
+#include "ui/core/ui_events.h"
+
+#include <array>
+#include <atomic>
+#include <vector>
+
+namespace SkinUI {
+class CButtonUI;
+}
+
+// Command codes of RunDeviceCommand.
+enum NolxCommand {
+    kWriteKeyMode = 1,
+    kWriteCpiSettings = 2,
+    kWriteButton = 3,
+    kWriteFireKey1 = 4,  // 5 and 6: fire keys 2 and 3
+    kWriteReportRate = 7,
+    kWriteLighting = 8,
+    kResetDevice = 9,
+    kExportImage = 10,
+    kImportImage = 11,
+    kWriteButtonSwitches = 12,
+};
+
+class NolxMousePage : public SkinUI::CContainerUI,
+                      public SkinUI::INotifyUI,
+                      public SkinUI::IDialogBuilderCallback,
+                      public IPolledMousePage {
+public:
+    static constexpr int kImageSize = 2048;
+    static constexpr int kFireKeys = 3;
+
+    NolxMousePage(const PageServices& services, const NolxFamilyTraits& traits);
+    ~NolxMousePage() override;
+
+    void OnInitialize() override;
+    SkinUI::CControlUI* CreateControl(const wchar_t* tag) override;
+    void Notify(SkinUI::NotifyRecordUI& record) override;
+
+    bool ConnectAndRead() override;
+    int ConnectedFlag() const override { return connected_.load(); }
+    bool RunDeviceCommand(int command) override;
+    uint8_t OpenFlag() const override { return openFlag_; }
+    void PollDeviceChanges() override;
+
+    // On the user-interface thread.
+    void RefreshControls();
+    // The file of the next export or import.
+    void SetFilePath(const wchar_t* path);
+
+private:
+    // Device work, on a worker with the family lock held.
+    bool Open();
+    void Export();
+    void Import();
+    bool WriteFireKey(int key);
+    bool WriteButtonSwitches();
+    bool WriteEntries(const std::vector<EntryRef>& entries);
+    void FollowDeviceChange();
+    void PostRefresh();
+
+    // Requests to the main window.
+    void RequestCommand(int command);
+    void RequestChangePoll();
+
+    // Notification handlers.
+    void HandleClick(const SkinUI::CUIString& name);
+    void HandleSelectChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
+    void HandleValueChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name, bool changing);
+    void HandleTextChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
+    void HandleKillFocus(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
+    void HandleLevelCount(int selected);
+    void HandleFamilyNotification(const SkinUI::CUIString& type);
+    void SelectTab(int tab, const SkinUI::CUIString& button);
+    void SelectProfile(int profile);
+    void CaptureFireKeyInput(int key);
+    void CaptureSwitchBoxes();
+    void ShowSwitchBoxes(const ButtonSwitchBoxes& boxes);
+
+    // Refresh parts.
+    void ResetTabImages();
+    void MarkTab(const SkinUI::CUIString& button);
+    void RefreshButtonTexts();
+    void RefreshFireKeys();
+    void RefreshDpi();
+    void EnableLevels(int count);
+    void ShowLevelCount();
+    void RefreshPointerSettings();
+    void RefreshLighting();
+    void RefreshSwitches();
+
+    SkinUI::CControlUI* Find(const SkinUI::CUIString& name) const;
+    template <class Control>
+    Control* FindAs(const SkinUI::CUIString& name) const {
+        return dynamic_cast<Control*>(Find(name));
+    }
+    // The number n of a control named pattern with %d = n (1..last), or 0.
+    int NumberIn(const SkinUI::CUIString& name, const wchar_t* pattern, int last) const;
+    DeviceLibraryBinder::Guard Lock() const;
+
+    struct TabImages {
+        SkinUI::CUIString name;
+        SkinUI::CUIString normal;
+        SkinUI::CUIString pushed;
+    };
+
+    const PageServices services_;
+    const NolxFamilyTraits& traits_;
+    std::atomic<int> connected_{0};
+    uint8_t openFlag_ = 0;
+    // Guarded by the family lock, like the settings records.
+    int currentKeyIndex_ = 0;
+    SkinUI::CUIString filePath_;
+    std::array<FireKeyInput, kFireKeys> fireInputs_{};
+    ButtonSwitchBoxes switchBoxes_;
+    std::vector<TabImages> tabs_;
+    int buttonCount_ = 0;  // children of the button container, counted at initialisation
+};

@@ -1,0 +1,161 @@
+// The page operations the device workers run: read, commands, change poll.
+#include "app/main/pages/nolx/nolx_mouse_page.h"
+
+#include "app/core/files/binary_files.h"
+
+#include <vector>
+
+namespace {
+
+constexpr uint8_t kChangeReport = 0x42;  // 'B'
+constexpr int kProfileAddress = 164;
+constexpr int kLevelAddress = 166;
+
+void SleepMilliseconds(int times) {
+    for (int i = 0; i < times; ++i) Sleep(1);
+}
+
+}  // namespace
+
+bool NolxMousePage::Open() {
+    return traits_.open(DeviceLibraryBinder::Instance().Entries(), openFlag_) == 0;
+}
+
+bool NolxMousePage::ConnectAndRead() {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    const DeviceLibraryBinder::Guard guard = Lock();
+    if (!Open()) {
+        connected_ = 0;
+        PostRefresh();
+        return false;
+    }
+    bool ok = traits_.readDeviceData(binder.Entries()) == 0;
+    ok &= (binder.*traits_.readKeyMode)();
+    ok &= (binder.*traits_.readMacros)();
+    ok &= (binder.*traits_.readFireKeys)();
+    for (FireKeyEntry& key : DeviceSettings.*traits_.fireKeys) key.continueFlag = 0;
+    for (int set = 0; set < traits_.ProfileCount(); ++set) ok &= (binder.*traits_.readMacroKeys)(set, buttonCount_);
+    traits_.fireMacros->clear();
+    for (int i = 0; i < traits_.fireMacroCount; ++i) ok &= (binder.*traits_.readFireMacro)(i);
+    ok &= (binder.*traits_.readCpiSettings)();
+    ok &= (binder.*traits_.readReportRate)();
+    ok &= (binder.*traits_.readLedBreath)();
+    if (traits_.readComboKeys) ok &= (binder.*traits_.readComboKeys)();
+
+    connected_ = 1;
+    RequestChangePoll();
+    PostRefresh();
+    return ok;
+}
+
+bool NolxMousePage::RunDeviceCommand(int command) {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    const DeviceLibraryBinder::Guard guard = Lock();
+    switch (command) {
+    case kWriteKeyMode: return (binder.*traits_.writeKeyMode)();
+    case kWriteCpiSettings: return (binder.*traits_.writeCpiSettings)();
+    case kWriteButton: return (binder.*traits_.writeMacroKey)(DeviceSettings.*traits_.keyMode, currentKeyIndex_);
+    case kWriteFireKey1:
+    case kWriteFireKey1 + 1:
+    case kWriteFireKey1 + 2:
+        WriteFireKey(command - kWriteFireKey1);
+        return true;
+    case kWriteReportRate: return (binder.*traits_.writeReportRate)();
+    case kWriteLighting: return (binder.*traits_.writeLedBreath)();
+    case kResetDevice:
+        filePath_ = traits_.resetFile;
+        Import();
+        return true;
+    case kExportImage: Export(); return true;
+    case kImportImage: Import(); return true;
+    case kWriteButtonSwitches: return traits_.hasButtonSwitches ? WriteButtonSwitches() : true;
+    default: return true;
+    }
+}
+
+bool NolxMousePage::WriteEntries(const std::vector<EntryRef>& entries) {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    bool ok = true;
+    for (const EntryRef& entry : entries) ok &= (binder.*traits_.writeMacroKey)(entry.first, entry.second);
+    return ok;
+}
+
+bool NolxMousePage::WriteFireKey(int key) {
+    FireKeyEntry& entry = (DeviceSettings.*traits_.fireKeys)[static_cast<size_t>(key)];
+    bool ok = WriteEntries(ApplyFireKeyInput(fireInputs_[static_cast<size_t>(key)], entry, traits_.keyTables));
+    ok &= (DeviceLibraryBinder::Instance().*traits_.writeFireKey)(key);
+    return ok;
+}
+
+bool NolxMousePage::WriteButtonSwitches() {
+    const std::vector<EntryRef> changed = ApplyButtonSwitches(switchBoxes_, traits_.keyTables,
+                                                              DeviceSettings.QiroComboKey2, DeviceSettings.QiroComboKey4);
+    bool ok = WriteEntries(changed);
+    ok &= (DeviceLibraryBinder::Instance().*traits_.writeComboKeys)();
+    return ok;
+}
+
+void NolxMousePage::Export() {
+    if (!Open()) return;
+    std::vector<uint8_t> image(kImageSize, 0);
+    const int result = traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image.data());
+    SleepMilliseconds(100);
+    if (result == 0) WriteBinaryFile(filePath_, image.data(), image.size());
+}
+
+void NolxMousePage::Import() {
+    // One byte more than an image: a longer file is not an image either.
+    std::vector<uint8_t> image(kImageSize + 1, 0);
+    size_t size = 0;
+    if (!ReadBinaryFile(filePath_, image.data(), image.size(), &size) || size != kImageSize) return;
+    if (!Open()) {
+        if (traits_.importOpenFailureText) {
+            const SkinUI::CUIString text = traits_.importOpenFailureText;
+            services_.ui->Post([this, text] { services_.messages->Show(services_.owner, text); });
+        }
+        return;
+    }
+    const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
+    SleepMilliseconds(500);
+    if (result == 0) ConnectAndRead();
+}
+
+void NolxMousePage::PollDeviceChanges() {
+    const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
+    while (AppRunning.load()) {
+        uint8_t report[4] = {};
+        // Blocks until the controller reports; a failed read means it is gone,
+        // and the next successful read of it starts a new poll.
+        if (traits_.getChangeData(entries, report) != 0) return;
+        if (report[0] != kChangeReport || report[3] != 0) continue;
+        Sleep(200);
+        FollowDeviceChange();
+    }
+}
+
+void NolxMousePage::FollowDeviceChange() {
+    const DeviceLibraryBinder::Guard guard = Lock();
+    const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
+    int profileByte = 0, levelByte = 0;
+    if (traits_.getDataByAddress(entries, kProfileAddress, &profileByte) != 0 ||
+        traits_.getDataByAddress(entries, kLevelAddress, &levelByte) != 0) {
+        return;
+    }
+    const int profile = profileByte & 0x0F;
+    const int level = (levelByte & 0xFF) + 1;
+    if (profile != DeviceSettings.*traits_.keyMode) {
+        DeviceSettings.*traits_.keyMode = profile;
+        services_.ui->Post([this] {
+            const DeviceLibraryBinder::Guard uiGuard = Lock();
+            ResetTabImages();
+            RefreshButtonTexts();
+        });
+    }
+    if (level != DeviceSettings.*traits_.activeCpiLevel) {
+        DeviceSettings.*traits_.activeCpiLevel = level;
+        services_.ui->Post([this] {
+            const DeviceLibraryBinder::Guard uiGuard = Lock();
+            RefreshDpi();
+        });
+    }
+}

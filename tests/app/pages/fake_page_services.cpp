@@ -1,0 +1,22 @@
+#include "tests/app/pages/fake_page_services.h"
+
+bool RecordingMessages::Show(SkinUI::CWindowWnd*, const wchar_t* text) {
+    shown.emplace_back(text);
+    return true;
+}
+
+SkinUI::CUIString ScriptedFiles::ChooseSaveFile() { return ChooseOpenFile(); }
+
+SkinUI::CUIString ScriptedFiles::ChooseOpenFile() {
+    ++asked;
+    const SkinUI::CUIString path(nextPath.c_str());
+    nextPath.clear();
+    return path;
+}
+
+FakePageServices::FakePageServices() {
+    services.ui = &ui;
+    services.messages = &messages;
+    services.files = &files;
+    services.web = &web;
+}
