@@ -1,6 +1,7 @@
 #include "app/main/frame/page_tags.h"
 
 #include "app/main/pages/keyboard/keyboard_page.h"
+#include "app/main/pages/qiro/dialog_mouse_qiro_setting.h"
 
 #include <cwchar>
 
@@ -8,6 +9,7 @@ const std::vector<PageTag>& ProgramPageTags()
 {
     static const std::vector<PageTag> tags = {
         {L"KeyboardPage", &MakePage<CDialogKeySetting, &DevicePages::keyboard>},
+        {L"MousePageQiro", &MakePage<CDialogMouseQiroSetting, &DevicePages::qiro>},
     };
     return tags;
 }
