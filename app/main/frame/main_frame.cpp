@@ -83,9 +83,11 @@ CControlUI* MainFrame::CreateControl(const wchar_t* tag)
 
 void MainFrame::OnDestroyed(HWND formerWindow)
 {
-    // No worker may outlive the pages it calls: polls see the flag after
-    // their next blocking read, request workers end on their own.
+    // No worker may touch the pages once they go: request workers are
+    // waited for; a change poll blocked in its read is not, but once the
+    // flag is clear it leaves the page alone (it ends with the process).
     AppRunning = 0;
+    { const std::unique_lock<std::shared_mutex> noPollOnAPage(PollPagesGuard); }
     dispatcher_.Attach(nullptr);
     launcher_->JoinAll(kWorkerJoinMs);
     WindowImplBase::OnDestroyed(formerWindow);

@@ -14,7 +14,12 @@ bool ThreadWorkerLauncher::Launch(WorkerProc proc, WorkerParams* params)
     const uintptr_t thread = _beginthreadex(nullptr, 0, proc, params, 0, nullptr);
     if (thread == 0)
         return false;
-    threads_.push_back(reinterpret_cast<HANDLE>(thread));
+    // A change poll may stay blocked in its read until the process ends:
+    // only request workers are waited for.
+    if (proc == &GetChangeThreadProc)
+        CloseHandle(reinterpret_cast<HANDLE>(thread));
+    else
+        threads_.push_back(reinterpret_cast<HANDLE>(thread));
     return true;
 }
 

@@ -14,7 +14,8 @@ public:
     // Runs the procedure with the block, which it then owns; false when no
     // worker could be started (the block is still the caller's).
     virtual bool Launch(WorkerProc proc, WorkerParams* params) = 0;
-    // Waits at most `milliseconds` in all for the workers still running.
+    // Waits at most `milliseconds` in all for the request workers still
+    // running; change polls are not waited for.
     virtual void JoinAll(DWORD milliseconds) = 0;
 };
 

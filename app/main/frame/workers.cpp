@@ -18,12 +18,17 @@ std::unique_ptr<WorkerParams> TakeParams(void* block)
 
 void PollOnce(IPolledMousePage* page)
 {
-    if (page == nullptr || page->ConnectedFlag() != 1)
-        return;
-    if (page->pollRunning.exchange(true))
-        return;
+    {
+        const std::shared_lock<std::shared_mutex> alive(PollPagesGuard);
+        if (!AppRunning.load() || page == nullptr || page->ConnectedFlag() != 1)
+            return;
+        if (page->pollRunning.exchange(true))
+            return;
+    }
     page->PollDeviceChanges();
-    page->pollRunning = false;
+    const std::shared_lock<std::shared_mutex> alive(PollPagesGuard);
+    if (AppRunning.load())
+        page->pollRunning = false;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <shared_mutex>
 
 class IDevicePage {
 public:
@@ -40,3 +41,8 @@ public:
 // 1 from program start; the main window clears it when it goes. Change polls
 // end at their next test of it.
 extern std::atomic<uint8_t> AppRunning;
+
+// Change polls hold it shared while they act on a page between two blocking
+// reads; the main window takes it exclusively once it has cleared AppRunning,
+// so no poll touches a page after that.
+extern std::shared_mutex PollPagesGuard;

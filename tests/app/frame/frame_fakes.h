@@ -76,8 +76,10 @@ public:
     void PollDeviceChanges() override
     {
         CallLog().push_back(name_ + ".PollDeviceChanges");
-        if (onPoll)
-            onPoll();
+        // A copy: the page may go while the poll is blocked in it.
+        const std::function<void()> poll = onPoll;
+        if (poll)
+            poll();
     }
 
     uint8_t openFlag;

@@ -202,12 +202,23 @@ TEST_F(ShippedSkin, MainFrameFontsAreContiguousAndEachLanguageItemNamesAShippedF
     }
     EXPECT_EQ(2u, itemFaces.size()) << "the language items share one face";
 
-    for (const SkinElement& element : elements)
-        if (_wcsicmp(element.tag.c_str(), L"ListLabelElement") == 0 && !element.ancestors.empty()) {
-            const std::wstring* file = element.Attribute(L"userdata");
-            ASSERT_NE(nullptr, file);
-            EXPECT_TRUE(SkinFileExists(L"Languages\\" + *file)) << ::testing::PrintToString(*file);
-        }
+    // The language combo's items: the elements after it that it holds.
+    size_t combo = 0;
+    while (combo < elements.size() && !(elements[combo].Attribute(L"name") != nullptr &&
+                                        *elements[combo].Attribute(L"name") == L"language_combo"))
+        ++combo;
+    ASSERT_LT(combo, elements.size());
+    int comboItems = 0;
+    for (size_t i = combo + 1; i < elements.size() && elements[i].ancestors.size() > elements[combo].ancestors.size();
+         ++i) {
+        if (_wcsicmp(elements[i].tag.c_str(), L"ListLabelElement") != 0)
+            continue;
+        const std::wstring* file = elements[i].Attribute(L"userdata");
+        ASSERT_NE(nullptr, file);
+        EXPECT_TRUE(SkinFileExists(L"Languages\\" + *file)) << ::testing::PrintToString(*file);
+        ++comboItems;
+    }
+    EXPECT_EQ(2, comboItems);
 }
 
 TEST_F(ShippedSkin, BothLanguagesDefineTheSameNonEmptyTextsOnceEach)

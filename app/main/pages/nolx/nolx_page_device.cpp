@@ -122,11 +122,15 @@ void NolxMousePage::Import() {
 
 void NolxMousePage::PollDeviceChanges() {
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
-    while (AppRunning.load()) {
+    const auto getChangeData = traits_.getChangeData;
+    for (;;) {
         uint8_t report[4] = {};
         // Blocks until the controller reports; a failed read means it is gone,
-        // and the next successful read of it starts a new poll.
-        if (traits_.getChangeData(entries, report) != 0) return;
+        // and the next successful read of it starts a new poll. Once the
+        // program ends the page may be gone: it is not touched again.
+        const int result = getChangeData(entries, report);
+        const std::shared_lock<std::shared_mutex> alive(PollPagesGuard);
+        if (!AppRunning.load() || result != 0) return;
         if (report[0] != kChangeReport || report[3] != 0) continue;
         Sleep(200);
         FollowDeviceChange();
