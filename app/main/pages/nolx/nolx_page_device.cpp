@@ -123,7 +123,7 @@ void NolxMousePage::Import() {
 void NolxMousePage::PollDeviceChanges() {
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     const auto getChangeData = traits_.getChangeData;
-    for (;;) {
+    while (AppRunning.load()) {
         uint8_t report[4] = {};
         // Blocks until the controller reports; a failed read means it is gone,
         // and the next successful read of it starts a new poll. Once the
