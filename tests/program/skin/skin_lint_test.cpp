@@ -30,7 +30,7 @@ const std::map<std::wstring, std::vector<std::wstring>> kRequiredNames = {
 // Tags the program's own windows create (their builder callbacks).
 const std::vector<std::wstring> kProgramTags = {
     L"KeyboardPage", L"MousePageKelvo", L"MousePageKelvoDriver", L"MousePageDolv", L"MousePageMesk",
-    L"MousePageQiro",
+    L"MousePageQiro", L"MarcoList",
 };
 
 // Every attribute the framework's controls and windows read from a layout.

@@ -1,0 +1,159 @@
+#pragma once
+// The macro manager of the Dolv, Mesk and Qiro pages: the family's macros by
+// name, the steps of the selected one, recording from the keyboard and the
+// mouse buttons through low-level hooks (installed only while recording),
+// step inserts and edits through the step editors, the loop options, and the
+// family's macro file rewritten after every change.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/core/files/macro_file_format.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/macro/codec/nolx_macro_codec.h"
+#include "ui/core/container.h"
+#include "ui/core/layout_builder.h"
+#include "ui/core/window_wnd.h"
+
+namespace SkinUI {
+class CListUI;
+}
+class MarcoEdit;
+class MarcoListUI;
+class NolxMacroManager;
+
+// What one family's manager is made of.
+struct NolxManagerTraits {
+    NolxChip chip;
+    MacroFileFamily family;
+    const wchar_t* layout;
+    const wchar_t* suffix;         // of every control name but the two below
+    const wchar_t* addButton;
+    const wchar_t* deleteButton;
+    const wchar_t* recordingImage;  // record button while recording
+    const wchar_t* idleImage;
+    const wchar_t* lockedControl;   // disabled while recording
+    MarcoEdit* (*makeEditor)(SkinUI::CWindowWnd* owner, int mode);
+};
+
+// The recording hooks of one manager class: the manager they serve.
+struct MacroHookSlot {
+    NolxMacroManager* current = nullptr;
+    HHOOK mouse = nullptr;
+    HHOOK keyboard = nullptr;
+};
+
+class NolxMacroManager : public SkinUI::CContainerUI, public SkinUI::INotifyUI, public SkinUI::IDialogBuilderCallback {
+public:
+    using Clock = int64_t (*)();
+
+    void OnInitialize() override;
+    void Notify(SkinUI::NotifyRecordUI& record) override;
+    SkinUI::CControlUI* CreateControl(const wchar_t* tag) override;
+
+    // Low-level hook events while recording.
+    void OnKeyboardEvent(WPARAM message, DWORD virtualKey);
+    void OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& record);
+
+    bool IsRecording() const { return m_recordState != 0; }
+    bool HooksInstalled() const { return m_slot.mouse != nullptr && m_slot.keyboard != nullptr; }
+    int GetLoopMode() const { return m_loopMode; }
+    int GetDelayMode() const { return m_delayMode; }
+    // The clock of the measured delays (milliseconds).
+    void SetClock(Clock clock) { m_clock = clock; }
+    // The rows of the step list.
+    MacroSteps Steps() const;
+    // One row per macro of the family's list.
+    void FillMacroNameList();
+
+    void StartRecording();
+    void StopRecording();
+
+    // The changes the dialogs confirm, each followed by the file rewrite.
+    void AddMacro(const SkinUI::CUIString& name);
+    void RenameSelectedMacro(const SkinUI::CUIString& name);
+    void DeleteSelectedMacro();
+    void SetSelectedDelay(int milliseconds);
+    void SetSelectedKey(int keyCode);
+    // Removes the selected row; a row of a move pair goes with its partner.
+    void DeleteSelectedStep();
+    // Inserts after the selected row (at the end with none) when the macro
+    // keeps within its field; false when refused.
+    bool InsertSteps(const MacroSteps& steps);
+    bool InsertClick(int buttonBit);
+    // The combo's step kind: its dialog, then the insert.
+    void InsertStepFromCombo();
+
+protected:
+    NolxMacroManager(SkinUI::CWindowWnd* owner, const NolxManagerTraits& traits, MacroHookSlot& slot,
+                     HOOKPROC mouseProcedure, HOOKPROC keyboardProcedure);
+    ~NolxMacroManager() override;
+
+private:
+    SkinUI::CControlUI* Find(const wchar_t* baseName) const;
+    SkinUI::CListUI* NameList() const;
+    MarcoListUI* StepList() const;
+    MacroList& Macros() const;
+    int SelectedMacro() const;
+    int SelectedStep() const;
+    bool IsOwnList(SkinUI::CControlUI* sender) const;
+    bool IsNamed(SkinUI::CControlUI* control, const wchar_t* baseName) const;
+
+    void ShowMacroSteps(int index);
+    void ShowLoop(const NolxLoop& loop);
+    void EncodeMacro(int index);
+    void WriteMacroFile();
+    void ChangedSelectedMacro();
+    void AppendRow(const MacroStep& step);
+    void InsertRow(int at, const MacroStep& step);
+    void RecordStep(const MacroStep& step);
+
+    void OnClick(SkinUI::CControlUI* sender);
+    void OnMenuItem(const SkinUI::CUIString& item);
+    void OnTextChanged(SkinUI::CControlUI* sender);
+    void SetLoopMode(int mode, bool countEnabled);
+    void SetDelayMode(int mode);
+    void ShowMenu(SkinUI::NotifyRecordUI& record);
+    void SetRecordButtonLook(bool recording);
+    void InstallHooks();
+    void RemoveHooks();
+
+    void NewMacro();
+    void RenameMacro();
+    void DeleteMacro();
+    void ExportMacros();
+    void ImportMacros();
+    void EditStep();
+    void DeleteStep();
+    void InsertFromDialog(int mode, int type);
+
+    SkinUI::CWindowWnd* m_owner;
+    const NolxManagerTraits& m_traits;
+    MacroHookSlot& m_slot;
+    HOOKPROC m_mouseProcedure;
+    HOOKPROC m_keyboardProcedure;
+    Clock m_clock;
+    int m_recordState = 0;  // 0 idle, 1 recording with nothing yet, 2 recording
+    int m_delayMode = 0;    // 0 measured, 1 fixed from the edit, 2 none
+    int m_loopMode = NolxLoopMode::Count;
+    int64_t m_lastEventTime = 0;
+    bool m_pointerOverRecordButton = false;
+};
+
+// The hook procedures of one slot: hand the event to the slot's manager and
+// always pass it on.
+template <MacroHookSlot& slot>
+LRESULT CALLBACK MacroMouseHookProcedure(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && slot.current != nullptr)
+        slot.current->OnMouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
+    return CallNextHookEx(slot.mouse, code, wParam, lParam);
+}
+
+template <MacroHookSlot& slot>
+LRESULT CALLBACK MacroKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && slot.current != nullptr)
+        slot.current->OnKeyboardEvent(wParam, reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode);
+    return CallNextHookEx(slot.keyboard, code, wParam, lParam);
+}

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/core/keys/key_codes.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/macro/list/marco_list.h"
+#include "app/macro/managers/marco_manger_nolx.h"
+#include "tests/app/menus/skin_fixture.h"
+#include "tests/app/support/settings_reset.h"
+#include "tests/app/support/temp_folder.h"
+#include "tests/ui/support/host_window.h"
+#include "tests/ui/support/screenshot.h"
+#include "ui/controls/combo.h"
+#include "ui/controls/list.h"
+#include "ui/controls/option.h"
+
+using namespace SkinUI;
+using namespace SkinUI::test;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+int64_t g_now = 0;
+int64_t FakeNow() { return g_now; }
+
+const wchar_t kFrame[] =
+    L"<Window>"
+    L"<Font id=\"0\" name=\"Microsoft YaHei\" size=\"12\" default=\"true\"/>"
+    L"<Font id=\"1\" name=\"Microsoft YaHei\" size=\"12\" bold=\"true\"/>"
+    L"<Font id=\"5\" name=\"Microsoft YaHei\" size=\"14\" bold=\"true\"/>"
+    L"<VerticalLayout name=\"device_Mouse_Qiro_page\" bkcolor=\"#FF15171C\"/>"
+    L"</Window>";
+
+template <class Manager>
+class ManagerWindow : public ProgramSkin {
+protected:
+    void SetUp() override
+    {
+        ProgramSkin::SetUp();
+        ResetAppSettings();
+        MacroTempFolder = m_folder.Path().c_str();
+        CLayoutBuilderUI builder;
+        CControlUI* frame = builder.Create(kFrame, nullptr, nullptr, &m_host.manager());
+        ASSERT_NE(nullptr, frame);
+        m_manager = new Manager(nullptr);
+        m_manager->SetClock(&FakeNow);
+        static_cast<CContainerUI*>(frame)->AddItem(m_manager);
+        ASSERT_TRUE(m_host.manager().AttachRoot(frame));
+        ASSERT_NE(nullptr, Find(L"listex1"));
+    }
+    void TearDown() override
+    {
+        MacroTempFolder = L"";
+        ProgramSkin::TearDown();
+    }
+
+    virtual const wchar_t* Suffix() const = 0;
+    virtual const wchar_t* FileName() const = 0;
+
+    CControlUI* Find(const wchar_t* base) { return m_host.manager().FindControlByName(CUIString(base) + Suffix()); }
+    void Click(const wchar_t* base)
+    {
+        CControlUI* control = Find(base);
+        ASSERT_NE(nullptr, control);
+        if (auto* option = dynamic_cast<COptionUI*>(control)) option->Selected(true, false);
+        m_host.manager().SendNotification(control, L"click");
+    }
+    void NewSelectedMacro(const wchar_t* name)
+    {
+        m_manager->AddMacro(name);
+        auto* names = dynamic_cast<CListUI*>(Find(L"listex"));
+        names->SelectItem(names->GetCount() - 1);
+    }
+    void SelectStep(int row) { dynamic_cast<CListUI*>(Find(L"listex1"))->SelectItem(row); }
+    // The data field of record `index` of the macro file, cut after its end marker.
+    Bytes FileData(size_t index = 0)
+    {
+        const Bytes file = FileBytes(m_folder.File(FileName()));
+        if (file.size() < (index + 1) * 240) return {};
+        const Bytes field(file.begin() + index * 240 + 16, file.begin() + (index + 1) * 240);
+        for (size_t i = 0; i + 1 < field.size(); ++i)
+            if (field[i] == 0xFC && field[i + 1] == 0x00) return Bytes(field.begin(), field.begin() + i + 2);
+        return field;
+    }
+
+    TempFolder m_folder;
+    HostWindow m_host{1080, 640};
+    Manager* m_manager = nullptr;
+};
+
+class QiroManager : public ManagerWindow<MarcoManger_Qiro> {
+protected:
+    const wchar_t* Suffix() const override { return L"_Qiro"; }
+    const wchar_t* FileName() const override { return L"MacroMouseQiroData.bin"; }
+};
+
+class DolvManager : public ManagerWindow<MarcoManger_Dolv> {
+protected:
+    const wchar_t* Suffix() const override { return L"_Dolv"; }
+    const wchar_t* FileName() const override { return L"MacroMouseDolvData.bin"; }
+};
+
+const int kA = VirtualKeyToKeyCode('A');
+
+TEST_F(QiroManager, EveryChangeRewritesTheFileWithTheMacroBytes)
+{
+    NewSelectedMacro(L"Fire");
+    EXPECT_TRUE(dynamic_cast<COptionUI*>(Find(L"circle_continue"))->IsSelected());  // a new macro has no loop step
+    Bytes file = FileBytes(m_folder.File(FileName()));
+    ASSERT_EQ(240u, file.size());
+    EXPECT_EQ((Bytes{0x00, 'F', 0x00, 'i', 0x00, 'r', 0x00, 'e', 0x00, 0x00}), Bytes(file.begin(), file.begin() + 10));
+    EXPECT_EQ(0x00, file[16]);
+
+    Click(L"circle_stop_any_key");
+    EXPECT_FALSE(Find(L"circle_edit")->IsEnabled());
+    ASSERT_TRUE(m_manager->InsertSteps({{NolxStep::KeyDown, kA}}));
+    ASSERT_TRUE(m_manager->InsertSteps({{NolxStep::Delay, 300}}));
+    ASSERT_TRUE(m_manager->InsertSteps({{NolxStep::KeyUp, kA}}));
+    EXPECT_EQ((Bytes{0xFD, 0x7F, 0x82, 0x04, 0xFE, 0x01, 0x2C, 0x02, 0x04, 0xFC, 0x00}), FileData());
+
+    Click(L"circle_continue");
+    SelectStep(1);
+    m_manager->SetSelectedDelay(70000);
+    EXPECT_EQ((Bytes{0x82, 0x04, 0xFE, 0xFF, 0xFF, 0x02, 0x04, 0xFC, 0x00}), FileData());
+
+    m_manager->RenameSelectedMacro(L"Spray");
+    file = FileBytes(m_folder.File(FileName()));
+    EXPECT_EQ('S', file[1]);
+    m_manager->DeleteSelectedMacro();
+    EXPECT_TRUE(FileBytes(m_folder.File(FileName())).empty());
+    EXPECT_TRUE(m_manager->Steps().empty());
+}
+
+TEST_F(QiroManager, InsertsGoAfterTheSelectedStepAndMovesAreDeletedInPairs)
+{
+    NewSelectedMacro(L"M");
+    Click(L"circle_continue");
+    ASSERT_TRUE(m_manager->InsertSteps({{NolxStep::KeyDown, kA}, {NolxStep::KeyUp, kA}}));
+    SelectStep(0);
+    ASSERT_TRUE(m_manager->InsertClick(4));
+    const MacroSteps withClick = {{NolxStep::KeyDown, kA}, {0xA4, 4}, {NolxStep::Delay, 50}, {0x24, 4}, {NolxStep::KeyUp, kA}};
+    EXPECT_EQ(withClick, m_manager->Steps());
+
+    SelectStep(4);
+    ASSERT_TRUE(m_manager->InsertSteps({{NolxStep::Move, -5}, {NolxStep::Move, 10}}));
+    EXPECT_EQ((Bytes{0x82, 0x04, 0xA4, 0xFE, 0x00, 0x32, 0x24, 0x02, 0x04, 0x04, 0xFB, 0x0A, 0xFC, 0x00}), FileData());
+
+    SelectStep(6);  // the Y row
+    m_manager->DeleteSelectedStep();
+    EXPECT_EQ(withClick, m_manager->Steps());
+
+    SelectStep(1);
+    m_manager->SetSelectedKey(0x05);  // a button row is not a key step
+    EXPECT_EQ(withClick, m_manager->Steps());
+    SelectStep(0);
+    m_manager->SetSelectedKey(0x05);
+    EXPECT_EQ(0x05, m_manager->Steps()[0].value);
+    EXPECT_EQ(NolxStep::KeyDown, m_manager->Steps()[0].type);
+}
+
+TEST_F(QiroManager, InsertsAreRefusedOnceTheMacroWouldOutgrowItsField)
+{
+    NewSelectedMacro(L"Long");
+    Click(L"circle_setting");
+    int inserted = 0;
+    while (m_manager->InsertSteps({{NolxStep::KeyDown, kA}}) && inserted < 200) ++inserted;
+    EXPECT_EQ(110, inserted);  // FD n, 110 keys, FC 00: 224 bytes
+    EXPECT_FALSE(m_manager->InsertClick(1));
+    const Bytes data = FileData();
+    ASSERT_EQ(224u, data.size());
+    EXPECT_EQ(0xFD, data[0]);
+    EXPECT_EQ(0xFC, data[222]);
+}
+
+TEST_F(QiroManager, RecordingTakesHookEventsWithMeasuredDelaysButNotTheRecordButtonClick)
+{
+    NewSelectedMacro(L"Rec");
+    Click(L"recordButton");
+    ASSERT_TRUE(m_manager->IsRecording());
+    EXPECT_TRUE(m_manager->HooksInstalled());
+    CControlUI* page = m_host.manager().FindControlByName(L"device_Mouse_Qiro_page");
+    EXPECT_FALSE(page->IsEnabled());
+
+    MSLLHOOKSTRUCT mouse = {};
+    g_now = 1000;
+    m_manager->OnKeyboardEvent(WM_KEYDOWN, 'A');
+    g_now = 1120;
+    m_manager->OnKeyboardEvent(WM_KEYUP, 'A');
+    m_host.manager().SendNotification(Find(L"recordButton"), L"Button_Mouse_Focus");
+    g_now = 1500;
+    m_manager->OnMouseEvent(WM_LBUTTONDOWN, mouse);
+    m_host.manager().SendNotification(Find(L"recordButton"), L"Button_Mouse_Lose_Focus");
+    g_now = 1800;
+    m_manager->OnMouseEvent(WM_MOUSEMOVE, mouse);
+    m_manager->OnMouseEvent(WM_RBUTTONDOWN, mouse);
+
+    Click(L"recordButton");
+    EXPECT_FALSE(m_manager->IsRecording());
+    EXPECT_FALSE(m_manager->HooksInstalled());
+    EXPECT_TRUE(page->IsEnabled());
+    EXPECT_EQ((Bytes{0x82, 0x04, 0xFE, 0x00, 0x78, 0x02, 0x04, 0xFE, 0x02, 0xA8, 0xA2, 0xFC, 0x00}),
+              FileData());
+}
+
+TEST_F(QiroManager, DelayModesShapeTheRecordedDelays)
+{
+    NewSelectedMacro(L"Fix");
+    Click(L"delay_setting");
+    EXPECT_TRUE(Find(L"delay_edit")->IsEnabled());
+    Find(L"delay_edit")->SetText(L"40");
+    Click(L"recordButton");
+    m_manager->OnKeyboardEvent(WM_KEYDOWN, 'A');
+    m_manager->OnKeyboardEvent(WM_KEYUP, 'A');
+    Click(L"recordButton");
+    EXPECT_EQ((Bytes{0x82, 0x04, 0xFE, 0x00, 0x28, 0x02, 0x04, 0xFC, 0x00}), FileData());
+
+    Click(L"circle_setting");
+    Click(L"delay_no");
+    EXPECT_FALSE(Find(L"delay_edit")->IsEnabled());
+    Click(L"recordButton");
+    m_manager->OnKeyboardEvent(WM_KEYDOWN, 'A');
+    m_manager->OnKeyboardEvent(WM_KEYUP, 'A');
+    Click(L"recordButton");
+    EXPECT_EQ((Bytes{0xFD, 0x01, 0x82, 0x04, 0x02, 0x04, 0xFC, 0x00}), FileData());
+}
+
+TEST_F(QiroManager, EditsKeepTheirRangesAndTheComboInsertsAClick)
+{
+    CControlUI* count = Find(L"circle_edit");
+    count->SetText(L"127");
+    m_host.manager().SendNotification(count, L"textchanged");
+    EXPECT_EQ(L"126", count->GetText());
+    count->SetText(L"0");
+    m_host.manager().SendNotification(count, L"textchanged");
+    EXPECT_EQ(L"1", count->GetText());
+    CControlUI* delay = Find(L"delay_edit");
+    delay->SetText(L"70000");
+    m_host.manager().SendNotification(delay, L"textchanged");
+    EXPECT_EQ(L"65534", delay->GetText());
+
+    NewSelectedMacro(L"C");
+    auto* combo = dynamic_cast<CComboUI*>(Find(L"macro_insert_combo"));
+    ASSERT_EQ(7, combo->GetCount());
+    combo->SelectItem(4);
+    m_host.Pump(100);
+    EXPECT_EQ(-1, combo->GetCurSel());
+    EXPECT_EQ((MacroSteps{{0xA2, 2}, {NolxStep::Delay, 50}, {0x22, 2}}), m_manager->Steps());
+
+    m_host.ShowAndPaint();
+    SaveScreenshot(m_host.hwnd(), L"macro_manager_qiro");
+}
+
+TEST_F(DolvManager, ShowingAMacroSetsItsLoopOptions)
+{
+    auto endless = std::make_shared<MacroRecord>();
+    endless->name = L"E";
+    endless->data = {0xFD, 0x00, 0x82, 0x04, 0xFC, 0x00};
+    auto counted = std::make_shared<MacroRecord>();
+    counted->name = L"C";
+    counted->data = {0xFD, 0x07, 0x04, 0xFB, 0x0A, 0xFC, 0x00};
+    DolvMacroList = {endless, counted};
+    m_manager->FillMacroNameList();
+    auto* names = dynamic_cast<CListUI*>(Find(L"listex"));
+    ASSERT_EQ(2, names->GetCount());
+
+    names->SelectItem(0);
+    EXPECT_TRUE(dynamic_cast<COptionUI*>(Find(L"circle_all"))->IsSelected());
+    EXPECT_FALSE(Find(L"circle_edit")->IsEnabled());
+    EXPECT_EQ(NolxLoopMode::Endless, m_manager->GetLoopMode());
+
+    names->SelectItem(1);
+    EXPECT_TRUE(dynamic_cast<COptionUI*>(Find(L"circle_setting"))->IsSelected());
+    EXPECT_EQ(L"7", Find(L"circle_edit")->GetText());
+    EXPECT_EQ((MacroSteps{{NolxStep::Move, -5}, {NolxStep::Move, 10}}), m_manager->Steps());
+    SelectStep(0);
+    m_manager->DeleteSelectedStep();
+    EXPECT_EQ((Bytes{0xFD, 0x07, 0xFC, 0x00}), FileData(1));
+}
+
+}  // namespace
