@@ -202,12 +202,25 @@ TEST_F(ShippedSkin, MainFrameFontsAreContiguousAndEachLanguageItemNamesAShippedF
     }
     EXPECT_EQ(2u, itemFaces.size()) << "the language items share one face";
 
-    for (const SkinElement& element : elements)
-        if (_wcsicmp(element.tag.c_str(), L"ListLabelElement") == 0 && !element.ancestors.empty()) {
+    // The items of "language_combo": the elements right below it.
+    size_t comboDepth = 0;
+    bool inCombo = false;
+    for (const SkinElement& element : elements) {
+        const std::wstring* name = element.Attribute(L"name");
+        if (name != nullptr && *name == L"language_combo") {
+            comboDepth = element.ancestors.size();
+            inCombo = true;
+            continue;
+        }
+        if (!inCombo) continue;
+        if (element.ancestors.size() <= comboDepth) break;
+        if (_wcsicmp(element.tag.c_str(), L"ListLabelElement") == 0) {
             const std::wstring* file = element.Attribute(L"userdata");
             ASSERT_NE(nullptr, file);
             EXPECT_TRUE(SkinFileExists(L"Languages\\" + *file)) << ::testing::PrintToString(*file);
         }
+    }
+    EXPECT_TRUE(inCombo);
 }
 
 TEST_F(ShippedSkin, BothLanguagesDefineTheSameNonEmptyTextsOnceEach)
