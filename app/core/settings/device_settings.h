@@ -46,7 +46,8 @@ struct DeviceSettingsRecord {
 
     int MeskKeyMode = 0;
     int MeskReportRate = 0;
-    int MeskLedRate = 0;  // 1..10; the Mesk library keeps no on flag
+    int MeskLedRate = 0;  // 1..10
+    int MeskLedOn = 0;    // the page's own: the Mesk library keeps no on flag
     int MeskLedMode = 0;
     int MeskActiveCpiLevel = 0;
     int MeskCpiLevelCount = 0;

@@ -1,6 +1,8 @@
 #include "app/main/frame/page_tags.h"
 
+#include "app/main/pages/dolv/dialog_mouse_dolv_setting.h"
 #include "app/main/pages/keyboard/keyboard_page.h"
+#include "app/main/pages/mesk/dialog_mouse_mesk_setting.h"
 #include "app/main/pages/qiro/dialog_mouse_qiro_setting.h"
 
 #include <cwchar>
@@ -9,6 +11,8 @@ const std::vector<PageTag>& ProgramPageTags()
 {
     static const std::vector<PageTag> tags = {
         {L"KeyboardPage", &MakePage<CDialogKeySetting, &DevicePages::keyboard>},
+        {L"MousePageDolv", &MakePage<CDialogMouseDolvSetting, &DevicePages::dolv>},
+        {L"MousePageMesk", &MakePage<CDialogMouseMeskSetting, &DevicePages::mesk>},
         {L"MousePageQiro", &MakePage<CDialogMouseQiroSetting, &DevicePages::qiro>},
     };
     return tags;

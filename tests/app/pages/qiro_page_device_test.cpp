@@ -4,7 +4,7 @@
 #include "app/main/pages/qiro/dialog_mouse_qiro_setting.h"
 
 #include "tests/app/pages/fake_page_services.h"
-#include "tests/app/pages/simulated_qiro.h"
+#include "tests/app/pages/simulated_nolx.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 

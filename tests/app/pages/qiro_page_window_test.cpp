@@ -5,7 +5,7 @@
 #include "app/core/binder/module_loader.h"
 #include "app/core/keys/assignment_texts.h"
 #include "tests/app/pages/fake_page_services.h"
-#include "tests/app/pages/simulated_qiro.h"
+#include "tests/app/pages/simulated_nolx.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/ui/support/host_window.h"

@@ -33,9 +33,20 @@ struct NolxFamilyTraits {
     int fireMacroCount;
     std::vector<const wchar_t*> ledModeOptions;  // option i selects mode i
     bool hasButtonSwitches;
+    // A reset button (base name) and the default file it chooses; a null file
+    // leaves the choice to the reset command.
+    struct ResetButton {
+        const wchar_t* base;
+        const wchar_t* file;
+    };
+    std::vector<ResetButton> resetButtons;
+    // The file the reset command imports; null: the file its button chose.
     const wchar_t* resetFile;
-    // Shown when an import cannot open the controller; null: the import ends silently.
+    // Shown (language tokens replaced) when an import cannot open the
+    // controller; null: the import ends silently.
     const wchar_t* importOpenFailureText;
+    // How many more times a failed read after an import is tried.
+    int importRereadRetries;
     // Whether every notification with a sender leaves a line in the debugger output.
     bool traceNotifications;
 
@@ -93,5 +104,7 @@ struct NolxFamilyTraits {
 enum NolxTab { kTabMacros = 1, kTabAdvanced = 2, kTabLighting = 3, kTabFireKeys = 4 };
 
 const NolxFamilyTraits& QiroFamilyTraits();
+const NolxFamilyTraits& DolvFamilyTraits();
+const NolxFamilyTraits& MeskFamilyTraits();
 
 inline bool SameName(const SkinUI::CUIString& a, const SkinUI::CUIString& b) { return a.Compare(b) == 0; }

@@ -2,6 +2,7 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
 #include "app/core/files/binary_files.h"
+#include "app/core/settings/language_text.h"
 
 #include <vector>
 
@@ -63,7 +64,7 @@ bool NolxMousePage::RunDeviceCommand(int command) {
     case kWriteReportRate: return (binder.*traits_.writeReportRate)();
     case kWriteLighting: return (binder.*traits_.writeLedBreath)();
     case kResetDevice:
-        filePath_ = traits_.resetFile;
+        if (traits_.resetFile) filePath_ = traits_.resetFile;
         Import();
         return true;
     case kExportImage: Export(); return true;
@@ -110,14 +111,24 @@ void NolxMousePage::Import() {
     if (!ReadBinaryFile(filePath_, image.data(), image.size(), &size) || size != kImageSize) return;
     if (!Open()) {
         if (traits_.importOpenFailureText) {
-            const SkinUI::CUIString text = traits_.importOpenFailureText;
-            services_.ui->Post([this, text] { services_.messages->Show(services_.owner, text); });
+            const wchar_t* text = traits_.importOpenFailureText;
+            services_.ui->Post([this, text] { services_.messages->Show(services_.owner, LanguageText(text).GetData()); });
         }
         return;
     }
     const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
     SleepMilliseconds(500);
-    if (result == 0) ConnectAndRead();
+    if (result != 0) return;
+    bool read = ConnectAndRead();
+    for (int retry = 0; !read && retry < traits_.importRereadRetries; ++retry) {
+        Sleep(100);
+        read = ConnectAndRead();
+    }
+    if (!read && traits_.importRereadRetries > 0) {
+        // A controller that keeps failing its read is not shown as connected.
+        connected_ = 0;
+        PostRefresh();
+    }
 }
 
 void NolxMousePage::PollDeviceChanges() {

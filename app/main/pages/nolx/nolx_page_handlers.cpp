@@ -59,9 +59,13 @@ void NolxMousePage::HandleClick(const CUIString& name) {
             return;
         }
     }
-    if (SameName(name, traits_.Name(L"reset_data"))) {
+    for (const NolxFamilyTraits::ResetButton& reset : traits_.resetButtons) {
+        if (!SameName(name, traits_.Name(reset.base))) continue;
+        if (reset.file) SetFilePath(reset.file);
         RequestCommand(kResetDevice);
-    } else if (SameName(name, traits_.Name(L"save_data")) || SameName(name, traits_.Name(L"import_data"))) {
+        return;
+    }
+    if (SameName(name, traits_.Name(L"save_data")) || SameName(name, traits_.Name(L"import_data"))) {
         const bool exporting = SameName(name, traits_.Name(L"save_data"));
         const CUIString path = exporting ? services_.files->ChooseSaveFile() : services_.files->ChooseOpenFile();
         if (path.IsEmpty()) return;

@@ -55,8 +55,10 @@ NolxFamilyTraits MakeQiroTraits() {
                         L"result_LED_mode_waltz",            L"result_LED_mode_4_seasons",
                         L"result_LED_mode_off"};
     t.hasButtonSwitches = true;
+    t.resetButtons = {{L"reset_data", nullptr}};
     t.resetFile = L"TevkNolx005AData_Cfg1.bin";
     t.importOpenFailureText = L"Connect Error";
+    t.importRereadRetries = 0;
     t.traceNotifications = true;
     t.loadMacroFile = &ConfigFileStore::LoadMacroFileQiro;
     t.assignmentText = GetAssignmentTextQiro;

@@ -1,4 +1,4 @@
-#include "tests/app/pages/simulated_qiro.h"
+#include "tests/app/pages/simulated_nolx.h"
 
 #include "app/core/binder/device_binder.h"
 
@@ -45,12 +45,11 @@ std::vector<std::string> TraceReader::TakeWrites() {
     return writes;
 }
 
-std::vector<uint8_t> ControllerMemory() {
+std::vector<uint8_t> ControllerMemory(const NolxFamilyTraits& family) {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
-    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Qiro);
-    const DeviceEntries& e = binder.Entries();
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(family.library);
     std::vector<uint8_t> image(2048, 0);
-    if (!e.Devcie_Get_Device_Data_Qiro || e.Devcie_Get_Device_Data_Qiro(image.data(), 2048) != 0) image.clear();
+    if (family.readImage(binder.Entries(), image.data()) != 0) image.clear();
     return image;
 }
 

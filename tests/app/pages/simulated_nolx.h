@@ -1,7 +1,8 @@
 #pragma once
-// What a test sees of the simulated Qiro behind the real library: the
-// transfer trace (HIDSIM_TRACE) and the controller's
-// memory.
+// What a test sees of a simulated Nolx mouse behind the real library: the
+// transfer trace (HIDSIM_TRACE) and the controller's memory.
+
+#include "app/main/pages/nolx/nolx_family_traits.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,7 @@ private:
 
 // The controller's whole memory, read through the library (its transfers
 // land in the trace); empty when it cannot be read.
-std::vector<uint8_t> ControllerMemory();
+std::vector<uint8_t> ControllerMemory(const NolxFamilyTraits& family = QiroFamilyTraits());
 
 // "%02x" of a byte, as trace lines show it.
 std::string Hex(uint8_t byte);
