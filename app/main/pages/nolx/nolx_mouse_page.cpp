@@ -34,15 +34,12 @@ void NolxMousePage::OnInitialize() {
     }
     CControlUI* fireTab = Find(traits_.Name(traits_.TabName(kTabFireKeys)));
     openFlag_ = fireTab && fireTab->IsVisible() ? 1 : 0;
+    if (traits_.fireMacroAvailable) *traits_.fireMacroAvailable = openFlag_ != 0;
     if (auto* buttons = dynamic_cast<SkinUI::CContainerUI*>(Find(traits_.Name(traits_.buttonContainer)))) {
         buttonCount_ = buttons->GetCount();
     }
     RefreshControls();
 }
-
-// The macro manager and the fire-key editor of the family are created here
-// for their tags once they exist; until then their tab pages stay empty.
-CControlUI* NolxMousePage::CreateControl(const wchar_t*) { return nullptr; }
 
 void NolxMousePage::SetFilePath(const wchar_t* path) {
     const DeviceLibraryBinder::Guard guard = Lock();

@@ -3,6 +3,7 @@
 
 #include "app/core/files/binary_files.h"
 #include "app/core/settings/language_text.h"
+#include "app/dialogs/fire/fire_key_edit.h"
 
 #include <vector>
 
@@ -45,7 +46,11 @@ bool NolxMousePage::ConnectAndRead() {
 
     connected_ = 1;
     RequestChangePoll();
-    PostRefresh();
+    services_.ui->Post([this] {
+        // The fire tab shows preset 0 of the fresh records when next selected.
+        if (fireKeyEditor_) fireKeyEditor_->ForgetPreset();
+        RefreshControls();
+    });
     return ok;
 }
 
