@@ -11,9 +11,11 @@
 
 namespace program_test {
 
-// The build's folders, with a trailing backslash.
+// The build's folders, with a trailing backslash: the build folder is the
+// nearest one above the program that holds CMakeCache.txt.
 std::wstring BuildFolder();
 std::wstring SimulatedProgram();  // bin-sim\Vastemor.exe
+std::wstring ScreenshotFolder();  // made when missing
 
 class ProgramProcess {
 public:

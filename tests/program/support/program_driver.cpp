@@ -1,0 +1,165 @@
+#include "tests/program/support/program_driver.h"
+
+#include "app/core/settings/settings_containers.h"
+#include "app/main/frame/main_frame.h"
+#include "app/main/windows/device_page.h"
+#include "tests/program/support/program_process.h"
+#include "ui/controls/standard_controls.h"
+#include "ui/core/tab_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace program_test {
+
+namespace {
+
+// What the first driver of the process gave the simulator.
+struct ProcessSimulation {
+    bool prepared = false;
+    std::wstring devices;
+    std::wstring stateFolder;
+};
+
+ProcessSimulation& Simulation() {
+    static ProcessSimulation simulation;
+    return simulation;
+}
+
+std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH];
+    std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+// For this process's C runtime (HidSim.dll's getenv) and for Windows (the
+// temporary folder).
+void SetVariable(const std::wstring& name, const std::wstring& value) {
+    SetEnvironmentVariableW(name.c_str(), value.c_str());
+    _wputenv((name + L"=" + value).c_str());
+}
+
+std::wstring RunningTestName() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (test == nullptr) return L"program";
+    const std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    return std::wstring(name.begin(), name.end());
+}
+
+void PrepareSimulation(const std::wstring& devices) {
+    ProcessSimulation& simulation = Simulation();
+    if (simulation.prepared) {
+        EXPECT_EQ(simulation.devices, devices) << "the simulator keeps the devices of the process's first driver";
+        return;
+    }
+    EXPECT_EQ(GetModuleHandleW(L"HidSim.dll"), nullptr) << "the simulator was loaded before the first driver";
+    simulation.prepared = true;
+    simulation.devices = devices;
+    simulation.stateFolder = ExeFolder() + L"state\\" + RunningTestName();
+    std::error_code ignored;
+    std::filesystem::remove_all(simulation.stateFolder, ignored);
+    const std::wstring temporary = simulation.stateFolder + L"\\temp";
+    std::filesystem::create_directories(temporary, ignored);
+    SetVariable(L"HIDSIM_DEVICES", devices);
+    SetVariable(L"HIDSIM_STATE_DIR", simulation.stateFolder);
+    SetVariable(L"HIDSIM_TRACE", simulation.stateFolder + L"\\trace.txt");
+    SetVariable(L"TMP", temporary);
+    SetVariable(L"TEMP", temporary);
+}
+
+void PrepareFramework() {
+    static bool prepared = false;
+    if (prepared) return;
+    prepared = true;
+    using SkinUI::CWindowManagerUI;
+    CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr));
+    CWindowManagerUI::SetResourceFolder(CWindowManagerUI::GetInstanceFolder() + L"res\\Skin\\");
+    SkinUI::RegisterStandardControls();
+}
+
+}  // namespace
+
+std::wstring MousePage(const wchar_t* family) { return std::wstring(L"device_Mouse_") + family + L"_page"; }
+
+ProgramDriver::ProgramDriver(const std::wstring& devices) {
+    PrepareSimulation(devices);
+    PrepareFramework();
+}
+
+ProgramDriver::~ProgramDriver() { Close(); }
+
+bool ProgramDriver::Open() {
+    if (IsOpen()) return true;
+    AppRunning = 1;
+    frame_ = new MainFrame();
+    window_ = frame_->Create(nullptr, L"Vastemor", 0x10CF0000, 0x60000, 0, 0, 1310, 749);
+    if (window_ != nullptr) return true;
+    delete frame_;
+    frame_ = nullptr;
+    return false;
+}
+
+bool ProgramDriver::Start() { return Open() && WaitIdle(); }
+
+bool ProgramDriver::Restart() {
+    Close();
+    return Start();
+}
+
+void ProgramDriver::Close() {
+    if (IsOpen()) DestroyWindow(window_);  // the frame deletes itself
+    frame_ = nullptr;
+    window_ = nullptr;
+    Settle(50);
+}
+
+bool ProgramDriver::IsOpen() const { return window_ != nullptr && IsWindow(window_); }
+
+bool ProgramDriver::WaitIdle(DWORD ms) const {
+    // A page asks for device work by an asynchronous notification.
+    Settle(30);
+    const bool idle = PumpUntil(
+        [&] {
+            return !IsOpen() ||
+                   (!frame_->IsProgressOpen() && UiWindow::OfClass(L"ReadProgress").Handle() == nullptr);
+        },
+        ms);
+    Settle(50);
+    return idle;
+}
+
+bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
+    auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
+    if (tabs == nullptr) return false;
+    int index = -1;
+    for (SkinUI::CControlUI* c = Window().Find(pageRoot.c_str()); c != nullptr && index < 0; c = c->GetParent()) {
+        if (c->GetParent() == tabs) index = tabs->GetItemIndex(c);
+    }
+    return index >= 0 && Window().ChooseComboItem(L"device_combo", index) && tabs->GetSelectedIndex() == index;
+}
+
+std::vector<uint8_t> ProgramDriver::SavedMemory(const std::wstring& family) const {
+    std::ifstream file(std::filesystem::path(StateFolder() + L"\\" + family + L".bin"), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> ProgramDriver::TraceLines() const { return FileLines(StateFolder() + L"\\trace.txt"); }
+
+bool ProgramDriver::PressDeviceButton(const char* family, const char* button) const {
+    using Press = int (*)(const char*, const char*);
+    HMODULE simulator = GetModuleHandleW(L"HidSim.dll");
+    auto press = simulator != nullptr
+                     ? reinterpret_cast<Press>(reinterpret_cast<void*>(GetProcAddress(simulator, "HidSim_PressButton")))
+                     : nullptr;
+    return press != nullptr && press(family, button) == 0;
+}
+
+const std::wstring& ProgramDriver::StateFolder() const { return Simulation().stateFolder; }
+
+std::wstring ProgramDriver::MacroFolder() const { return MacroTempFolder.GetData(); }
+
+}  // namespace program_test
