@@ -1,6 +1,8 @@
 #include "tests/program/support/program_driver.h"
 
+#include "app/core/binder/device_binder.h"
 #include "app/core/settings/settings_containers.h"
+#include "app/main/frame/device_families.h"
 #include "app/main/frame/main_frame.h"
 #include "app/main/windows/device_page.h"
 #include "tests/program/support/program_process.h"
@@ -17,6 +19,9 @@
 namespace program_test {
 
 namespace {
+
+// Above the memory of every simulated controller.
+constexpr int kLargestMemory = 65536;
 
 // What the first driver of the process gave the simulator.
 struct ProcessSimulation {
@@ -81,6 +86,25 @@ void PrepareFramework() {
     SkinUI::RegisterStandardControls();
 }
 
+// A change poll still blocked in its read when the window went would read on
+// for the next window: the mice's handles opened again end such reads while
+// AppRunning is clear, and the polls with them.
+void EndChangePolls() {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+        const DeviceFamily& f = kDeviceFamilies[family];
+        if (f.chip != ChipDolv && f.chip != ChipMesk && f.chip != ChipQiro) continue;
+        const DeviceLibraryBinder::Guard guard = binder.LockLibrary(f.library);
+        OpenFamilyDevice(binder.Entries(), family, 0);
+    }
+}
+
+// The simulator's test entry of that name, once the device libraries loaded it.
+void* SimulatorExport(const char* name) {
+    HMODULE simulator = GetModuleHandleW(L"HidSim.dll");
+    return simulator != nullptr ? reinterpret_cast<void*>(GetProcAddress(simulator, name)) : nullptr;
+}
+
 }  // namespace
 
 std::wstring MousePage(const wchar_t* family) { return std::wstring(L"device_Mouse_") + family + L"_page"; }
@@ -111,10 +135,12 @@ bool ProgramDriver::Restart() {
 }
 
 void ProgramDriver::Close() {
-    if (IsOpen()) DestroyWindow(window_);  // the frame deletes itself
+    if (!IsOpen()) return;
+    DestroyWindow(window_);  // the frame deletes itself
     frame_ = nullptr;
     window_ = nullptr;
-    Settle(50);
+    EndChangePolls();
+    Settle(150);
 }
 
 bool ProgramDriver::IsOpen() const { return window_ != nullptr && IsWindow(window_); }
@@ -149,12 +175,18 @@ std::vector<uint8_t> ProgramDriver::SavedMemory(const std::wstring& family) cons
 
 std::vector<std::string> ProgramDriver::TraceLines() const { return FileLines(StateFolder() + L"\\trace.txt"); }
 
+std::vector<uint8_t> ProgramDriver::ControllerMemory(const char* family) const {
+    using Read = int (*)(const char*, uint8_t*, int);
+    const auto read = reinterpret_cast<Read>(SimulatorExport("HidSim_ReadMemory"));
+    std::vector<uint8_t> memory(kLargestMemory);
+    const int size = read != nullptr ? read(family, memory.data(), kLargestMemory) : -1;
+    memory.resize(size > 0 ? static_cast<size_t>(size) : 0);
+    return memory;
+}
+
 bool ProgramDriver::PressDeviceButton(const char* family, const char* button) const {
     using Press = int (*)(const char*, const char*);
-    HMODULE simulator = GetModuleHandleW(L"HidSim.dll");
-    auto press = simulator != nullptr
-                     ? reinterpret_cast<Press>(reinterpret_cast<void*>(GetProcAddress(simulator, "HidSim_PressButton")))
-                     : nullptr;
+    const auto press = reinterpret_cast<Press>(SimulatorExport("HidSim_PressButton"));
     return press != nullptr && press(family, button) == 0;
 }
 

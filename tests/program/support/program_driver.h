@@ -20,7 +20,7 @@
 //     ASSERT_TRUE(program.Window().Click(L"advanced_Settings_Qiro"));
 //     ASSERT_TRUE(program.Window().MoveSlider(L"result_DPI1_slider_Qiro", 4));
 //     ASSERT_TRUE(program.WaitIdle());                // the write has reached the controller
-//     EXPECT_EQ(program.SavedMemory(L"qiro")[44] & 0x0F, 4);
+//     EXPECT_EQ(program.ControllerMemory("qiro")[44] & 0x0F, 4);
 //
 // Inside a modal dialog, act through a ModalScript (window_input.h) started
 // before the click that opens it:
@@ -78,8 +78,11 @@ public:
     // that name (a page's root, e.g. MousePage(L"Qiro"), "device_keyboard_page").
     bool ShowPage(const std::wstring& pageRoot) const;
 
-    // The memory image the simulator saved of the family's controller
-    // ("qiro", "kelvo", ...): what it holds after its last commit.
+    // The memory of the family's controller ("qiro", "kelvo", ...) as it
+    // holds it now; empty when there is none.
+    std::vector<uint8_t> ControllerMemory(const char* family) const;
+    // The image the simulator saved of it at its last commit (the state
+    // folder's); empty before the first.
     std::vector<uint8_t> SavedMemory(const std::wstring& family) const;
     // The transfer trace so far, one line per transfer.
     std::vector<std::string> TraceLines() const;

@@ -136,6 +136,11 @@ bool UiWindow::RightClick(const wchar_t* name) const {
     SendMessageW(window_, WM_MOUSEMOVE, 0, at);
     SendMessageW(window_, WM_RBUTTONDOWN, MK_RBUTTON, at);
     SendMessageW(window_, WM_RBUTTONUP, 0, at);
+    // The system asks for the context menu after the release (once: the
+    // framework forgets the pressed control when it answers).
+    POINT screen = point;
+    ClientToScreen(window_, &screen);
+    SendMessageW(window_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_), PointParam(screen));
     return true;
 }
 
