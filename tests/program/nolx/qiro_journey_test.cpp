@@ -7,6 +7,7 @@
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
 #include "tests/program/support/program_driver.h"
+#include "tests/program/support/program_process.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/option.h"
@@ -126,8 +127,17 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     const uint8_t* second = QiroMacroKeyTable2[1]->bytes;
     EXPECT_EQ(TextOf(Page(), L"profile1_key_Qiro_2"), GetAssignmentTextQiro(second[0], second[1], second[2], second[3]).GetData());
 
+    const size_t transfers = program.TraceLines().size();
     ASSERT_TRUE(program.Restart());
     ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
+    const std::vector<std::string> trace = program.TraceLines();
+    ASSERT_GT(trace.size(), transfers);
+    for (size_t line = transfers; line < trace.size(); ++line) {
+        // The start-up read changes nothing: no set-bytes, block write or commit.
+        for (const char* changing : {"SET qiro 40 05", "SET qiro 40 07", "SET qiro 40 0e"}) {
+            EXPECT_NE(trace[line].rfind(changing, 0), 0u) << trace[line];
+        }
+    }
     EXPECT_EQ(FontOf(L"profile2_Qiro"), 4);
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
     EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), step);
@@ -135,6 +145,14 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     EXPECT_TRUE(Page().FindAs<SkinUI::CCheckBoxUI>(L"result_middle_key_switch_mode_Qiro")->IsChecked());
     ASSERT_TRUE(ClickAndWait(L"led_Settings_Qiro"));
     EXPECT_TRUE(IsSelected(waltz ? L"result_LED_mode_waltz_Qiro" : L"result_LED_mode_rainbow_Qiro"));
+
+    // The reset writes the default image whole and commits it.
+    ASSERT_TRUE(ClickAndWait(L"reset_data_Qiro"));
+    const std::vector<uint8_t> defaults = FileBytes(L"TevkNolx005AData_Cfg1.bin");
+    ASSERT_EQ(defaults.size(), 2048u);
+    EXPECT_EQ(program.SavedMemory(L"qiro"), defaults);
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), defaults[kFirstLevelSteps] & 0x0F);
 }
 
 TEST_F(QiroJourney, AKeyTypedWithShiftInTheDialogBecomesTheButtonsKey) {

@@ -13,8 +13,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace program_test {
 
@@ -169,8 +167,7 @@ bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
 }
 
 std::vector<uint8_t> ProgramDriver::SavedMemory(const std::wstring& family) const {
-    std::ifstream file(std::filesystem::path(StateFolder() + L"\\" + family + L".bin"), std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return FileBytes(StateFolder() + L"\\" + family + L".bin");
 }
 
 std::vector<std::string> ProgramDriver::TraceLines() const { return FileLines(StateFolder() + L"\\trace.txt"); }

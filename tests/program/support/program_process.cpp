@@ -2,7 +2,9 @@
 
 #include "tests/ui/support/mem_canvas.h"
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace program_test {
 
@@ -164,6 +166,12 @@ std::vector<std::string> FileLines(const std::wstring& path)
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     return lines;
+}
+
+std::vector<uint8_t> FileBytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 }  // namespace program_test

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,5 +52,7 @@ DWORD ScreenPixel(int x, int y);
 
 // The lines of a text file, empty when it cannot be read.
 std::vector<std::string> FileLines(const std::wstring& path);
+// The bytes of a file, empty when it cannot be read.
+std::vector<uint8_t> FileBytes(const std::wstring& path);
 
 }  // namespace program_test
