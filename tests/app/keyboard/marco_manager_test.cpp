@@ -9,6 +9,7 @@
 #include "tests/app/support/temp_folder.h"
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/support/screenshot.h"
+#include "ui/controls/combo.h"
 #include "ui/controls/list.h"
 #include "ui/controls/option.h"
 
@@ -194,7 +195,11 @@ TEST_F(KeyboardMacroWindow, InsertsEditsAndDeletesKeepClicksAndMovesWhole) {
     NewSelectedMacro(L"Steps");
     ASSERT_TRUE(manager->InsertSteps({{KeyboardStep::KeyDown, 4}, {KeyboardStep::KeyUp, 4}, {KeyboardStep::KeyDown, 5}}));
     Select(L"listex1", 2);
-    ASSERT_TRUE(manager->InsertClickSteps(1));
+    auto* insert = dynamic_cast<SkinUI::CComboUI*>(Find(L"macro_insert_combo"));
+    ASSERT_EQ(insert->GetCount(), 7);
+    insert->SelectItem(3);  // a left click, inserted once the combo's notification comes back
+    SkinUI::test::PumpMessages(100);
+    EXPECT_EQ(insert->GetCurSel(), -1);
     const MacroSteps withClick = {{KeyboardStep::KeyDown, 4}, {KeyboardStep::KeyUp, 4}, {KeyboardStep::KeyDown, 5},
                                   {KeyboardStep::ButtonDown, 1}, {KeyboardStep::Delay, 50}, {KeyboardStep::ButtonUp, 1}};
     EXPECT_EQ(manager->Steps(), withClick);
