@@ -147,7 +147,10 @@ bool MarcoManger::InsertSteps(const MacroSteps& added) {
     const MacroSteps steps = Steps();
     const int selected = SelectedStep();
     size_t at = steps.size();
-    if (selected >= 0) at = static_cast<size_t>(std::max(selected, MovePartnerRow(steps, static_cast<size_t>(selected), KeyboardStep::Move))) + 1;
+    if (selected >= 0) {
+        const int partner = MovePartnerRow(steps, static_cast<size_t>(selected), KeyboardStep::Move);
+        at = static_cast<size_t>(std::max(selected, partner)) + 1;
+    }
     if (!HasRoomFor(at, added)) return false;
     for (size_t i = 0; i < added.size(); ++i) InsertRow(static_cast<int>(at + i), added[i]);
     ChangedSelectedMacro();

@@ -193,15 +193,17 @@ TEST_F(KeyboardMacroWindow, AMacroTakesStepsUpToExactly144Bytes) {
 TEST_F(KeyboardMacroWindow, InsertsEditsAndDeletesKeepClicksAndMovesWhole) {
     Open();
     NewSelectedMacro(L"Steps");
-    ASSERT_TRUE(manager->InsertSteps({{KeyboardStep::KeyDown, 4}, {KeyboardStep::KeyUp, 4}, {KeyboardStep::KeyDown, 5}}));
+    ASSERT_TRUE(
+        manager->InsertSteps({{KeyboardStep::KeyDown, 4}, {KeyboardStep::KeyUp, 4}, {KeyboardStep::KeyDown, 5}}));
     Select(L"listex1", 2);
     auto* insert = dynamic_cast<SkinUI::CComboUI*>(Find(L"macro_insert_combo"));
     ASSERT_EQ(insert->GetCount(), 7);
     insert->SelectItem(3);  // a left click, inserted once the combo's notification comes back
     SkinUI::test::PumpMessages(100);
     EXPECT_EQ(insert->GetCurSel(), -1);
-    const MacroSteps withClick = {{KeyboardStep::KeyDown, 4}, {KeyboardStep::KeyUp, 4}, {KeyboardStep::KeyDown, 5},
-                                  {KeyboardStep::ButtonDown, 1}, {KeyboardStep::Delay, 50}, {KeyboardStep::ButtonUp, 1}};
+    const MacroSteps withClick = {{KeyboardStep::KeyDown, 4},    {KeyboardStep::KeyUp, 4},
+                                  {KeyboardStep::KeyDown, 5},    {KeyboardStep::ButtonDown, 1},
+                                  {KeyboardStep::Delay, 50},     {KeyboardStep::ButtonUp, 1}};
     EXPECT_EQ(manager->Steps(), withClick);
 
     Select(L"listex1", 5);
@@ -264,7 +266,8 @@ TEST_F(KeyboardMacroWindow, ExportImportDeleteAndADamagedFile) {
 }
 
 TEST_F(KeyboardMacroWindow, TheLayoutHoldsEveryControlAndScreenshotsInBothLanguages) {
-    WenkMacroList = {MacroWith(L"Burst fire", {0x05, 0x02, 0x82, 0x01, 0x04, 0x00, 0x32, 0x02, 0x01, 0x03, 0xFB, 0x0A, 0x06}),
+    WenkMacroList = {MacroWith(L"Burst fire",
+                               {0x05, 0x02, 0x82, 0x01, 0x04, 0x00, 0x32, 0x02, 0x01, 0x03, 0xFB, 0x0A, 0x06}),
                      MacroWith(L"Greeting", {0x07, 0x05, 0xFF, 0x81, 0x0B, 0x01, 0x0B, 0x06})};
     for (const wchar_t* language : {L"English", L"Chinese"}) {
         LoadLanguageTexts(language);
