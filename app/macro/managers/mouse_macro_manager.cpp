@@ -23,6 +23,27 @@ namespace {
 
 constexpr int kClickDelayMs = 50;
 
+// Removes the slot's hooks; its events then reach no manager.
+void UnhookSlot(MacroHookSlot& slot)
+{
+    if (slot.mouse) UnhookWindowsHookEx(slot.mouse);
+    if (slot.keyboard) UnhookWindowsHookEx(slot.keyboard);
+    slot = MacroHookSlot{};
+}
+
+// Visitors over a control tree that go through every control.
+CControlUI* CollectDisabled(CControlUI* control, void* disabled)
+{
+    if (!control->IsEnabled()) static_cast<std::set<CControlUI*>*>(disabled)->insert(control);
+    return nullptr;
+}
+
+CControlUI* DisableListed(CControlUI* control, void* disabled)
+{
+    if (static_cast<std::set<CControlUI*>*>(disabled)->count(control) != 0) control->SetEnabled(false);
+    return nullptr;
+}
+
 bool IsReleaseMessage(WPARAM message) { return message == WM_KEYUP || message == WM_SYSKEYUP; }
 
 bool IsButtonMessage(WPARAM message)
@@ -43,13 +64,11 @@ MouseMacroManager::MouseMacroManager(CWindowWnd* owner, const MouseMacroTraits& 
     : m_owner(owner), m_traits(traits), m_slot(slot), m_mouseProcedure(mouseProcedure),
       m_keyboardProcedure(keyboardProcedure), m_clock(&ElapsedMilliseconds)
 {
-    m_slot.current = this;
 }
 
 MouseMacroManager::~MouseMacroManager()
 {
     RemoveHooks();
-    if (m_slot.current == this) m_slot.current = nullptr;
     if (GetManager()) GetManager()->RemoveNotifyReceiver(this);
 }
 
@@ -319,7 +338,7 @@ void MouseMacroManager::StartRecording()
     if (SelectedMacro() < 0 || m_recordState != 0) return;
     SetRecordButtonLook(true);
     if (MarcoListUI* list = StepList()) list->RemoveAllItems();
-    if (CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl)) locked->SetEnabled(false);
+    Lock();
     if (CControlUI* button = Find(L"recordButton")) button->SetEnabled(true);
     m_pointerOverRecordButton = false;
     m_recordState = 1;
@@ -328,12 +347,30 @@ void MouseMacroManager::StartRecording()
 
 void MouseMacroManager::StopRecording()
 {
-    if (SelectedMacro() < 0 || m_recordState == 0) return;
+    if (m_recordState == 0) return;
     RemoveHooks();
     SetRecordButtonLook(false);
     m_recordState = 0;
-    if (CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl)) locked->SetEnabled(true);
-    ChangedSelectedMacro();
+    Unlock();
+    if (SelectedMacro() >= 0) ChangedSelectedMacro();
+}
+
+void MouseMacroManager::Lock()
+{
+    CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl);
+    if (!locked) return;
+    m_disabledBeforeLock.clear();
+    locked->FindControl(&CollectDisabled, &m_disabledBeforeLock, 0);
+    locked->SetEnabled(false);
+}
+
+void MouseMacroManager::Unlock()
+{
+    CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl);
+    if (!locked) return;
+    locked->SetEnabled(true);
+    locked->FindControl(&DisableListed, &m_disabledBeforeLock, 0);
+    m_disabledBeforeLock.clear();
 }
 
 void MouseMacroManager::RecordStep(const MacroStep& step)
@@ -376,7 +413,7 @@ void MouseMacroManager::OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& recor
 
 void MouseMacroManager::InstallHooks()
 {
-    RemoveHooks();
+    UnhookSlot(m_slot);
     HINSTANCE module = GetModuleHandleW(nullptr);
     m_slot.current = this;
     m_slot.mouse = SetWindowsHookExW(WH_MOUSE_LL, m_mouseProcedure, module, 0);
@@ -385,11 +422,7 @@ void MouseMacroManager::InstallHooks()
 
 void MouseMacroManager::RemoveHooks()
 {
-    if (m_slot.current != this) return;
-    if (m_slot.mouse) UnhookWindowsHookEx(m_slot.mouse);
-    if (m_slot.keyboard) UnhookWindowsHookEx(m_slot.keyboard);
-    m_slot.mouse = nullptr;
-    m_slot.keyboard = nullptr;
+    if (m_slot.current == this) UnhookSlot(m_slot);
 }
 
 void MouseMacroManager::SetLoopMode(int mode)

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <set>
 
 #include "app/core/settings/settings_containers.h"
 #include "app/macro/managers/macro_step_rows.h"
@@ -22,7 +23,8 @@ class CListUI;
 class MarcoListUI;
 class MouseMacroManager;
 
-// The recording hooks of one manager class: the manager they serve.
+// The recording hooks of one manager class and the manager recording
+// through them.
 struct MacroHookSlot {
     MouseMacroManager* current = nullptr;
     HHOOK mouse = nullptr;
@@ -106,6 +108,10 @@ private:
     void SetDelayMode(int mode);
     void ShowMenu(SkinUI::NotifyRecordUI& record);
     void SetRecordButtonLook(bool recording);
+    // Disables the locked control while recording; unlocking leaves what
+    // was disabled in it before disabled.
+    void Lock();
+    void Unlock();
     void InstallHooks();
     void RemoveHooks();
 
@@ -129,11 +135,11 @@ private:
     MacroPlayOptions m_options;  // the repeat count is read from its edit when encoding
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
+    std::set<SkinUI::CControlUI*> m_disabledBeforeLock;  // compared with live controls only
 };
 
-// One manager class: its own hook slot, whose manager is the one made last,
-// and its hook procedures, which hand each event to that manager and always
-// pass it on.
+// One manager class: its own hook slot and its hook procedures, which hand
+// each event to the recording manager and always pass it on.
 template <class Member>
 class MouseMacroManagerOf : public MouseMacroManager {
 public:

@@ -186,7 +186,8 @@ TEST_F(KelvoManager, RecordingTakesHookEventsOnlyWhileItRunsWithModifierStepsAnd
     Click(L"recordButton");
     ASSERT_TRUE(m_manager->IsRecording());
     EXPECT_TRUE(m_manager->HooksInstalled());
-    EXPECT_FALSE(Find(L"marco_edit_container")->IsEnabled());
+    EXPECT_FALSE(Find(L"listex")->IsEnabled());
+    EXPECT_TRUE(Find(L"recordButton")->IsEnabled());
     g_now = 1000;
     Key(WM_KEYDOWN, VK_LSHIFT);
     g_now = 1120;
@@ -206,7 +207,9 @@ TEST_F(KelvoManager, RecordingTakesHookEventsOnlyWhileItRunsWithModifierStepsAnd
     Click(L"recordButton");
     EXPECT_FALSE(m_manager->IsRecording());
     EXPECT_FALSE(m_manager->HooksInstalled());
-    EXPECT_TRUE(Find(L"marco_edit_container")->IsEnabled());
+    EXPECT_TRUE(Find(L"AddMarcoButton")->IsEnabled());
+    EXPECT_TRUE(Find(L"circle_edit")->IsEnabled());
+    EXPECT_FALSE(Find(L"delay_edit")->IsEnabled()) << "disabled before the recording, so after it";
     EXPECT_EQ((Bytes{0x00, 0x11, 0xFD, 0x00, 0x81, 0x02, 0xFE, 0x0F, 0x01, 0x02, 0xFE, 0xFF, 0xA2, 0xFE, 0x02, 0x02,
                      0x04, 0xFC, 0x18}),
               FileData());
