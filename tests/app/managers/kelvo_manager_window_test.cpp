@@ -340,26 +340,6 @@ TEST_F(KelvoManager, EditsKeepTheirRangesAndTheComboInsertsAfterTheSelectedStep)
     m_host.Pump(60);
 }
 
-TEST_F(KelvoManager, TheKelvoEditorNamesMacrosAndTakesDelaysWithinTheCode)
-{
-    m_host.ShowAndPaint();
-    {
-        EditorScript script({ConfirmEditor(L"MarcoEdit_Kelvo", L"_Kelvo", L"marco_edit_kelvo_name", L"Burst")});
-        Click(L"AddMarcoButton");
-        EXPECT_TRUE(script.Finished());
-    }
-    ASSERT_EQ(1u, KelvoMacroList.size());
-    EXPECT_EQ(L"Burst", KelvoMacroList[0]->name);
-    Names()->SelectItem(0);
-    {
-        EditorScript script({ConfirmEditor(L"MarcoEdit_Kelvo", L"_Kelvo", L"marco_edit_kelvo_delay", L"3000")});
-        dynamic_cast<CComboUI*>(Find(L"macro_insert_combo"))->SelectItem(2);
-        m_host.Pump(400);
-        EXPECT_TRUE(script.Finished());
-    }
-    EXPECT_EQ((MacroSteps{{0xFE, 2040}}), m_manager->Steps());
-}
-
 TEST_F(KelvoDriverManager, NamesGoThroughTheKeyboardEditorAndInsertsThroughTheDriversOwn)
 {
     m_host.ShowAndPaint();
