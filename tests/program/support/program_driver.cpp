@@ -1,7 +1,6 @@
 #include "tests/program/support/program_driver.h"
 
 #include "app/core/binder/device_binder.h"
-#include "app/core/settings/settings_containers.h"
 #include "app/main/frame/device_families.h"
 #include "app/main/frame/main_frame.h"
 #include "app/main/windows/device_page.h"
@@ -188,7 +187,5 @@ bool ProgramDriver::PressDeviceButton(const char* family, const char* button) co
 }
 
 const std::wstring& ProgramDriver::StateFolder() const { return Simulation().stateFolder; }
-
-std::wstring ProgramDriver::MacroFolder() const { return MacroTempFolder.GetData(); }
 
 }  // namespace program_test

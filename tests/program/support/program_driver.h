@@ -91,8 +91,6 @@ public:
     bool PressDeviceButton(const char* family, const char* button) const;
 
     const std::wstring& StateFolder() const;
-    // The folder the program keeps its macro files in.
-    std::wstring MacroFolder() const;
 
 private:
     MainFrame* frame_ = nullptr;

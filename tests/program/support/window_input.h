@@ -92,7 +92,7 @@ void SendKeyPress(WORD virtualKey);
 // whatever message loop is running, a modal dialog's own included. A step
 // that returns false is tried again at the next tick; one that keeps
 // failing (about 3 seconds) stalls the script, which then closes every open
-// dialog of the thread with cancel. One script runs at a time.
+// dialog of the thread with cancel. Only the script made last runs.
 class ModalScript {
 public:
     using Step = std::function<bool()>;
