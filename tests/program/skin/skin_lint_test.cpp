@@ -43,7 +43,8 @@ const std::map<std::wstring, std::vector<std::wstring>> kRequiredNames = {
 // Tags the program's own windows create (their builder callbacks).
 const std::vector<std::wstring> kProgramTags = {
     L"KeyboardPage", L"MousePageKelvo", L"MousePageKelvoDriver", L"MousePageDolv", L"MousePageMesk",
-    L"MousePageQiro", L"MarcoList",
+    L"MousePageQiro", L"MarcoList", L"MacroSettingPage", L"MacroSettingPage_Dolv", L"FireMacroSettingPage",
+    L"FireMacroSettingPage_Dolv",
 };
 
 // Every attribute the framework's controls and windows read from a layout.
