@@ -1,0 +1,131 @@
+// Faults of the simulated Qiro met through the real main window: what the
+// controller holds and what the page shows and says afterwards.
+#include "devices/nolx/image_layout.h"
+#include "tests/app/support/temp_folder.h"
+#include "tests/program/faults/faults_support.h"
+#include "ui/controls/option.h"
+
+#include <gtest/gtest.h>
+
+using namespace program_test;
+
+namespace {
+
+constexpr char kCommit[] = "SET qiro 40 0e";
+
+// The report-rate option (1..4) an image selects.
+int RateOption(const std::vector<uint8_t>& image) { return ((image.at(nolx::kReportRateByte) >> 4) & 3) + 1; }
+
+// A byte near the image's end, inside the patch code (neither shown nor checked).
+constexpr size_t kTailByte = 2040;
+
+// The image with another report rate (its main block sealed again) and
+// another tail byte.
+std::vector<uint8_t> WithOtherRate(std::vector<uint8_t> image) {
+    const int option = RateOption(image) % 4 + 1;
+    image[nolx::kReportRateByte] = static_cast<uint8_t>((image[nolx::kReportRateByte] & ~0x30) | (option - 1) << 4);
+    nolx::SealBlock(image.data(), nolx::kMainBlockSize);
+    image[kTailByte] ^= 0x5A;
+    return image;
+}
+
+class QiroFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
+    }
+
+    std::vector<uint8_t> Memory() const { return program.ControllerMemory("qiro"); }
+    bool RateShown(int option) const {
+        const std::wstring name = L"result_report_rate" + std::to_wstring(option) + L"_Qiro";
+        auto* box = program.Window().FindAs<SkinUI::COptionUI>(name.c_str());
+        return box != nullptr && box->IsSelected();
+    }
+    // Clicks the button that asks for a file, answers the file dialog with
+    // the path and waits until the request it made has ended.
+    bool UseFile(const wchar_t* button, const std::wstring& path) const {
+        ModalScript script({[&] { return AnswerFileDialog(path); }});
+        return program.Window().Click(button) && script.Wait() && program.WaitIdle();
+    }
+
+    bool PageEnabled() const {
+        SkinUI::CControlUI* page = program.Window().Find(MousePage(L"Qiro").c_str());
+        return page != nullptr && page->IsEnabled();
+    }
+    // Chooses another report rate on the page; the option chosen.
+    int ChooseOtherRate() const {
+        const int option = RateOption(Memory()) % 4 + 1;
+        const std::wstring name = L"result_report_rate" + std::to_wstring(option) + L"_Qiro";
+        const bool chosen = program.Window().Click(L"advanced_Settings_Qiro") && program.WaitIdle() &&
+                            program.Window().Click(name.c_str(), 0.05) && program.WaitIdle();
+        return chosen && RateOption(Memory()) == option ? option : 0;
+    }
+
+    ProgramDriver program{L"qiro"};
+    MessageBoxWatch boxes;
+};
+
+}  // namespace
+
+TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands) {
+    const std::vector<uint8_t> before = Memory();
+    const std::vector<uint8_t> saved = program.SavedMemory(L"qiro");
+    const std::vector<uint8_t> image = WithOtherRate(before);
+    const std::wstring path = program.StateFolder() + L"\\other rate.bin";
+    PutFile(path, image);
+    ASSERT_TRUE(RateShown(RateOption(before)));
+
+    // The status query of the open, then a third of the image's data reports.
+    size_t traced = program.TraceLines().size();
+    ASSERT_TRUE(program.UnplugController("qiro", 100));
+    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    EXPECT_TRUE(boxes.Take().empty()) << "a failed write ends silently";
+    EXPECT_TRUE(TraceLinesFrom(program, traced, kCommit).empty()) << "the part written is not committed";
+    EXPECT_EQ(program.SavedMemory(L"qiro"), saved);
+    // The controller holds the first part of the image, not yet durable.
+    EXPECT_EQ(Memory().at(nolx::kReportRateByte), image[nolx::kReportRateByte]);
+    EXPECT_EQ(Memory().at(kTailByte), before[kTailByte]);
+    EXPECT_TRUE(RateShown(RateOption(before))) << "the page shows no image the controller did not take";
+
+    traced = program.TraceLines().size();
+    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"Connect Error"});
+    EXPECT_TRUE(TraceLinesFrom(program, traced, "SET").empty());
+
+    ASSERT_TRUE(program.ClearControllerFaults("qiro"));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    EXPECT_TRUE(boxes.Take().empty());
+    EXPECT_EQ(Memory(), image);
+    EXPECT_EQ(program.SavedMemory(L"qiro"), image);
+    EXPECT_TRUE(RateShown(RateOption(image)));
+}
+
+TEST_F(QiroFaults, AReadThatLostAReportLeavesThePageUnconnectedAndTheControllerAsItWas) {
+    const int option = ChooseOtherRate();
+    ASSERT_NE(option, 0);
+    const std::vector<uint8_t> before = Memory();
+
+    // The start-up read of the next run: the Dolv, Mesk and Qiro libraries
+    // each query the mouse's status, then the read command and a report of
+    // the main block.
+    program.Close();
+    const size_t traced = program.TraceLines().size();
+    ASSERT_TRUE(program.LoseTransfers("qiro", 20));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
+    EXPECT_FALSE(PageEnabled()) << "a read that failed is not shown";
+    EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 05").empty());
+    EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 07").empty());
+    EXPECT_TRUE(TraceLinesFrom(program, traced, kCommit).empty());
+    EXPECT_EQ(Memory(), before);
+
+    // The next device change reads the controller again.
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_TRUE(PageEnabled());
+    EXPECT_TRUE(RateShown(option));
+    EXPECT_TRUE(boxes.Take().empty());
+}
