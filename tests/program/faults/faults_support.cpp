@@ -1,6 +1,22 @@
 #include "tests/program/faults/faults_support.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace program_test {
+
+std::wstring UnwritableFolder() {
+    const wchar_t* host = _wgetenv(L"VASTEMOR_UNWRITABLE_FOLDER");
+    if (host == nullptr || *host != L'/') return L"";
+    // The host's root is drive Z.
+    std::wstring folder = std::wstring(L"Z:") + host;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    return folder;
+}
+
+bool ChooseFromMenu(const UiWindow& window, const wchar_t* control, const wchar_t* item) {
+    return window.RightClick(control) && PumpUntil([&] { return UiWindow::OfClass(L"MenuWnd").Click(item); }, 2000);
+}
 
 std::vector<std::string> TraceLinesFrom(const ProgramDriver& program, size_t from, const std::string& prefix) {
     const std::vector<std::string> trace = program.TraceLines();

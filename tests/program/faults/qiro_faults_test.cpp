@@ -1,5 +1,8 @@
 // Faults of the simulated Qiro met through the real main window: what the
 // controller holds and what the page shows and says afterwards.
+#include "app/core/files/macro_folder.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/macro/files/macro_files.h"
 #include "devices/nolx/image_layout.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
@@ -60,6 +63,21 @@ protected:
         const bool chosen = program.Window().Click(L"advanced_Settings_Qiro") && program.WaitIdle() &&
                             program.Window().Click(name.c_str(), 0.05) && program.WaitIdle();
         return chosen && RateOption(Memory()) == option ? option : 0;
+    }
+
+    // A new macro of that name through the macro manager's menu and its
+    // name dialog.
+    bool NewMacro(const wchar_t* name) const {
+        ModalScript script({
+            [&] { return UiWindow::OfClass(L"MarcoEdit_Qiro").TypeText(L"result_value_Qiro", name); },
+            [] { return UiWindow::OfClass(L"MarcoEdit_Qiro").Click(L"btn_ok_Qiro"); },
+        });
+        return ChooseFromMenu(program.Window(), L"listex_Qiro", L"menu_Name_New") && script.Wait() &&
+               !QiroMacroList.empty() && QiroMacroList.back()->name == name;
+    }
+    bool ExportMacros(const std::wstring& path) const {
+        ModalScript script({[&] { return AnswerFileDialog(path); }});
+        return ChooseFromMenu(program.Window(), L"listex_Qiro", L"menu_Name_Export") && script.Wait();
     }
 
     ProgramDriver program{L"qiro"};
@@ -127,5 +145,69 @@ TEST_F(QiroFaults, AReadThatLostAReportLeavesThePageUnconnectedAndTheControllerA
     ASSERT_TRUE(program.WaitIdle());
     EXPECT_TRUE(PageEnabled());
     EXPECT_TRUE(RateShown(option));
+    EXPECT_TRUE(boxes.Take().empty());
+}
+
+TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepairsIt) {
+    const std::vector<uint8_t> defaults = FileBytes(L"TevkNolx005AData_Cfg1.bin");
+    ASSERT_EQ(defaults.size(), nolx::kImageSize);
+    const int option = ChooseOtherRate();
+    ASSERT_NE(option, 0);
+    ASSERT_NE(option, RateOption(defaults));
+
+    program.Close();
+    ASSERT_TRUE(program.CorruptControllerByte("qiro", nolx::kCpiSteps));
+    const std::vector<uint8_t> broken = Memory();
+    const size_t traced = program.TraceLines().size();
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
+    EXPECT_TRUE(PageEnabled()) << "every report arrived";
+    EXPECT_TRUE(RateShown(RateOption(defaults))) << "the main block's defaults in place of the broken block";
+    EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 05").empty());
+    EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 07").empty());
+    EXPECT_EQ(Memory(), broken);
+
+    // An export keeps what the controller holds; the reset writes the whole
+    // default image and commits it.
+    const std::wstring exported = program.StateFolder() + L"\\broken.bin";
+    ASSERT_TRUE(UseFile(L"save_data_Qiro", exported));
+    EXPECT_EQ(FileBytes(exported), broken);
+    ASSERT_TRUE(program.Window().Click(L"reset_data_Qiro") && program.WaitIdle());
+    EXPECT_EQ(Memory(), defaults);
+    EXPECT_EQ(program.SavedMemory(L"qiro"), defaults);
+    EXPECT_TRUE(boxes.Take().empty());
+}
+
+TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
+    // The configuration image and the macros exported into a folder that
+    // takes no file.
+    ASSERT_FALSE(UnwritableFolder().empty());
+    const std::wstring unwritable = UnwritableFolder() + L"\\qiro.bin";
+    ASSERT_TRUE(UseFile(L"save_data_Qiro", unwritable));
+    EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
+    ASSERT_TRUE(NewMacro(L"Burst"));
+    ASSERT_TRUE(ExportMacros(unwritable));
+    EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // The macro folder's file cannot be replaced: it stays whole as it was,
+    // and the macro made meanwhile is kept for its next write.
+    const std::wstring macroFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Qiro)).GetData();
+    const std::vector<uint8_t> kept = FileBytes(macroFile);
+    ASSERT_EQ(kept, EncodeMacroFile(MacroFileFamily::Qiro, QiroMacroList));
+    ASSERT_TRUE(SetFileAttributesW(macroFile.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(NewMacro(L"Spray"));
+    EXPECT_EQ(FileBytes(macroFile), kept);
+    ASSERT_TRUE(SetFileAttributesW(macroFile.c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(NewMacro(L"Tap"));
+    ASSERT_EQ(QiroMacroList.size(), 3u);
+    EXPECT_EQ(FileBytes(macroFile), EncodeMacroFile(MacroFileFamily::Qiro, QiroMacroList));
+
+    const std::wstring exported = program.StateFolder() + L"\\macros.bin";
+    ASSERT_TRUE(ExportMacros(exported));
+    EXPECT_EQ(FileBytes(exported), EncodeMacroFile(MacroFileFamily::Qiro, QiroMacroList));
+    const std::wstring image = program.StateFolder() + L"\\qiro.bin";
+    ASSERT_TRUE(UseFile(L"save_data_Qiro", image));
+    EXPECT_EQ(FileBytes(image), Memory());
     EXPECT_TRUE(boxes.Take().empty());
 }

@@ -223,8 +223,9 @@ bool AnswerFileDialog(const std::wstring& path) {
     HWND name = GetDlgItem(dialog, kFileNameCombo);
     if (name == nullptr || !IsWindowVisible(name)) name = GetDlgItem(dialog, kFileNameEdit);
     if (name == nullptr || !SetWindowTextW(name, path.c_str())) return false;
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    return true;
+    // Posted: a dialog that refuses the name shows its own box meanwhile.
+    return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))) != FALSE;
 }
 
 MessageBoxWatch::MessageBoxWatch() {
