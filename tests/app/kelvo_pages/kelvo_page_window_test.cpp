@@ -294,3 +294,17 @@ TEST_F(KelvoPage, ScreenshotsOfEveryTabInBothLanguages) {
                                         {L"led_Settings_Kelvo", L"lighting"},
                                         {L"fire_macro_Settings_Kelvo", L"fire"}});
 }
+
+TEST_F(KelvoPage, AReadShowsTheShownFirePresetFromTheRecordsItRead) {
+    host.Click(L"fire_macro_Settings_Kelvo");
+    EXPECT_EQ(host.Text(L"result_fire_count1_Kelvo"), L"");  // the factory records hold no repeat
+    std::vector<uint8_t> image = factory;
+    const uint8_t repeatFive[] = {0x00, 0xFD, 0x04, 0x00, 0x00};
+    std::copy(std::begin(repeatFive), std::end(repeatFive), image.begin() + 0x500);
+    PutFile(host.macroFolder().File(L"fire.bin"), image);
+    host.fakes.files.nextPath = host.macroFolder().File(L"fire.bin");
+    host.Click(L"import_data_Kelvo");
+    host.Click(L"fire_macro_Settings_Kelvo");
+    EXPECT_EQ(host.Text(L"result_fire_count1_Kelvo"), L"5");
+    EXPECT_TRUE(host.Enabled(L"result_fire_count1_Kelvo"));
+}
