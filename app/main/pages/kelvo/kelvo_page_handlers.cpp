@@ -68,8 +68,8 @@ void KelvoFamilyPage::HandleClick(const CUIString& name) {
     }
 }
 
+// The buttons' page shows the mode's table; the mode goes into the library's image.
 void KelvoFamilyPage::SelectKeyMode(int mode) {
-    if (auto* tabs = dynamic_cast<SkinUI::CTabLayoutUI*>(Find(traits_.Name(L"Setting_switch")))) tabs->SelectPage(0, true);
     const DeviceLibraryBinder::Guard guard = Lock();
     DeviceSettings.*traits_.keyMode = mode;
     RefreshButtons();
