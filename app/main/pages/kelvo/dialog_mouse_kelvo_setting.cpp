@@ -2,6 +2,7 @@
 
 #include "app/core/files/config_file_store.h"
 #include "app/dialogs/fire/fire_key_edit.h"
+#include "app/macro/managers/marco_manger_kelvo.h"
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
 
@@ -22,7 +23,9 @@ CDialogMouseKelvoSetting::CDialogMouseKelvoSetting(const PageServices& services)
     : KelvoFamilyPage(services, KelvoTraits()) {}
 
 SkinUI::CControlUI* CDialogMouseKelvoSetting::CreateControl(const wchar_t* tag) {
-    if (tag && _wcsicmp(tag, L"FireMacroSettingPage_Kelvo") == 0) {
+    if (!tag) return nullptr;
+    if (_wcsicmp(tag, L"MacroSettingPage_Kelvo") == 0) return new MarcoManger_Kelvo(Services().owner);
+    if (_wcsicmp(tag, L"FireMacroSettingPage_Kelvo") == 0) {
         fireEditor_ = new FireKeyEdit_Kelvo(Services());
         return fireEditor_;
     }

@@ -1,8 +1,11 @@
 #include "app/main/pages/kelvo_driver/dialog_mouse_kelvo_driver_setting.h"
 
 #include "app/core/files/config_file_store.h"
+#include "app/macro/managers/marco_manger_kelvo.h"
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
+
+#include <cwchar>
 
 using SkinUI::CUIString;
 
@@ -22,7 +25,10 @@ std::array<uint8_t, 4>& Block() { return DeviceSettings.KelvoDriverLedCpiBlock; 
 CDialogMouseKelvoDriverSetting::CDialogMouseKelvoDriverSetting(const PageServices& services)
     : KelvoFamilyPage(services, KelvoDriverTraits()) {}
 
-SkinUI::CControlUI* CDialogMouseKelvoDriverSetting::CreateControl(const wchar_t*) { return nullptr; }
+SkinUI::CControlUI* CDialogMouseKelvoDriverSetting::CreateControl(const wchar_t* tag) {
+    if (tag && _wcsicmp(tag, L"MacroSettingPage_Kelvo_Driver") == 0) return new MarcoManger_Kelvo_Driver(Services().owner);
+    return nullptr;
+}
 
 void CDialogMouseKelvoDriverSetting::LoadDataFiles() {
     ConfigFileStore& store = ConfigFileStore::Instance(GetManager());
