@@ -32,6 +32,8 @@ class KelvoFamilyPage : public SkinUI::CContainerUI,
                         public SkinUI::IDialogBuilderCallback,
                         public IMousePage {
 public:
+    // The fire count of continuous fire.
+    static constexpr int kContinuousFire = 255;
     // The LED-mode options in mode order (rainbow first, off last).
     static constexpr int kLedModes = 7;
     static const wchar_t* const kLedModeOptions[kLedModes];

@@ -19,7 +19,6 @@ using SkinUI::CUIString;
 namespace {
 
 constexpr int kMaxFireValue = 255;
-constexpr int kContinuousFire = 255;
 
 // One press-type switch: its copies on the two key modes' pages (the gun key
 // has only the second).

@@ -12,7 +12,6 @@ using SkinUI::CUIString;
 
 namespace {
 
-constexpr int kContinuousFire = 255;
 // The count edit of continuous fire shows this.
 constexpr int kContinuousFireShown = 3;
 // The level list's first item is two levels.
