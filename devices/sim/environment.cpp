@@ -37,7 +37,7 @@ std::wstring widen(const std::string& text) { return std::wstring(text.begin(), 
 
 }  // namespace
 
-std::unique_ptr<Machine> machineFromEnvironment() {
+std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Device>>* plugged) {
     auto machine = std::make_unique<Machine>(Machine::Clock::Wall);
     machine->setTransferLatencyMs(static_cast<unsigned>(_wtoi(environmentValue(L"HIDSIM_LATENCY_MS").c_str())));
 
@@ -56,6 +56,7 @@ std::unique_ptr<Machine> machineFromEnvironment() {
             (*statePaths)[device.get()] = path;
         }
         machine->plugIn(device);
+        if (plugged) plugged->push_back(device);
     }
     if (!stateDir.empty()) {
         CreateDirectoryW(stateDir.c_str(), nullptr);

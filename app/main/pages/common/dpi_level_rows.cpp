@@ -2,6 +2,7 @@
 
 #include "app/core/settings/constants.h"
 #include "app/dialogs/color/color_arithmetic.h"
+#include "app/dialogs/color/color_picker.h"
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
 
@@ -45,4 +46,30 @@ void DpiLevelRows::ShowStepText(SkinUI::CWindowManagerUI* manager, int row, int 
     if (SkinUI::CControlUI* edit = FindControl(manager, Name(L"result_DPI%d_edit", row))) {
         edit->SetText(DpiStepText(steps_, step));
     }
+}
+
+bool DpiLevelRows::PickColour(SkinUI::CWindowManagerUI* manager, SkinUI::CWindowWnd* owner, int row,
+                              RecordList<CpiLevelEntry>& levels, DeviceLibrary library) const {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    DWORD colour = 0;
+    {
+        const DeviceLibraryBinder::Guard guard = binder.LockLibrary(library);
+        const CpiLevelEntry* level = RecordAt(levels, row - 1);
+        if (!level) return false;
+        colour = OpaqueColour(level->red, level->green, level->blue);
+    }
+    if (!(new ColorPicker(owner))->PickColor(&colour)) return false;
+    {
+        // A read while the picker was open may have replaced the level.
+        const DeviceLibraryBinder::Guard guard = binder.LockLibrary(library);
+        CpiLevelEntry* level = RecordAt(levels, row - 1);
+        if (!level) return false;
+        level->red = static_cast<int>((colour >> 16) & 0xFF);
+        level->green = static_cast<int>((colour >> 8) & 0xFF);
+        level->blue = static_cast<int>(colour & 0xFF);
+    }
+    if (SkinUI::CControlUI* control = FindControl(manager, Name(L"result_DPI%d_color", row))) {
+        control->SetBackgroundColor(colour);
+    }
+    return true;
 }

@@ -5,8 +5,10 @@
 // "result_DPI%d_color", each name with the page's suffix. Nothing here
 // notifies.
 
-#include "app/core/settings/settings_records.h"
+#include "app/core/binder/device_binder.h"
+#include "app/core/settings/settings_containers.h"
 #include "ui/core/window_manager.h"
+#include "ui/core/window_wnd.h"
 
 #include <vector>
 
@@ -28,6 +30,12 @@ public:
     // The level's step on the slider and in the edit, its colour on the colour control.
     void Show(SkinUI::CWindowManagerUI* manager, int row, const CpiLevelEntry& level) const;
     void ShowStepText(SkinUI::CWindowManagerUI* manager, int row, int step) const;
+
+    // The colour picker over the owner, starting from the row's level; on OK
+    // the level takes the chosen colour (under the library's lock) and the
+    // row's colour control shows it. False when cancelled or the level is missing.
+    bool PickColour(SkinUI::CWindowManagerUI* manager, SkinUI::CWindowWnd* owner, int row,
+                    RecordList<CpiLevelEntry>& levels, DeviceLibrary library) const;
 
 private:
     const wchar_t* suffix_;

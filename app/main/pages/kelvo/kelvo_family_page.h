@@ -107,7 +107,6 @@ private:
     void SelectTab(int page, const SkinUI::CUIString& button);
     void ChooseFile(bool exporting);
     void EditButton(int index);
-    void PickLevelColour(int row);
 
     // Refresh parts.
     void RefreshButtons();

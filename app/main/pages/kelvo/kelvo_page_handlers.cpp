@@ -3,8 +3,6 @@
 // controller is written only by the commands asked of the main window.
 #include "app/main/pages/kelvo/kelvo_family_page.h"
 
-#include "app/dialogs/color/color_arithmetic.h"
-#include "app/dialogs/color/color_picker.h"
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
 #include "app/main/windows/text_numbers.h"
@@ -55,7 +53,10 @@ void KelvoFamilyPage::HandleClick(const CUIString& name) {
     } else if (SameName(name, traits_.Name(L"web_data"))) {
         if (CControlUI* link = Find(name)) services_.web->Open(link->GetUserData());
     } else if (const int row = levelRows_.RowOf(name, L"result_DPI%d_color")) {
-        PickLevelColour(row);
+        if (levelRows_.PickColour(GetManager(), services_.owner, row, *traits_.cpiLevels, traits_.library)) {
+            const DeviceLibraryBinder::Guard guard = Lock();
+            WriteCpiSettings();
+        }
     } else {
         const int buttons = static_cast<int>(traits_.buttonTables[0]->size());
         for (int i = 0; i < buttons; ++i) {
@@ -95,37 +96,15 @@ void KelvoFamilyPage::ChooseFile(bool exporting) {
 }
 
 void KelvoFamilyPage::EditButton(int index) {
-    ButtonAssignmentEntry* entry = nullptr;
-    {
-        const DeviceLibraryBinder::Guard guard = Lock();
-        entry = RecordAt(traits_.ActiveTable(), index);
-    }
-    if (!entry || !traits_.editButton(services_, entry)) return;
+    // The dialog rewrites the entry in place: a read on a worker, which
+    // replaces the tables, waits until it has closed.
     const DeviceLibraryBinder::Guard guard = Lock();
+    ButtonAssignmentEntry* entry = RecordAt(traits_.ActiveTable(), index);
+    if (!entry || !traits_.editButton(services_, entry)) return;
     if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
         button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
     }
     (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);
-}
-
-void KelvoFamilyPage::PickLevelColour(int row) {
-    CControlUI* control = Find(levelRows_.Name(L"result_DPI%d_color", row));
-    DWORD colour = 0;
-    {
-        const DeviceLibraryBinder::Guard guard = Lock();
-        const CpiLevelEntry* level = RecordAt(*traits_.cpiLevels, row - 1);
-        if (!level || !control) return;
-        colour = OpaqueColour(level->red, level->green, level->blue);
-    }
-    if (!(new ColorPicker(services_.owner))->PickColor(&colour)) return;
-    const DeviceLibraryBinder::Guard guard = Lock();
-    CpiLevelEntry* level = RecordAt(*traits_.cpiLevels, row - 1);
-    if (!level) return;
-    level->red = (colour >> 16) & 0xFF;
-    level->green = (colour >> 8) & 0xFF;
-    level->blue = colour & 0xFF;
-    control->SetBackgroundColor(colour);
-    WriteCpiSettings();
 }
 
 void KelvoFamilyPage::HandleSelectChanged(CControlUI* sender, const CUIString& name) {

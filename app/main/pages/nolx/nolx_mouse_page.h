@@ -23,9 +23,7 @@
 #include <atomic>
 #include <vector>
 
-namespace SkinUI {
-class CButtonUI;
-}
+class FireKeyEdit;
 
 // Command codes of RunDeviceCommand.
 enum NolxCommand {
@@ -84,6 +82,8 @@ private:
 
     // Notification handlers.
     void HandleClick(const SkinUI::CUIString& name);
+    // The button of that name, 1..n, or 0.
+    int ButtonNumberOf(const SkinUI::CUIString& name) const;
     void HandleSelectChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
     void HandleValueChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name, bool changing);
     void HandleTextChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
@@ -95,6 +95,9 @@ private:
     void CaptureFireKeyInput(int key);
     void CaptureSwitchBoxes();
     void ShowSwitchBoxes(const ButtonSwitchBoxes& boxes);
+
+    // The dialogs the page opens over its owner.
+    void AssignButton(int number, const SkinUI::CUIString& buttonName);
 
     // Refresh parts.
     void RefreshButtonTexts();
@@ -126,4 +129,5 @@ private:
     PointerSettingsControls pointerControls_;
     DpiLevelRows levelRows_;
     int buttonCount_ = 0;  // children of the button container, counted at initialisation
+    FireKeyEdit* fireKeyEditor_ = nullptr;  // made for the layout's tag; a child of the page
 };

@@ -1,0 +1,43 @@
+// The page's dialogs and the editors it embeds, on the user-interface thread.
+#include "app/main/pages/nolx/nolx_mouse_page.h"
+
+#include "app/dialogs/fire/fire_key_edit.h"
+
+#include <cwchar>
+
+using SkinUI::CControlUI;
+using SkinUI::CUIString;
+
+CControlUI* NolxMousePage::CreateControl(const wchar_t* tag) {
+    if (!tag) return nullptr;
+    if (_wcsicmp(tag, traits_.macroManagerTag) == 0) return traits_.makeMacroManager(services_);
+    if (_wcsicmp(tag, traits_.fireKeyEditorTag) == 0) {
+        fireKeyEditor_ = traits_.makeFireKeyEditor(services_);
+        return fireKeyEditor_;
+    }
+    return nullptr;
+}
+
+int NolxMousePage::ButtonNumberOf(const CUIString& name) const {
+    const DeviceLibraryBinder::Guard guard = Lock();
+    const int count = static_cast<int>(traits_.keyTables.front()->size());
+    for (int n = 1; n <= count; ++n) {
+        if (SameName(name, traits_.ButtonName(n))) return n;
+    }
+    return 0;
+}
+
+void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
+    CUIString text;
+    {
+        // The dialog rewrites the entry in place: a read on a worker, which
+        // replaces the tables, waits until it has closed.
+        const DeviceLibraryBinder::Guard guard = Lock();
+        MacroKeyEntry* entry = RecordAt(traits_.ActiveTable(), number - 1);
+        if (!entry || !traits_.runKeyEdit(services_, entry)) return;
+        text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
+        currentKeyIndex_ = entry->index;
+    }
+    if (CControlUI* button = Find(buttonName)) button->SetText(text);
+    RequestCommand(kWriteButton);
+}
