@@ -1,5 +1,7 @@
 #include "tests/program/faults/faults_support.h"
 
+#include "ui/controls/option.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -12,6 +14,21 @@ std::wstring UnwritableFolder() {
     std::wstring folder = std::wstring(L"Z:") + host;
     std::replace(folder.begin(), folder.end(), L'/', L'\\');
     return folder;
+}
+
+bool IsEnabled(const ProgramDriver& program, const std::wstring& name) {
+    SkinUI::CControlUI* control = program.Window().Find(name.c_str());
+    return control != nullptr && control->IsEnabled();
+}
+
+bool IsSelected(const ProgramDriver& program, const std::wstring& name) {
+    auto* option = program.Window().FindAs<SkinUI::COptionUI>(name.c_str());
+    return option != nullptr && option->IsSelected();
+}
+
+bool UseFile(const ProgramDriver& program, const wchar_t* button, const std::wstring& path) {
+    ModalScript script({[&] { return AnswerFileDialog(path); }});
+    return program.Window().Click(button) && script.Wait() && program.WaitIdle();
 }
 
 bool ChooseFromMenu(const UiWindow& window, const wchar_t* control, const wchar_t* item) {

@@ -12,6 +12,16 @@ namespace program_test {
 // (VASTEMOR_UNWRITABLE_FOLDER, a host path); empty without one.
 std::wstring UnwritableFolder();
 
+// Whether the control (a page's root) is there and enabled; a page is
+// disabled while its controller is not connected.
+bool IsEnabled(const ProgramDriver& program, const std::wstring& name);
+// Whether the option or check box is there and selected.
+bool IsSelected(const ProgramDriver& program, const std::wstring& name);
+
+// Clicks the button that asks for a file, answers the file dialog with the
+// path and waits until the request the button made has ended.
+bool UseFile(const ProgramDriver& program, const wchar_t* button, const std::wstring& path);
+
 // Chooses the item of the pop-up menu that a right click on the control
 // opened; false when either did not happen.
 bool ChooseFromMenu(const UiWindow& window, const wchar_t* control, const wchar_t* item);

@@ -6,7 +6,6 @@
 #include "devices/nolx/image_layout.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
-#include "ui/controls/option.h"
 
 #include <gtest/gtest.h>
 
@@ -41,21 +40,9 @@ protected:
 
     std::vector<uint8_t> Memory() const { return program.ControllerMemory("qiro"); }
     bool RateShown(int option) const {
-        const std::wstring name = L"result_report_rate" + std::to_wstring(option) + L"_Qiro";
-        auto* box = program.Window().FindAs<SkinUI::COptionUI>(name.c_str());
-        return box != nullptr && box->IsSelected();
+        return IsSelected(program, L"result_report_rate" + std::to_wstring(option) + L"_Qiro");
     }
-    // Clicks the button that asks for a file, answers the file dialog with
-    // the path and waits until the request it made has ended.
-    bool UseFile(const wchar_t* button, const std::wstring& path) const {
-        ModalScript script({[&] { return AnswerFileDialog(path); }});
-        return program.Window().Click(button) && script.Wait() && program.WaitIdle();
-    }
-
-    bool PageEnabled() const {
-        SkinUI::CControlUI* page = program.Window().Find(MousePage(L"Qiro").c_str());
-        return page != nullptr && page->IsEnabled();
-    }
+    bool PageEnabled() const { return IsEnabled(program, MousePage(L"Qiro")); }
     // Chooses another report rate on the page; the option chosen.
     int ChooseOtherRate() const {
         const int option = RateOption(Memory()) % 4 + 1;
@@ -97,7 +84,7 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     // The status query of the open, then a third of the image's data reports.
     size_t traced = program.TraceLines().size();
     ASSERT_TRUE(program.UnplugController("qiro", 100));
-    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
     EXPECT_TRUE(boxes.Take().empty()) << "a failed write ends silently";
     EXPECT_TRUE(TraceLinesFrom(program, traced, kCommit).empty()) << "the part written is not committed";
     EXPECT_EQ(program.SavedMemory(L"qiro"), saved);
@@ -107,14 +94,14 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     EXPECT_TRUE(RateShown(RateOption(before))) << "the page shows no image the controller did not take";
 
     traced = program.TraceLines().size();
-    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
     EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"Connect Error"});
     EXPECT_TRUE(TraceLinesFrom(program, traced, "SET").empty());
 
     ASSERT_TRUE(program.ClearControllerFaults("qiro"));
     program.DeviceChanged();
     ASSERT_TRUE(program.WaitIdle());
-    ASSERT_TRUE(UseFile(L"import_data_Qiro", path));
+    ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
     EXPECT_TRUE(boxes.Take().empty());
     EXPECT_EQ(Memory(), image);
     EXPECT_EQ(program.SavedMemory(L"qiro"), image);
@@ -170,7 +157,7 @@ TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepair
     // An export keeps what the controller holds; the reset writes the whole
     // default image and commits it.
     const std::wstring exported = program.StateFolder() + L"\\broken.bin";
-    ASSERT_TRUE(UseFile(L"save_data_Qiro", exported));
+    ASSERT_TRUE(UseFile(program, L"save_data_Qiro", exported));
     EXPECT_EQ(FileBytes(exported), broken);
     ASSERT_TRUE(program.Window().Click(L"reset_data_Qiro") && program.WaitIdle());
     EXPECT_EQ(Memory(), defaults);
@@ -183,7 +170,7 @@ TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     // takes no file.
     ASSERT_FALSE(UnwritableFolder().empty());
     const std::wstring unwritable = UnwritableFolder() + L"\\qiro.bin";
-    ASSERT_TRUE(UseFile(L"save_data_Qiro", unwritable));
+    ASSERT_TRUE(UseFile(program, L"save_data_Qiro", unwritable));
     EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
     ASSERT_TRUE(NewMacro(L"Burst"));
@@ -207,7 +194,7 @@ TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     ASSERT_TRUE(ExportMacros(exported));
     EXPECT_EQ(FileBytes(exported), EncodeMacroFile(MacroFileFamily::Qiro, QiroMacroList));
     const std::wstring image = program.StateFolder() + L"\\qiro.bin";
-    ASSERT_TRUE(UseFile(L"save_data_Qiro", image));
+    ASSERT_TRUE(UseFile(program, L"save_data_Qiro", image));
     EXPECT_EQ(FileBytes(image), Memory());
     EXPECT_TRUE(boxes.Take().empty());
 }
