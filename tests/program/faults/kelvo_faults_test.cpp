@@ -58,6 +58,20 @@ TEST_F(KelvoFaults, AWriteToAControllerThatFallsSilentIsNotCommittedAndTheNextWr
     EXPECT_EQ(after.at(kLed) & 0x07, kLedOff);
     EXPECT_EQ(after.at(kLedComplement), 0xFF - after.at(kLed));
     EXPECT_EQ(program.SavedMemory(L"kelvo"), after);
+
+    // Silent in the start-up read of the next run: the page shows nothing
+    // of it until the next device change reads the controller again.
+    program.Close();
+    ASSERT_TRUE(program.StopAcknowledging("kelvo", 30));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Kelvo")));
+    EXPECT_FALSE(IsEnabled(program, MousePage(L"Kelvo")));
+    EXPECT_EQ(Memory(), after);
+    ASSERT_TRUE(program.ClearControllerFaults("kelvo"));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_TRUE(IsEnabled(program, MousePage(L"Kelvo")));
+    EXPECT_TRUE(IsSelected(program, L"result_LED_mode_off_Kelvo"));
     EXPECT_TRUE(boxes.Take().empty());
 }
 
