@@ -1,5 +1,6 @@
 #include "tests/program/faults/faults_support.h"
 
+#include "devices/nolx/image_layout.h"
 #include "ui/controls/option.h"
 
 #include <algorithm>
@@ -24,6 +25,22 @@ bool IsEnabled(const ProgramDriver& program, const std::wstring& name) {
 bool IsSelected(const ProgramDriver& program, const std::wstring& name) {
     auto* option = program.Window().FindAs<SkinUI::COptionUI>(name.c_str());
     return option != nullptr && option->IsSelected();
+}
+
+int ReportRateOption(const std::vector<uint8_t>& image) {
+    return ((image.at(nolx::kReportRateByte) >> 4) & 3) + 1;
+}
+
+std::wstring ReportRateName(int option, const wchar_t* suffix) {
+    return L"result_report_rate" + std::to_wstring(option) + suffix;
+}
+
+int ChooseOtherReportRate(const ProgramDriver& program, const char* family, const wchar_t* suffix) {
+    const int option = ReportRateOption(program.ControllerMemory(family)) % 4 + 1;
+    const std::wstring tab = std::wstring(L"advanced_Settings") + suffix;
+    const bool chosen = program.Window().Click(tab.c_str()) && program.WaitIdle() &&
+                        program.Window().Click(ReportRateName(option, suffix).c_str(), 0.05) && program.WaitIdle();
+    return chosen && ReportRateOption(program.ControllerMemory(family)) == option ? option : 0;
 }
 
 bool UseFile(const ProgramDriver& program, const wchar_t* button, const std::wstring& path) {

@@ -3,6 +3,7 @@
 
 #include "tests/program/support/program_driver.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ std::wstring UnwritableFolder();
 bool IsEnabled(const ProgramDriver& program, const std::wstring& name);
 // Whether the option or check box is there and selected.
 bool IsSelected(const ProgramDriver& program, const std::wstring& name);
+
+// The report-rate option (1..4) a Nolx-family image selects.
+int ReportRateOption(const std::vector<uint8_t>& image);
+// The name of a report-rate option of a Nolx-family page ("_Qiro", ...).
+std::wstring ReportRateName(int option, const wchar_t* suffix);
+// Chooses the next report-rate option on a Nolx-family page and waits until
+// the controller holds it; the option, 0 when it did not get there.
+int ChooseOtherReportRate(const ProgramDriver& program, const char* family, const wchar_t* suffix);
 
 // Clicks the button that asks for a file, answers the file dialog with the
 // path and waits until the request the button made has ended.

@@ -15,16 +15,13 @@ namespace {
 
 constexpr char kCommit[] = "SET qiro 40 0e";
 
-// The report-rate option (1..4) an image selects.
-int RateOption(const std::vector<uint8_t>& image) { return ((image.at(nolx::kReportRateByte) >> 4) & 3) + 1; }
-
 // A byte near the image's end, inside the patch code (neither shown nor checked).
 constexpr size_t kTailByte = 2040;
 
 // The image with another report rate (its main block sealed again) and
 // another tail byte.
 std::vector<uint8_t> WithOtherRate(std::vector<uint8_t> image) {
-    const int option = RateOption(image) % 4 + 1;
+    const int option = ReportRateOption(image) % 4 + 1;
     image[nolx::kReportRateByte] = static_cast<uint8_t>((image[nolx::kReportRateByte] & ~0x30) | (option - 1) << 4);
     nolx::SealBlock(image.data(), nolx::kMainBlockSize);
     image[kTailByte] ^= 0x5A;
@@ -39,19 +36,8 @@ protected:
     }
 
     std::vector<uint8_t> Memory() const { return program.ControllerMemory("qiro"); }
-    bool RateShown(int option) const {
-        return IsSelected(program, L"result_report_rate" + std::to_wstring(option) + L"_Qiro");
-    }
+    bool RateShown(int option) const { return IsSelected(program, ReportRateName(option, L"_Qiro")); }
     bool PageEnabled() const { return IsEnabled(program, MousePage(L"Qiro")); }
-    // Chooses another report rate on the page; the option chosen.
-    int ChooseOtherRate() const {
-        const int option = RateOption(Memory()) % 4 + 1;
-        const std::wstring name = L"result_report_rate" + std::to_wstring(option) + L"_Qiro";
-        const bool chosen = program.Window().Click(L"advanced_Settings_Qiro") && program.WaitIdle() &&
-                            program.Window().Click(name.c_str(), 0.05) && program.WaitIdle();
-        return chosen && RateOption(Memory()) == option ? option : 0;
-    }
-
     // A new macro of that name through the macro manager's menu and its
     // name dialog.
     bool NewMacro(const wchar_t* name) const {
@@ -79,7 +65,7 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     const std::vector<uint8_t> image = WithOtherRate(before);
     const std::wstring path = program.StateFolder() + L"\\other rate.bin";
     PutFile(path, image);
-    ASSERT_TRUE(RateShown(RateOption(before)));
+    ASSERT_TRUE(RateShown(ReportRateOption(before)));
 
     // The status query of the open, then a third of the image's data reports.
     size_t traced = program.TraceLines().size();
@@ -91,7 +77,7 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     // The controller holds the first part of the image, not yet durable.
     EXPECT_EQ(Memory().at(nolx::kReportRateByte), image[nolx::kReportRateByte]);
     EXPECT_EQ(Memory().at(kTailByte), before[kTailByte]);
-    EXPECT_TRUE(RateShown(RateOption(before))) << "the page shows no image the controller did not take";
+    EXPECT_TRUE(RateShown(ReportRateOption(before))) << "the page shows no image the controller did not take";
 
     traced = program.TraceLines().size();
     ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
@@ -105,11 +91,11 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     EXPECT_TRUE(boxes.Take().empty());
     EXPECT_EQ(Memory(), image);
     EXPECT_EQ(program.SavedMemory(L"qiro"), image);
-    EXPECT_TRUE(RateShown(RateOption(image)));
+    EXPECT_TRUE(RateShown(ReportRateOption(image)));
 }
 
 TEST_F(QiroFaults, AReadThatLostAReportLeavesThePageUnconnectedAndTheControllerAsItWas) {
-    const int option = ChooseOtherRate();
+    const int option = ChooseOtherReportRate(program, "qiro", L"_Qiro");
     ASSERT_NE(option, 0);
     const std::vector<uint8_t> before = Memory();
 
@@ -138,9 +124,9 @@ TEST_F(QiroFaults, AReadThatLostAReportLeavesThePageUnconnectedAndTheControllerA
 TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepairsIt) {
     const std::vector<uint8_t> defaults = FileBytes(L"TevkNolx005AData_Cfg1.bin");
     ASSERT_EQ(defaults.size(), nolx::kImageSize);
-    const int option = ChooseOtherRate();
+    const int option = ChooseOtherReportRate(program, "qiro", L"_Qiro");
     ASSERT_NE(option, 0);
-    ASSERT_NE(option, RateOption(defaults));
+    ASSERT_NE(option, ReportRateOption(defaults));
 
     program.Close();
     ASSERT_TRUE(program.CorruptControllerByte("qiro", nolx::kCpiSteps));
@@ -149,7 +135,7 @@ TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepair
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
     EXPECT_TRUE(PageEnabled()) << "every report arrived";
-    EXPECT_TRUE(RateShown(RateOption(defaults))) << "the main block's defaults in place of the broken block";
+    EXPECT_TRUE(RateShown(ReportRateOption(defaults))) << "the main block's defaults in place of the broken block";
     EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 05").empty());
     EXPECT_TRUE(TraceLinesFrom(program, traced, "SET qiro 40 07").empty());
     EXPECT_EQ(Memory(), broken);
