@@ -70,3 +70,16 @@ TEST(DolvMeskFaults, ADolvResetCutShortByAnUnplugIsNotCommittedAndTheNextResetLa
 TEST(DolvMeskFaults, AMeskResetCutShortByAnUnplugIsNotCommittedAndTheNextResetLands) {
     ResetCutShortByAnUnplug(kMesk);
 }
+
+TEST(DolvMeskFaults, ADolvExportWhoseReadLostAReportWritesNoFile) {
+    ProgramDriver program(L"dolv");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Dolv")));
+    const std::wstring path = program.StateFolder() + L"\\dolv.bin";
+    // The status query of the open, the read command, then a report of the image.
+    ASSERT_TRUE(program.LoseTransfers("dolv", 50));
+    ASSERT_TRUE(UseFile(program, L"save_data_Dolv", path));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(UseFile(program, L"save_data_Dolv", path));
+    EXPECT_EQ(FileBytes(path), program.ControllerMemory("dolv"));
+}
