@@ -22,7 +22,6 @@ double TimeToFirstPaint(const std::wstring& exe, const wchar_t* windowClass)
     const HWND window = WaitForVisibleWindow(process, windowClass, 30000);
     if (window == nullptr)
         return -1;
-    std::printf("DBG visible %.0f\n", bench::WallMs() - start);
     // Beside the left column, below the last of its buttons: background in
     // every page of the program.
     RECT rect;
