@@ -53,7 +53,7 @@ TEST_F(KeyboardFaults, AWriteCutShortByAnUnplugIsSentWholeByTheNextWrite) {
     EXPECT_EQ(Brightness(memory), Brightness(before)) << "the LED blocks never arrived";
     EXPECT_TRUE(boxes.Take().empty());
 
-    // Reset and export need the controller open; while it is gone they say so.
+    // The reset needs the controller open; while it is gone it says so.
     ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
     EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{081}"});
 
