@@ -57,6 +57,30 @@ TEST_F(Bus, InjectedFaultsFailExactlyTheChosenTransfers) {
     EXPECT_EQ(machine->counters().transfers(), 5u);
     // Reports of the wrong length never reach the firmware.
     EXPECT_FALSE(machine->setFeature(handle, report, 7));
+
+    device->failTransfer(2, 3);
+    const bool expected[] = {true, false, false, false, true};
+    for (bool ok : expected) EXPECT_EQ(machine->getFeature(handle, report, 8), ok);
+}
+
+TEST_F(Bus, ScheduledUnplugMeetsTheTransferAfterTheCountedOnes) {
+    uint8_t report[8] = {};
+    device->afterTransfers(2, [this] { device->unplug(); });
+    EXPECT_TRUE(machine->setFeature(handle, report, 8));
+    EXPECT_TRUE(machine->getFeature(handle, report, 8));
+    EXPECT_FALSE(machine->setFeature(handle, report, 8));
+    EXPECT_FALSE(device->plugged());
+    device->plugBack();
+    EXPECT_FALSE(machine->setFeature(handle, report, 8)) << "the old handle stays dead";
+    HANDLE again = machine->open(L"dev");
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+
+    device->afterTransfers(1, [this] { device->unplug(); });
+    device->failTransfer(1, 5);
+    device->clearTransferFaults();
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+    EXPECT_TRUE(device->plugged());
 }
 
 TEST_F(Bus, InputReportsReachEveryOpenHandleOnce) {
