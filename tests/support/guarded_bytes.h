@@ -4,17 +4,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+namespace hostile {
 
 class GuardedBytes {
 public:
-    explicit GuardedBytes(const std::vector<uint8_t>& bytes);
+    GuardedBytes(const void* bytes, size_t size);
+    explicit GuardedBytes(const std::vector<uint8_t>& bytes) : GuardedBytes(bytes.data(), bytes.size()) {}
+    // The text and its terminating zero, which is the last readable unit.
+    explicit GuardedBytes(const std::wstring& text)
+        : GuardedBytes(text.c_str(), (text.size() + 1) * sizeof(wchar_t)) {}
     ~GuardedBytes();
     GuardedBytes(const GuardedBytes&) = delete;
     GuardedBytes& operator=(const GuardedBytes&) = delete;
 
     const uint8_t* data() const { return data_; }
     size_t size() const { return size_; }
+    const wchar_t* text() const { return reinterpret_cast<const wchar_t*>(data_); }
 
 private:
     uint8_t* block_ = nullptr;
@@ -22,16 +30,4 @@ private:
     size_t size_ = 0;
 };
 
-// A fixed-seed generator of hostile inputs: random bytes, mostly short,
-// salted with the codes the decoders know.
-class HostileInputs {
-public:
-    explicit HostileInputs(uint32_t seed, std::vector<uint8_t> codes, size_t maxSize);
-    std::vector<uint8_t> Next();
-
-private:
-    uint32_t state_;
-    std::vector<uint8_t> codes_;
-    size_t maxSize_;
-    uint32_t Random();
-};
+}  // namespace hostile
