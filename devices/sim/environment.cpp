@@ -55,7 +55,7 @@ void saveImage(const std::wstring& path, const std::vector<uint8_t>& memory) {
 
 }  // namespace
 
-std::unique_ptr<Machine> machineFromEnvironment() {
+std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Device>>* plugged) {
     auto machine = std::make_unique<Machine>(Machine::Clock::Wall);
     machine->setTransferLatencyMs(static_cast<unsigned>(_wtoi(environmentValue(L"HIDSIM_LATENCY_MS").c_str())));
 
@@ -74,6 +74,7 @@ std::unique_ptr<Machine> machineFromEnvironment() {
             (*statePaths)[device.get()] = path;
         }
         machine->plugIn(device);
+        if (plugged) plugged->push_back(device);
     }
     if (!stateDir.empty()) {
         CreateDirectoryW(stateDir.c_str(), nullptr);

@@ -9,9 +9,11 @@
 #include "devices/sim/machine.h"
 
 #include <memory>
+#include <vector>
 
 namespace hidsim {
 
-std::unique_ptr<Machine> machineFromEnvironment();
+// `plugged`, when given, receives the devices plugged in.
+std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Device>>* plugged = nullptr);
 
 }  // namespace hidsim

@@ -4,26 +4,11 @@
 
 #include "app/core/binder/device_binder.h"
 #include "app/core/settings/settings_containers.h"
+#include "app/dialogs/fire/stage_control.h"
 #include "ui/core/ui_string.h"
 
 #include <cstdint>
 #include <vector>
-
-// The controls of one stage that hold a value or the stage's colour.
-enum class StageControl {
-    KelvoStop,
-    KelvoCount,
-    KelvoY,
-    KelvoOffset,
-    KelvoDelay,
-    NolxCount,
-    NolxX,
-    NolxXAdjust,
-    NolxY,
-    NolxYAdjust,
-    NolxTime,
-    Colour,
-};
 
 constexpr int kFirePresets = 7;
 constexpr int kMaxFireStages = 3;

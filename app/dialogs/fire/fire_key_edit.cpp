@@ -21,29 +21,23 @@ CUIString Decimal(int value) {
     return text;
 }
 
-// The limit a value edit is held to, and the edit of its pair.
-struct EditRule {
+// The value edits and the edit each is paired with for its limits.
+struct ValueEdit {
     StageControl control;
-    FireField field;
     StageControl partner;  // the control itself when it has no pair
 };
 
-const EditRule kEditRules[] = {
-    {StageControl::KelvoCount, FireField::KelvoCount, StageControl::KelvoCount},
-    {StageControl::KelvoY, FireField::KelvoY, StageControl::KelvoOffset},
-    {StageControl::KelvoOffset, FireField::KelvoOffset, StageControl::KelvoY},
-    {StageControl::KelvoDelay, FireField::KelvoDelay, StageControl::KelvoDelay},
-    {StageControl::NolxCount, FireField::NolxCount, StageControl::NolxCount},
-    {StageControl::NolxX, FireField::NolxX, StageControl::NolxXAdjust},
-    {StageControl::NolxXAdjust, FireField::NolxXAdjust, StageControl::NolxX},
-    {StageControl::NolxY, FireField::NolxY, StageControl::NolxYAdjust},
-    {StageControl::NolxYAdjust, FireField::NolxYAdjust, StageControl::NolxY},
-    {StageControl::NolxTime, FireField::NolxTime, StageControl::NolxTime},
+const ValueEdit kValueEdits[] = {
+    {StageControl::KelvoCount, StageControl::KelvoCount},   {StageControl::KelvoY, StageControl::KelvoOffset},
+    {StageControl::KelvoOffset, StageControl::KelvoY},      {StageControl::KelvoDelay, StageControl::KelvoDelay},
+    {StageControl::NolxCount, StageControl::NolxCount},     {StageControl::NolxX, StageControl::NolxXAdjust},
+    {StageControl::NolxXAdjust, StageControl::NolxX},       {StageControl::NolxY, StageControl::NolxYAdjust},
+    {StageControl::NolxYAdjust, StageControl::NolxY},       {StageControl::NolxTime, StageControl::NolxTime},
 };
 
-const EditRule* RuleOf(StageControl control) {
-    for (const EditRule& rule : kEditRules) {
-        if (rule.control == control) return &rule;
+const ValueEdit* ValueEditOf(StageControl control) {
+    for (const ValueEdit& edit : kValueEdits) {
+        if (edit.control == control) return &edit;
     }
     return nullptr;
 }
@@ -261,7 +255,7 @@ void FireKeyEdit::ApplyKeepLeft() {
 bool FireKeyEdit::FindValueEdit(const CUIString& name, StageControl* control, int* stage) const {
     const int stages = family.oneStage ? 1 : kMaxFireStages;
     for (StageControl candidate : family.StageControls()) {
-        if (RuleOf(candidate) == nullptr) continue;
+        if (ValueEditOf(candidate) == nullptr) continue;
         for (int s = 0; s < stages; ++s) {
             if (family.ControlName(candidate, s) == name.GetData()) {
                 *control = candidate;
@@ -274,11 +268,11 @@ bool FireKeyEdit::FindValueEdit(const CUIString& name, StageControl* control, in
 }
 
 void FireKeyEdit::OnValueEdited(CControlUI* edit, StageControl control, int stage) {
-    const EditRule& rule = *RuleOf(control);
+    const StageControl pair = ValueEditOf(control)->partner;
     const int value = LeadingInteger(edit->GetText());
-    const int partner = rule.partner == control ? 0 : StageValue(rule.partner, stage);
+    const int partner = pair == control ? 0 : StageValue(pair, stage);
     int replacement = 0;
-    if (BreaksFireLimit(rule.field, value, partner, &replacement)) {
+    if (BreaksFireLimit(control, value, partner, &replacement)) {
         edit->SetText(Decimal(replacement));
         return;
     }

@@ -23,28 +23,31 @@ bool BreaksAdjustment(int adjustment, int value, int* replacement) {
 
 }  // namespace
 
-bool BreaksFireLimit(FireField field, int value, int partner, int* replacement) {
-    switch (field) {
-    case FireField::KelvoCount:
+bool BreaksFireLimit(StageControl edit, int value, int partner, int* replacement) {
+    switch (edit) {
+    case StageControl::KelvoCount:
         return value > 256 && Replace(replacement, 256);
-    case FireField::KelvoY:
+    case StageControl::KelvoY:
         if (value > 127) return Replace(replacement, 127);
         return value + partner > 127 && Replace(replacement, 127 - partner);
-    case FireField::KelvoOffset:
+    case StageControl::KelvoOffset:
         return BreaksAdjustment(value, partner, replacement);
-    case FireField::KelvoDelay:
+    case StageControl::KelvoDelay:
         return value > 2040 && Replace(replacement, 2040);
-    case FireField::NolxCount:
+    case StageControl::NolxCount:
         return value > 255 && Replace(replacement, 255);
-    case FireField::NolxX:
-    case FireField::NolxY:
+    case StageControl::NolxX:
+    case StageControl::NolxY:
         return BreaksMove(value, partner, replacement);
-    case FireField::NolxXAdjust:
-    case FireField::NolxYAdjust:
+    case StageControl::NolxXAdjust:
+    case StageControl::NolxYAdjust:
         return BreaksAdjustment(value, partner, replacement);
-    case FireField::NolxTime:
+    case StageControl::NolxTime:
         if (value < 1) return Replace(replacement, 1);
         return value > 65534 && Replace(replacement, 65534);
+    case StageControl::KelvoStop:
+    case StageControl::Colour:
+        return false;
     }
     return false;
 }

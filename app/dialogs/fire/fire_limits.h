@@ -3,19 +3,9 @@
 // a replacement the edit shows instead (and nothing is stored); the paired
 // rules compare a move with its adjustment (Kelvo: Y with its offset).
 
-enum class FireField {
-    KelvoCount,
-    KelvoY,
-    KelvoOffset,
-    KelvoDelay,
-    NolxCount,
-    NolxX,
-    NolxXAdjust,
-    NolxY,
-    NolxYAdjust,
-    NolxTime,
-};
+#include "app/dialogs/fire/stage_control.h"
 
-// True when a rule fires; *replacement is then the value to show. `partner`
-// is the other value of a pair (ignored by the other fields).
-bool BreaksFireLimit(FireField field, int value, int partner, int* replacement);
+// True when a rule of the value edit fires; *replacement is then the value
+// to show. `partner` is the other value of a pair (ignored by the other
+// edits). The stop box and the colour have no limits.
+bool BreaksFireLimit(StageControl edit, int value, int partner, int* replacement);

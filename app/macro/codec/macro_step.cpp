@@ -21,3 +21,14 @@ MacroSteps WithStepsInserted(const MacroSteps& steps, size_t at, const MacroStep
     result.insert(result.begin() + static_cast<std::ptrdiff_t>(std::min(at, steps.size())), added.begin(), added.end());
     return result;
 }
+
+int MovePartnerRow(const MacroSteps& steps, size_t row, int moveType) {
+    if (row >= steps.size() || steps[row].type != moveType) return -1;
+    for (size_t at = 0; at < steps.size();) {
+        const bool paired = steps[at].type == moveType && at + 1 < steps.size() && steps[at + 1].type == moveType;
+        if (paired && at == row) return static_cast<int>(row + 1);
+        if (paired && at + 1 == row) return static_cast<int>(at);
+        at += paired ? 2 : 1;
+    }
+    return -1;
+}

@@ -57,6 +57,11 @@ bool IsMouseButtonEvent(int type);
 // past it): what a list holds after an insert, for the room checks.
 MacroSteps WithStepsInserted(const MacroSteps& steps, size_t at, const MacroSteps& added);
 
+// The row that forms one move with row `row` (a row of type `moveType`):
+// move rows pair up from the top, X first, a move row with the move row
+// after it. -1 for a lone move row and for rows of other types.
+int MovePartnerRow(const MacroSteps& steps, size_t row, int moveType);
+
 // A byte string the decoders read, never past its size.
 struct ByteView {
     ByteView(const uint8_t* bytes, size_t count) : data(bytes), size(count) {}

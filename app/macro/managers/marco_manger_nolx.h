@@ -1,18 +1,18 @@
 #pragma once
 // The macro managers of the Dolv, Mesk and Qiro pages.
-#include "app/macro/managers/nolx_macro_manager.h"
+#include "app/macro/managers/mouse_macro_manager.h"
 
-class MarcoManger_Dolv : public NolxMacroManager {
+class MarcoManger_Dolv : public MouseMacroManagerOf<MarcoManger_Dolv> {
 public:
     explicit MarcoManger_Dolv(SkinUI::CWindowWnd* owner);
 };
 
-class MarcoManger_Mesk : public NolxMacroManager {
+class MarcoManger_Mesk : public MouseMacroManagerOf<MarcoManger_Mesk> {
 public:
     explicit MarcoManger_Mesk(SkinUI::CWindowWnd* owner);
 };
 
-class MarcoManger_Qiro : public NolxMacroManager {
+class MarcoManger_Qiro : public MouseMacroManagerOf<MarcoManger_Qiro> {
 public:
     explicit MarcoManger_Qiro(SkinUI::CWindowWnd* owner);
 };

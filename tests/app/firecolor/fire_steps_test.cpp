@@ -127,37 +127,37 @@ TEST(NolxSteps, StoreWritesEachValueAsItsByteAndTheTimeHighByteFirst) {
 
 TEST(FireLimits, KelvoValuesAndTheYWithItsOffset) {
     int r = 0;
-    EXPECT_TRUE(BreaksFireLimit(FireField::KelvoCount, 257, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::KelvoCount, 257, 0, &r));
     EXPECT_EQ(r, 256);
-    EXPECT_FALSE(BreaksFireLimit(FireField::KelvoCount, 256, 0, &r));
-    EXPECT_FALSE(BreaksFireLimit(FireField::KelvoCount, -5, 0, &r));  // no lower limit
-    EXPECT_TRUE(BreaksFireLimit(FireField::KelvoDelay, 2047, 0, &r));
+    EXPECT_FALSE(BreaksFireLimit(StageControl::KelvoCount, 256, 0, &r));
+    EXPECT_FALSE(BreaksFireLimit(StageControl::KelvoCount, -5, 0, &r));  // no lower limit
+    EXPECT_TRUE(BreaksFireLimit(StageControl::KelvoDelay, 2047, 0, &r));
     EXPECT_EQ(r, 2040);
-    EXPECT_TRUE(BreaksFireLimit(FireField::KelvoY, 100, 40, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::KelvoY, 100, 40, &r));
     EXPECT_EQ(r, 87);
-    EXPECT_TRUE(BreaksFireLimit(FireField::KelvoY, 130, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::KelvoY, 130, 0, &r));
     EXPECT_EQ(r, 127);
-    EXPECT_TRUE(BreaksFireLimit(FireField::KelvoOffset, 40, 100, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::KelvoOffset, 40, 100, &r));
     EXPECT_EQ(r, 27);
-    EXPECT_FALSE(BreaksFireLimit(FireField::KelvoOffset, -128, 127, &r));
+    EXPECT_FALSE(BreaksFireLimit(StageControl::KelvoOffset, -128, 127, &r));
 }
 
 TEST(FireLimits, NolxMovesAdjustmentsCountsAndTimes) {
     int r = 0;
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxX, -129, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxX, -129, 0, &r));
     EXPECT_EQ(r, -128);
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxY, 128, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxY, 128, 0, &r));
     EXPECT_EQ(r, 127);
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxX, 127, 1, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxX, 127, 1, &r));
     EXPECT_EQ(r, 126);
-    EXPECT_FALSE(BreaksFireLimit(FireField::NolxYAdjust, -200, 5, &r));  // no lower limit
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxXAdjust, 10, 120, &r));
+    EXPECT_FALSE(BreaksFireLimit(StageControl::NolxYAdjust, -200, 5, &r));  // no lower limit
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxXAdjust, 10, 120, &r));
     EXPECT_EQ(r, 7);
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxCount, 256, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxCount, 256, 0, &r));
     EXPECT_EQ(r, 255);
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxTime, 0, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxTime, 0, 0, &r));
     EXPECT_EQ(r, 1);
-    EXPECT_TRUE(BreaksFireLimit(FireField::NolxTime, 65535, 0, &r));
+    EXPECT_TRUE(BreaksFireLimit(StageControl::NolxTime, 65535, 0, &r));
     EXPECT_EQ(r, 65534);
-    EXPECT_FALSE(BreaksFireLimit(FireField::NolxTime, 300, 0, &r));
+    EXPECT_FALSE(BreaksFireLimit(StageControl::NolxTime, 300, 0, &r));
 }

@@ -6,6 +6,7 @@
 #include "app/main/frame/main_frame.h"
 #include "tests/app/frame/frame_fakes.h"
 #include "tests/app/frame/test_skin.h"
+#include "tests/program/support/window_input.h"
 #include "tests/ui/support/recording_receiver.h"
 #include "ui/controls/combo.h"
 #include "ui/core/tab_layout.h"
@@ -14,9 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <functional>
 
 using frame_test::CallLog;
+using program_test::PumpUntil;
+using program_test::Settle;
 using testing::Contains;
 using testing::ElementsAre;
 using testing::Not;
@@ -63,26 +65,6 @@ public:
     }
     std::vector<std::pair<WorkerProc, WorkerParams*>> held;
 };
-
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 3000)
-{
-    const ULONGLONG end = GetTickCount64() + ms;
-    while (!done()) {
-        if (GetTickCount64() > end)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                continue;
-            if (!SkinUI::CWindowManagerUI::PreTranslateMessage(&msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        Sleep(1);
-    }
-    return true;
-}
 
 std::wstring Title(HWND window)
 {
@@ -256,7 +238,7 @@ TEST_F(MainWindow, ACaptionDoubleClickIsSwallowed)
 {
     Open(std::make_unique<frame_test::SynchronousLauncher>());
     EXPECT_EQ(SendMessageW(hwnd_, WM_NCLBUTTONDBLCLK, HTCAPTION, 0), 0);
-    PumpUntil([] { return false; }, 50);
+    Settle(50);
     EXPECT_FALSE(IsZoomed(hwnd_));
 }
 
@@ -284,7 +266,7 @@ TEST_F(MainWindow, TheMenuSwitchesTextsAndFontsButNotTheTitle)
     combo->SelectItem(0, false, true);
     EXPECT_STREQ(SkinUI::CWindowManagerUI::GetLanguageText(1), L"one A");
     EXPECT_EQ(manager.GetFontRecord(0)->faceName, L"Microsoft YaHei");
-    PumpUntil([] { return false; }, 50);
+    Settle(50);
     EXPECT_EQ(received_.Count(L"Change_Language_Profile"), 1);
 }
 

@@ -278,16 +278,21 @@ TEST_F(KeyEditDialog, TheFnVariantEditsTheButtonsOfTheActiveSet) {
     EXPECT_EQ(WenkFunctionButtonMap1.at(L"FN_3")->currentCode, 0xA3);
 }
 
-TEST_F(KeyEditDialog, Screenshot) {
+TEST_F(KeyEditDialog, ScreenshotsInBothLanguages) {
     PutMacro(L"Burst fire");
     PutMacro(L"Greeting");
-    Run(*keyA, [&](KeyEdit& dialog) {
-        Click(dialog, L"key_setting");
-        Click(dialog, L"ctrl_check");
-        dialog.OnKeyboardHook(WM_KEYDOWN, 'C');
-        InvalidateRect(dialog.GetWindowHandle(), nullptr, FALSE);
-        UpdateWindow(dialog.GetWindowHandle());
-        EXPECT_FALSE(SkinUI::test::SaveScreenshot(dialog.GetWindowHandle(), L"keyedit_keyboard").empty());
-        Click(dialog, L"btn_cancel");
-    });
+    for (const std::wstring language : {L"English", L"Chinese"}) {
+        LoadLanguageTexts(language.c_str());
+        Run(*keyA, [&](KeyEdit& dialog) {
+            Click(dialog, L"key_setting");
+            Click(dialog, L"ctrl_check");
+            dialog.OnKeyboardHook(WM_KEYDOWN, 'C');
+            InvalidateRect(dialog.GetWindowHandle(), nullptr, FALSE);
+            UpdateWindow(dialog.GetWindowHandle());
+            const std::wstring name = language == L"Chinese" ? L"keyedit_keyboard_zh" : L"keyedit_keyboard";
+            EXPECT_FALSE(SkinUI::test::SaveScreenshot(dialog.GetWindowHandle(), name).empty());
+            Click(dialog, L"btn_cancel");
+        });
+    }
+    LoadLanguageTexts(L"English");
 }

@@ -4,15 +4,19 @@
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/dialogs/keyboard/key_edit.h"
+#include "app/macro/keyboard/marco_manger.h"
 #include "devices/common/device_ids.h"
 #include "devices/wenk/default_image.h"
 #include "tests/app/keyboard/page_host.h"
 #include "tests/app/keyboard/simulated_keyboard.h"
+#include "tests/app/keyboard/skin_setup.h"
 #include "tests/app/keyboard/timed_script.h"
+#include "tests/ui/support/host_window.h"
 #include "tests/ui/support/screenshot.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/gif_anim.h"
+#include "ui/controls/list.h"
 #include "ui/controls/option.h"
 #include "ui/controls/slider.h"
 
@@ -54,6 +58,26 @@ Control* As(const wchar_t* name, const wchar_t* kind) {
 SkinUI::CUIString Text(const wchar_t* name) {
     SkinUI::CControlUI* control = PageHost::Instance().Find(name);
     return control ? control->GetText() : SkinUI::CUIString();
+}
+
+// The open window of that class as the framework window it is.
+SkinUI::WindowImplBase* OpenWindow(const wchar_t* className) {
+    const HWND window = FindWindowW(className, nullptr);
+    return window ? dynamic_cast<SkinUI::WindowImplBase*>(
+                        reinterpret_cast<SkinUI::CWindowWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+                  : nullptr;
+}
+
+SkinUI::CControlUI* ManagerControl(const wchar_t* name) {
+    return MarcoManger::Current()->GetManager().FindControlByName(name);
+}
+
+void PressAndReleaseKey(WORD key) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 class KeyboardPage : public ::testing::Test {
@@ -280,16 +304,76 @@ TEST_F(KeyboardPage, ImportRefusesFilesThatAreNotOneImageAndCancelledChoices) {
     EXPECT_TRUE(host.fakes().messages.shown.empty());
 }
 
-TEST_F(KeyboardPage, Screenshot) {
+TEST_F(KeyboardPage, AMacroRecordedInItsWindowReachesTheKeyboardThroughAKey) {
+    host.Find(L"marco_manager")->Activate();
+    MarcoManger* manager = MarcoManger::Current();
+    ASSERT_NE(manager, nullptr);
+    host.Find(L"marco_manager")->Activate();
+    EXPECT_EQ(MarcoManger::Current(), manager);
+
+    RunScriptedModal(
+        [] {
+            SkinUI::WindowImplBase* editor = OpenWindow(L"MarcoEdit");
+            editor->GetManager().FindControlByName(L"result_value")->SetText(L"Key A");
+            editor->GetManager().FindControlByName(L"btn_ok")->Activate();
+        },
+        [] { ManagerControl(L"AddMarcoButton")->Activate(); });
+    ASSERT_EQ(WenkMacroList.size(), 1u);
+    dynamic_cast<SkinUI::CListUI*>(ManagerControl(L"listex"))->SelectItem(0);
+    ManagerControl(L"delay_no")->Activate();
+    ManagerControl(L"recordButton")->Activate();
+    PressAndReleaseKey('A');
+    for (int i = 0; i < 50 && manager->Steps().size() < 2; ++i) SkinUI::test::PumpMessages(20);
+    ManagerControl(L"recordButton")->Activate();
+    const std::vector<uint8_t> macro = {0x05, 0x00, 0x81, 0x04, 0x01, 0x04, 0x06};
+    EXPECT_EQ(WenkMacroList[0]->data, macro);
+
+    RunScriptedModal(
+        [] {
+            KeyEdit* dialog = ServedKeyEdit();
+            dialog->GetManager().FindControlByName(L"marco_setting")->Activate();
+            dynamic_cast<SkinUI::CListUI*>(dialog->GetManager().FindControlByName(L"result_marco_value"))->SelectItem(0);
+            dialog->GetManager().FindControlByName(L"btn_ok")->Activate();
+        },
+        [&] { host.Find(kKeyA)->Activate(); });
+    EXPECT_EQ(Key(WenkKeyMap1, kKeyA).type, KeyAssignmentRecord::Macro);
+    page.WriteAllSettings();
+
+    const std::vector<uint8_t> memory = SimulatedMemory();
+    ASSERT_EQ(memory.size(), wenk::kMemorySize);
+    EXPECT_EQ(memory[wenk::profileAddress(0) + 0x3B], 192);
+    const uint16_t slot = wenk::kSlotAddress[0];
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin() + slot, memory.begin() + slot + macro.size()), macro);
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin() + slot - 32, memory.begin() + slot - 26),
+              (std::vector<uint8_t>{0x00, 'K', 0x00, 'e', 0x00, 'y'}));
+
+    DestroyWindow(manager->GetWindowHandle());
+    KeyAssignmentRecord& key = Key(WenkKeyMap1, kKeyA);
+    key.type = KeyAssignmentRecord::Key;
+    key.macro = nullptr;
+    key.name = key.defaultName;
+    WenkDeviceMacroList.clear();
+    WenkMacroList.clear();
+}
+
+TEST_F(KeyboardPage, ScreenshotsInBothLanguages) {
     Key(WenkKeyMap1, kKeyA).currentCode = kCodeB;
     Key(WenkKeyMap1, L"KB_01").currentCode = kCodeA;
     Key(WenkKeyMap1, kSpace).currentCode = kCodeSpace;
     DeviceSettings.WenkLedBlocks[0] = {2, 3, 5, 1};
     page.RefreshControls();
-    host.window().ShowAndPaint();
-    // Saved beside this program's folder, then moved to the build's screenshots.
-    const std::wstring saved = SkinUI::test::SaveScreenshot(host.window().hwnd(), L"keyboard_page");
-    ASSERT_FALSE(saved.empty());
-    const std::wstring target = ProgramFolder() + L"..\\..\\screenshots\\keyboard_page.png";
-    EXPECT_TRUE(MoveFileExW(saved.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
+    for (const std::wstring language : {L"English", L"Chinese"}) {
+        const bool chinese = language == L"Chinese";
+        LoadLanguageTexts(language.c_str());
+        AddMainWindowFonts(host.window().manager(), chinese ? L"Microsoft YaHei" : L"Segoe UI");
+        host.window().ShowAndPaint();
+        // Saved beside this program's folder, then moved to the build's screenshots.
+        const std::wstring name = chinese ? L"keyboard_page_zh" : L"keyboard_page";
+        const std::wstring saved = SkinUI::test::SaveScreenshot(host.window().hwnd(), name);
+        ASSERT_FALSE(saved.empty());
+        const std::wstring target = ProgramFolder() + L"..\\..\\screenshots\\" + name + L".png";
+        EXPECT_TRUE(MoveFileExW(saved.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
+    }
+    LoadLanguageTexts(L"English");
+    AddMainWindowFonts(host.window().manager());
 }

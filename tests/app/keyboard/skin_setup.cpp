@@ -14,15 +14,15 @@ void UseProgramSkin(const wchar_t* testsFolder) {
     SkinUI::RegisterStandardControls();
 }
 
-void AddMainWindowFonts(SkinUI::CWindowManagerUI& manager) {
+void AddMainWindowFonts(SkinUI::CWindowManagerUI& manager, const wchar_t* face) {
     const struct {
         int id;
         const wchar_t* face;
         int size;
         bool bold;
-    } fonts[] = {{0, L"Segoe UI", 12, false}, {1, L"Segoe UI", 12, true},  {2, L"Segoe UI", 16, true},
-                 {3, L"Segoe UI", 13, false}, {4, L"Segoe UI", 13, true},  {5, L"Segoe UI", 14, true},
-                 {6, L"Segoe UI", 11, false}, {7, L"Segoe UI", 12, false}, {8, L"Microsoft YaHei", 12, false}};
+    } fonts[] = {{0, face, 12, false},        {1, face, 12, true},  {2, face, 16, true},
+                 {3, face, 13, false},        {4, face, 13, true},  {5, face, 14, true},
+                 {6, face, 11, false},        {7, L"Segoe UI", 12, false}, {8, L"Microsoft YaHei", 12, false}};
     for (const auto& font : fonts) manager.AddFont(font.id, font.face, font.size, font.bold, false, false);
 }
 

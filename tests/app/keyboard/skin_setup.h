@@ -10,7 +10,8 @@ class CWindowManagerUI;
 // folder (`testsFolder` relative to the program's folder), and registers the
 // controls.
 void UseProgramSkin(const wchar_t* testsFolder);
-// The fonts the main window's layout defines, for a page hosted without it.
-void AddMainWindowFonts(SkinUI::CWindowManagerUI& manager);
+// The fonts the main window's layout defines, for a page hosted without it;
+// `face` is the face of fonts 0-6, the one the language switch gives them.
+void AddMainWindowFonts(SkinUI::CWindowManagerUI& manager, const wchar_t* face = L"Segoe UI");
 // The texts of "Languages\\<name>.xml".
 void LoadLanguageTexts(const wchar_t* name);

@@ -4,6 +4,7 @@
 #include "app/core/settings/device_settings.h"
 #include "app/dialogs/keyedit/key_edit_members.h"
 #include "tests/app/support/settings_reset.h"
+#include "tests/program/support/window_input.h"
 #include "tests/ui/support/screenshot.h"
 #include "ui/controls/list.h"
 #include "ui/controls/option.h"
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+using program_test::ModalScript;
 using SkinUI::CControlUI;
 
 namespace {
@@ -48,53 +50,6 @@ public:
     }
     std::vector<std::wstring> shown;
 };
-
-// Steps run one after the other from a timer while the dialog's modal loop
-// runs; a step that returns false is tried again on the next tick, and a step
-// that never succeeds closes the dialog with cancel.
-class ModalScript {
-public:
-    using Step = std::function<bool()>;
-    ModalScript(KeyEditDialog* dialog, std::vector<Step> steps) : dialog_(dialog), steps_(std::move(steps)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 60, &Tick);
-    }
-    ~ModalScript() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool Finished() const { return next_ == steps_.size() && stalledAt_ < 0; }
-    // The step that never succeeded, -1 for none.
-    int StalledAt() const { return stalledAt_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        ModalScript* script = current_;
-        if (script == nullptr || script->Finished() || script->running_) return;
-        script->running_ = true;
-        if (script->steps_[script->next_]()) {
-            ++script->next_;
-            script->tries_ = 0;
-        } else if (++script->tries_ > kTries) {
-            script->stalledAt_ = static_cast<int>(script->next_);
-            script->next_ = script->steps_.size();
-            PostMessageW(script->dialog_->GetWindowHandle(), WM_CLOSE, 2, 0);
-
-        }
-        script->running_ = false;
-    }
-    static constexpr int kTries = 50;
-    static ModalScript* current_;
-    KeyEditDialog* dialog_;
-    std::vector<Step> steps_;
-    int tries_ = 0;
-
-    int stalledAt_ = -1;
-    size_t next_ = 0;
-    bool running_ = false;
-    UINT_PTR timer_ = 0;
-};
-ModalScript* ModalScript::current_ = nullptr;
 
 class KeyEditWindow : public ::testing::Test {
 protected:
@@ -183,7 +138,7 @@ TEST_F(KeyEditWindow, AMultimediaKeyPickedWithTheMouseReachesTheEntryOnOk) {
     MacroKeyEntry& entry = *QiroMacroKeyTable1[1];
     auto* dialog = new KeyEdit_Qiro(services, &entry);
     RECT dialogRect{};
-    ModalScript script(dialog, {
+    ModalScript script({
         [&] { return Shown(dialog); },
         [&] {
             GetWindowRect(dialog->GetWindowHandle(), &dialogRect);
@@ -206,7 +161,7 @@ TEST_F(KeyEditWindow, AKeyCapturedThroughTheHookWithShiftTickedBecomesAUserDefin
     auto* dialog = new KeyEdit_Qiro(services, &entry);
     std::wstring shownText;
     bool capturing = false;
-    ModalScript script(dialog, {
+    ModalScript script({
         [&] { return Shown(dialog); },
         [&] { return Click(dialog, L"user_defined_setting_Qiro"); },
         [&] {
@@ -230,7 +185,7 @@ TEST_F(KeyEditWindow, AKeyCapturedThroughTheHookWithShiftTickedBecomesAUserDefin
 TEST_F(KeyEditWindow, CancelLeavesTheEntryAndARefusedChangeIsReported) {
     MacroKeyEntry& entry = *DolvMacroKeyTable1[0];  // the only left click
     auto* cancelled = new KeyEdit_Dolv(services, &entry);
-    ModalScript cancel(cancelled, {
+    ModalScript cancel({
         [&] { return Shown(cancelled); },
         [&] { return Click(cancelled, L"web_setting_Dolv"); },
         [&] { return ClickRow(cancelled, L"result_web_value_Dolv", 0); },
@@ -240,7 +195,7 @@ TEST_F(KeyEditWindow, CancelLeavesTheEntryAndARefusedChangeIsReported) {
     EXPECT_EQ(std::vector<int>({1, 1, 0, 0}), Bytes(entry));
 
     auto* refused = new KeyEdit_Dolv(services, &entry);
-    ModalScript refuse(refused, {
+    ModalScript refuse({
         [&] { return Shown(refused); },
         [&] { return ClickRow(refused, L"result_standard_mouse_keys_value_Dolv", 1); },
         [&] { return Click(refused, L"btn_ok_Dolv"); },
@@ -282,7 +237,7 @@ TEST_F(KeyEditWindow, EveryFamilysDialogOpensCompleteAndIsSavedAsAScreenshot) {
         KeyEditDialog* dialog = c.make();
         std::vector<std::wstring> missing;
         std::wstring saved;
-        ModalScript script(dialog, {
+        ModalScript script({
             [&] { return Shown(dialog); },
             [&] {
                 for (const wchar_t* name : names) {

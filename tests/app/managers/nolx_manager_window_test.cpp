@@ -1,105 +1,35 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "app/core/keys/key_codes.h"
-#include "app/core/settings/settings_containers.h"
-#include "app/macro/list/marco_list.h"
+#include "app/macro/codec/nolx_macro_codec.h"
 #include "app/macro/managers/marco_manger_nolx.h"
-#include "tests/app/menus/skin_fixture.h"
-#include "tests/app/support/settings_reset.h"
-#include "tests/app/support/temp_folder.h"
-#include "tests/ui/support/host_window.h"
+#include "tests/app/managers/manager_window.h"
 #include "tests/ui/support/screenshot.h"
 #include "ui/controls/combo.h"
-#include "ui/controls/list.h"
-#include "ui/controls/option.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-int64_t g_now = 0;
-int64_t FakeNow() { return g_now; }
-
-const wchar_t kFrame[] =
-    L"<Window>"
-    L"<Font id=\"0\" name=\"Microsoft YaHei\" size=\"12\" default=\"true\"/>"
-    L"<Font id=\"1\" name=\"Microsoft YaHei\" size=\"12\" bold=\"true\"/>"
-    L"<Font id=\"5\" name=\"Microsoft YaHei\" size=\"14\" bold=\"true\"/>"
-    L"<VerticalLayout name=\"device_Mouse_Qiro_page\" bkcolor=\"#FF15171C\"/>"
-    L"</Window>";
-
-template <class Manager>
-class ManagerWindow : public ProgramSkin {
-protected:
-    void SetUp() override
-    {
-        ProgramSkin::SetUp();
-        ResetAppSettings();
-        MacroTempFolder = m_folder.Path().c_str();
-        CLayoutBuilderUI builder;
-        CControlUI* frame = builder.Create(kFrame, nullptr, nullptr, &m_host.manager());
-        ASSERT_NE(nullptr, frame);
-        m_manager = new Manager(nullptr);
-        m_manager->SetClock(&FakeNow);
-        static_cast<CContainerUI*>(frame)->AddItem(m_manager);
-        ASSERT_TRUE(m_host.manager().AttachRoot(frame));
-        ASSERT_NE(nullptr, Find(L"listex1"));
-    }
-    void TearDown() override
-    {
-        MacroTempFolder = L"";
-        ProgramSkin::TearDown();
-    }
-
-    virtual const wchar_t* Suffix() const = 0;
-    virtual const wchar_t* FileName() const = 0;
-
-    CControlUI* Find(const wchar_t* base) { return m_host.manager().FindControlByName(CUIString(base) + Suffix()); }
-    void Click(const wchar_t* base)
-    {
-        CControlUI* control = Find(base);
-        ASSERT_NE(nullptr, control);
-        if (auto* option = dynamic_cast<COptionUI*>(control)) option->Selected(true, false);
-        m_host.manager().SendNotification(control, L"click");
-    }
-    void NewSelectedMacro(const wchar_t* name)
-    {
-        m_manager->AddMacro(name);
-        auto* names = dynamic_cast<CListUI*>(Find(L"listex"));
-        names->SelectItem(names->GetCount() - 1);
-    }
-    void SelectStep(int row) { dynamic_cast<CListUI*>(Find(L"listex1"))->SelectItem(row); }
-    // The data field of record `index` of the macro file, cut after its end marker.
-    Bytes FileData(size_t index = 0)
-    {
-        const Bytes file = FileBytes(m_folder.File(FileName()));
-        if (file.size() < (index + 1) * 240) return {};
-        const Bytes field(file.begin() + index * 240 + 16, file.begin() + (index + 1) * 240);
-        for (size_t i = 0; i + 1 < field.size(); ++i)
-            if (field[i] == 0xFC && field[i + 1] == 0x00) return Bytes(field.begin(), field.begin() + i + 2);
-        return field;
-    }
-
-    TempFolder m_folder;
-    HostWindow m_host{1080, 640};
-    Manager* m_manager = nullptr;
-};
+// The data of a Nolx record, cut after its end marker.
+Bytes ThroughEndMarker(const Bytes& field)
+{
+    for (size_t i = 0; i + 1 < field.size(); ++i)
+        if (field[i] == 0xFC && field[i + 1] == 0x00) return Bytes(field.begin(), field.begin() + i + 2);
+    return field;
+}
 
 class QiroManager : public ManagerWindow<MarcoManger_Qiro> {
 protected:
-    const wchar_t* Suffix() const override { return L"_Qiro"; }
-    const wchar_t* FileName() const override { return L"MacroMouseQiroData.bin"; }
+    QiroManager() : ManagerWindow(L"_Qiro", MacroFileFamily::Qiro) {}
+    Bytes FileData(size_t index = 0) { return ThroughEndMarker(DataField(index)); }
 };
 
 class DolvManager : public ManagerWindow<MarcoManger_Dolv> {
 protected:
-    const wchar_t* Suffix() const override { return L"_Dolv"; }
-    const wchar_t* FileName() const override { return L"MacroMouseDolvData.bin"; }
+    DolvManager() : ManagerWindow(L"_Dolv", MacroFileFamily::Dolv) {}
+    Bytes FileData(size_t index = 0) { return ThroughEndMarker(DataField(index)); }
 };
 
 const int kA = VirtualKeyToKeyCode('A');
@@ -108,7 +38,7 @@ TEST_F(QiroManager, EveryChangeRewritesTheFileWithTheMacroBytes)
 {
     NewSelectedMacro(L"Fire");
     EXPECT_TRUE(dynamic_cast<COptionUI*>(Find(L"circle_continue"))->IsSelected());  // a new macro has no loop step
-    Bytes file = FileBytes(m_folder.File(FileName()));
+    Bytes file = File();
     ASSERT_EQ(240u, file.size());
     EXPECT_EQ((Bytes{0x00, 'F', 0x00, 'i', 0x00, 'r', 0x00, 'e', 0x00, 0x00}), Bytes(file.begin(), file.begin() + 10));
     EXPECT_EQ(0x00, file[16]);
@@ -126,10 +56,10 @@ TEST_F(QiroManager, EveryChangeRewritesTheFileWithTheMacroBytes)
     EXPECT_EQ((Bytes{0x82, 0x04, 0xFE, 0xFF, 0xFF, 0x02, 0x04, 0xFC, 0x00}), FileData());
 
     m_manager->RenameSelectedMacro(L"Spray");
-    file = FileBytes(m_folder.File(FileName()));
+    file = File();
     EXPECT_EQ('S', file[1]);
     m_manager->DeleteSelectedMacro();
-    EXPECT_TRUE(FileBytes(m_folder.File(FileName())).empty());
+    EXPECT_TRUE(File().empty());
     EXPECT_TRUE(m_manager->Steps().empty());
 }
 

@@ -185,6 +185,11 @@ TEST_F(MenuWindow, AStepListGetsTheContentMenuWhateverTheLetterCase)
     ASSERT_NE(nullptr, menu);
     EXPECT_NE(nullptr, m_menu->GetManager().FindControlByName(L"menu_Content_Edit"));
     EXPECT_EQ(nullptr, m_menu->GetManager().FindControlByName(L"menu_Name_New"));
+    SaveMenuOverItsShadow(menu, L"menu_content");
+    LoadLanguage(L"Languages\\Chinese.xml");
+    InvalidateRect(menu, nullptr, FALSE);
+    SaveMenuOverItsShadow(menu, L"menu_content_zh");
+    LoadLanguage(L"Languages\\English.xml");
     ClickItem(menu, L"menu_Content_Edit");
     PumpMessages(100);
     EXPECT_EQ(1, m_receiver.Count(L"menu_Content_Edit"));

@@ -11,6 +11,7 @@
 namespace {
 
 struct ScriptedController {
+    int failingReads = 0;                         // reads that fail before the reports
     std::deque<std::array<uint8_t, 4>> reports;  // a read past the last one fails
     int profileByte = 0;
     int levelByte = 0;
@@ -25,6 +26,7 @@ NolxFamilyTraits ScriptedTraits() {
     NolxFamilyTraits traits = QiroFamilyTraits();
     traits.getChangeData = [](const DeviceEntries&, uint8_t report[4]) {
         ++controller.reads;
+        if (controller.failingReads > 0) return --controller.failingReads, -1;
         if (controller.reports.empty()) return -1;
         for (int i = 0; i < 4; ++i) report[i] = controller.reports.front()[static_cast<size_t>(i)];
         controller.reports.pop_front();
@@ -76,12 +78,20 @@ TEST_F(NolxPoll, OtherReportsChangeNothing) {
     EXPECT_EQ(DeviceSettings.QiroKeyMode, 0);
     EXPECT_EQ(DeviceSettings.QiroActiveCpiLevel, 1);
     EXPECT_EQ(controller.addressReads, 0);
-    EXPECT_EQ(controller.reads, 4);  // three reports, then the failing read
+    EXPECT_EQ(controller.reads, 5);  // three reports, then the failing read and its second try
 }
 
 TEST_F(NolxPoll, AFailedReadEndsThePollInsteadOfSpinning) {
     page.PollDeviceChanges();
-    EXPECT_EQ(controller.reads, 1);
+    EXPECT_EQ(controller.reads, 2);  // tried once more after a pause
+}
+
+TEST_F(NolxPoll, APollGoesOnAfterOneFailedReadAsWhenTheHandlesWereOpenedAgain) {
+    controller.failingReads = 1;
+    controller.reports = {{0x42, 0x01, 0x01, 0x00}};
+    controller.profileByte = 1;
+    page.PollDeviceChanges();
+    EXPECT_EQ(DeviceSettings.QiroKeyMode, 1);
 }
 
 TEST_F(NolxPoll, APollEndsWhenTheProgramEnds) {

@@ -4,6 +4,7 @@
 
 #include "app/core/binder/module_loader.h"
 #include "app/core/keys/assignment_texts.h"
+#include "app/dialogs/fire/fire_key_edit.h"
 #include "tests/app/pages/fake_page_services.h"
 #include "tests/app/pages/simulated_nolx.h"
 #include "tests/app/support/settings_reset.h"
@@ -429,6 +430,23 @@ TEST_F(QiroPageWindow, FireKeyEditsKeepTheirLimitsAndWriteTheKey) {
     Click(Control(L"result_fire_continue2_Qiro"), 0.05);
     EXPECT_EQ(worker.commands.back(), kWriteFireKey1 + 1);
     EXPECT_EQ(DeviceSettings.FireKeyTableQiro[1].continueFlag, 1);
+}
+
+TEST_F(QiroPageWindow, TheFireTabShowsTheFirstPresetOfEachRead) {
+    FireKeyEdit* editor = FireKeyEdit_Qiro::Current();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_NE(host->manager().FindControlByName(L"listex_Qiro"), nullptr);  // the macro manager's
+    Click(L"fire_macro_Settings_Qiro");
+    EXPECT_EQ(editor->PresetIndex(), 0);
+    Click(L"gun_M16_Qiro");
+    Click(L"advanced_Settings_Qiro");
+    Click(L"fire_macro_Settings_Qiro");
+    EXPECT_EQ(editor->PresetIndex(), 1);
+    ASSERT_TRUE(page->ConnectAndRead());
+    Settle();
+    EXPECT_EQ(editor->PresetIndex(), -1);
+    Click(L"fire_macro_Settings_Qiro");
+    EXPECT_EQ(editor->PresetIndex(), 0);
 }
 
 TEST_F(QiroPageWindow, ExportAndImportAskForAFileAndCancellingSendsNothing) {

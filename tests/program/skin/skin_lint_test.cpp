@@ -25,12 +25,26 @@ const std::map<std::wstring, std::vector<std::wstring>> kRequiredNames = {
       L"device_combo", L"tab_switch"}},
     {L"ProgressBox.xml", {}},
     {L"MessageBox.xml", {L"label_display", L"btn_ok", L"btn_cancel", L"btn_colse"}},
+    {L"MarcoManagerPage_Kelvo.xml",
+     {L"listex_Kelvo", L"listex1_Kelvo", L"marco_edit_container_Kelvo", L"recordButton_Kelvo",
+      L"delay_record_Kelvo", L"delay_setting_Kelvo", L"delay_no_Kelvo", L"delay_edit_Kelvo",
+      L"circle_setting_Kelvo", L"circle_all_Kelvo", L"circle_edit_Kelvo", L"circle_stop_Kelvo",
+      L"circle_continue_Kelvo", L"AddMarcoButton_Kelvo", L"DeleteMarcoButton_Kelvo",
+      L"macro_insert_combo_Kelvo"}},
+    {L"MarcoManagerPage_Kelvo_Driver.xml",
+     {L"listex_Kelvo_Driver", L"listex1_Kelvo_Driver", L"marco_edit_container_Kelvo_Driver",
+      L"recordButton_Kelvo_Driver", L"delay_record_Kelvo_Driver", L"delay_setting_Kelvo_Driver",
+      L"delay_no_Kelvo_Driver", L"delay_edit_Kelvo_Driver", L"circle_setting_Kelvo_Driver",
+      L"circle_all_Kelvo_Driver", L"circle_edit_Kelvo_Driver", L"circle_stop_Kelvo_Driver",
+      L"circle_continue_Kelvo_Driver", L"AddMarcoButton_Kelvo_Driver", L"DeleteMarcoButton_Kelvo_Driver",
+      L"macro_insert_combo_Kelvo_Driver"}},
 };
 
 // Tags the program's own windows create (their builder callbacks).
 const std::vector<std::wstring> kProgramTags = {
     L"KeyboardPage", L"MousePageKelvo", L"MousePageKelvoDriver", L"MousePageDolv", L"MousePageMesk",
-    L"MousePageQiro", L"MarcoList",
+    L"MousePageQiro", L"MarcoList", L"MacroSettingPage", L"MacroSettingPage_Dolv", L"FireMacroSettingPage",
+    L"FireMacroSettingPage_Dolv",
 };
 
 // Every attribute the framework's controls and windows read from a layout.

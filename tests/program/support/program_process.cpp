@@ -2,7 +2,9 @@
 
 #include "tests/ui/support/mem_canvas.h"
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace program_test {
 
@@ -48,10 +50,20 @@ double FileTimeMs(const FILETIME& time)
 
 std::wstring BuildFolder()
 {
-    // Tests and benchmarks each run in a folder of their own below the build.
+    // Tests and benchmarks run in folders below the build folder.
     std::wstring folder = ExeFolder();
-    folder.pop_back();
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+    do {
+        folder.pop_back();
+        folder.erase(folder.find_last_of(L'\\') + 1);
+    } while (folder.size() > 3 && GetFileAttributesW((folder + L"CMakeCache.txt").c_str()) == INVALID_FILE_ATTRIBUTES);
+    return folder;
+}
+
+std::wstring ScreenshotFolder()
+{
+    const std::wstring folder = BuildFolder() + L"screenshots";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\";
 }
 
 std::wstring SimulatedProgram()
@@ -136,9 +148,7 @@ bool SaveScreenCapture(HWND window, const std::wstring& name)
     HDC screen = GetDC(nullptr);
     BitBlt(canvas.dc(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    const std::wstring folder = BuildFolder() + L"screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return canvas.SavePng(folder + L"\\" + name + L".png");
+    return canvas.SavePng(ScreenshotFolder() + name + L".png");
 }
 
 DWORD ScreenPixel(int x, int y)
@@ -156,6 +166,12 @@ std::vector<std::string> FileLines(const std::wstring& path)
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     return lines;
+}
+
+std::vector<uint8_t> FileBytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 }  // namespace program_test

@@ -5,15 +5,18 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace program_test {
 
-// The build's folders, with a trailing backslash.
+// The build's folders, with a trailing backslash: the build folder is the
+// nearest one above the program that holds CMakeCache.txt.
 std::wstring BuildFolder();
 std::wstring SimulatedProgram();  // bin-sim\Vastemor.exe
+std::wstring ScreenshotFolder();  // made when missing
 
 class ProgramProcess {
 public:
@@ -49,5 +52,7 @@ DWORD ScreenPixel(int x, int y);
 
 // The lines of a text file, empty when it cannot be read.
 std::vector<std::string> FileLines(const std::wstring& path);
+// The bytes of a file, empty when it cannot be read.
+std::vector<uint8_t> FileBytes(const std::wstring& path);
 
 }  // namespace program_test

@@ -5,6 +5,7 @@
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/dialogs/keyboard/key_edit.h"
+#include "app/macro/keyboard/marco_manger.h"
 #include "app/main/pages/keyboard/key_images.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
@@ -141,6 +142,8 @@ void CDialogKeySetting::OnClick(const CUIString& name) {
         EditKey(name, *key);
     } else if (name == L"FN_Setting") {
         EditFunctionButton();
+    } else if (name == L"marco_manager") {
+        MarcoManger::Open(services_.owner, services_.files);
     } else if (name == L"write_data_Wenk") {
         m_manager->SendNotification(nullptr, L"WRITE_WenkDATA", 0, 0, true, true);
     } else if (name == L"reset_data_Wenk") {

@@ -1,8 +1,9 @@
 #pragma once
 // The settings page of the Wenk keyboard: a picture of its keys, its two key
-// sets, the lighting of each set, and the write, export, import and reset of
-// the whole configuration. The device reads and writes run on worker threads;
-// everything they change on the page goes through the dispatcher.
+// sets, the lighting of each set, its macro window, and the write, export,
+// import and reset of the whole configuration. The device reads and writes
+// run on worker threads; everything they change on the page goes through the
+// dispatcher.
 
 #include "app/main/windows/device_page.h"
 #include "app/main/windows/page_services.h"

@@ -5,6 +5,10 @@
 #include "app/main/pages/nolx/nolx_family_traits.h"
 
 #include "app/core/keys/assignment_texts.h"
+#include "app/dialogs/keyedit/key_edit_members.h"
+#include "app/macro/managers/marco_manger_nolx.h"
+#include "app/main/pages/nolx/nolx_page_parts.h"
+#include "app/main/windows/nolx_fire_state.h"
 #include "devices/common/device_ids.h"
 
 namespace {
@@ -61,6 +65,9 @@ VASTEMOR_NOLX_EXPORT_ADAPTERS(Mesk)
     t.traceNotifications = false;                                   \
     t.loadMacroFile = &ConfigFileStore::LoadMacroFile##Chip;        \
     t.assignmentText = GetAssignmentText##Chip;                     \
+    t.runKeyEdit = &RunKeyEdit<KeyEdit_##Chip>;                     \
+    t.makeMacroManager = &MakeMacroManager<MarcoManger_##Chip>;     \
+    t.makeFireKeyEditor = &MakeFireKeyEditor<FireKeyEdit_##Chip>;   \
     t.keyMode = &DeviceSettingsRecord::Chip##KeyMode;               \
     t.activeCpiLevel = &DeviceSettingsRecord::Chip##ActiveCpiLevel; \
     t.cpiLevelCount = &DeviceSettingsRecord::Chip##CpiLevelCount;   \
@@ -106,6 +113,7 @@ NolxFamilyTraits MakeDolvTraits() {
     t.resetFile = L"TevkDolvBData_Cfg1.bin";
     t.importOpenFailureText = nullptr;
     t.importRereadRetries = 0;
+    t.fireMacroAvailable = nullptr;
     return t;
 }
 
@@ -123,6 +131,7 @@ NolxFamilyTraits MakeMeskTraits() {
     t.resetFile = nullptr;
     t.importOpenFailureText = L"%{081}";
     t.importRereadRetries = 5;
+    t.fireMacroAvailable = &MeskFireMacroAvailable;
     return t;
 }
 

@@ -8,10 +8,16 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
+#include "app/main/windows/page_services.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
+
+namespace SkinUI {
+class CControlUI;
+}
+class FireKeyEdit;
 
 struct NolxFamilyTraits {
     DeviceLibrary library;
@@ -52,6 +58,15 @@ struct NolxFamilyTraits {
 
     void (ConfigFileStore::*loadMacroFile)(const wchar_t* name);
     SkinUI::CUIString (*assignmentText)(int type, int p1, int p2, int p3);
+
+    // The family's key-assignment dialog, run modally on the entry; true on OK.
+    bool (*runKeyEdit)(const PageServices& services, MacroKeyEntry* entry);
+    // The editors the page embeds for its macro-manager and fire-key tags.
+    SkinUI::CControlUI* (*makeMacroManager)(const PageServices& services);
+    FireKeyEdit* (*makeFireKeyEditor)(const PageServices& services);
+    // Mesk: tells its key-assignment dialog whether the page offers fire
+    // macros; null for the others.
+    bool* fireMacroAvailable;
 
     int DeviceSettingsRecord::*keyMode;
     int DeviceSettingsRecord::*activeCpiLevel;  // 1-based

@@ -6,6 +6,14 @@
 using SkinUI::CControlUI;
 using SkinUI::CUIString;
 
+namespace {
+
+CControlUI* NamedAs(CControlUI* control, void* name) {
+    return SameName(control->GetName(), *static_cast<const CUIString*>(name)) ? control : nullptr;
+}
+
+}  // namespace
+
 NolxMousePage::NolxMousePage(const PageServices& services, const NolxFamilyTraits& traits)
     : services_(services), traits_(traits) {}
 
@@ -22,7 +30,14 @@ void NolxMousePage::OnInitialize() {
     manager->AddNotifyReceiver(this);
 
     SkinUI::CLayoutBuilderUI builder;
-    if (CControlUI* root = builder.Create(traits_.layout, nullptr, this, manager)) AddItem(root);
+    if (CControlUI* root = builder.Create(traits_.layout, nullptr, this, manager)) {
+        // The layout decides whether the mouse offers fire macros, before the
+        // page's own visibility (a tab of the main window) hides its controls.
+        CUIString fireTabName = traits_.Name(traits_.TabName(kTabFireKeys));
+        CControlUI* fireTab = root->FindControl(&NamedAs, &fireTabName, SkinUI::kFindMeFirst);
+        openFlag_ = fireTab && fireTab->IsVisible() ? 1 : 0;
+        AddItem(root);
+    }
 
     for (const wchar_t* base : traits_.profileTabs) tabs_.push_back({traits_.Name(base), {}, {}});
     for (int tab = kTabMacros; tab <= kTabFireKeys; ++tab) tabs_.push_back({traits_.Name(traits_.TabName(tab)), {}, {}});
@@ -32,17 +47,12 @@ void NolxMousePage::OnInitialize() {
             tab.pushed = button->GetPushedImage();
         }
     }
-    CControlUI* fireTab = Find(traits_.Name(traits_.TabName(kTabFireKeys)));
-    openFlag_ = fireTab && fireTab->IsVisible() ? 1 : 0;
+    if (traits_.fireMacroAvailable) *traits_.fireMacroAvailable = openFlag_ != 0;
     if (auto* buttons = dynamic_cast<SkinUI::CContainerUI*>(Find(traits_.Name(traits_.buttonContainer)))) {
         buttonCount_ = buttons->GetCount();
     }
     RefreshControls();
 }
-
-// The macro manager and the fire-key editor of the family are created here
-// for their tags once they exist; until then their tab pages stay empty.
-CControlUI* NolxMousePage::CreateControl(const wchar_t*) { return nullptr; }
 
 void NolxMousePage::SetFilePath(const wchar_t* path) {
     const DeviceLibraryBinder::Guard guard = Lock();

@@ -20,9 +20,7 @@
 #include <atomic>
 #include <vector>
 
-namespace SkinUI {
-class CButtonUI;
-}
+class FireKeyEdit;
 
 // Command codes of RunDeviceCommand.
 enum NolxCommand {
@@ -81,6 +79,8 @@ private:
 
     // Notification handlers.
     void HandleClick(const SkinUI::CUIString& name);
+    // The button of that name, 1..n, or 0.
+    int ButtonNumberOf(const SkinUI::CUIString& name) const;
     void HandleSelectChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
     void HandleValueChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name, bool changing);
     void HandleTextChanged(SkinUI::CControlUI* sender, const SkinUI::CUIString& name);
@@ -92,6 +92,10 @@ private:
     void CaptureFireKeyInput(int key);
     void CaptureSwitchBoxes();
     void ShowSwitchBoxes(const ButtonSwitchBoxes& boxes);
+
+    // The dialogs the page opens over its owner.
+    void AssignButton(int number, const SkinUI::CUIString& buttonName);
+    void PickLevelColour(int level, const SkinUI::CUIString& colourName);
 
     // Refresh parts.
     void ResetTabImages();
@@ -131,4 +135,5 @@ private:
     ButtonSwitchBoxes switchBoxes_;
     std::vector<TabImages> tabs_;
     int buttonCount_ = 0;  // children of the button container, counted at initialisation
+    FireKeyEdit* fireKeyEditor_ = nullptr;  // made for the layout's tag; a child of the page
 };

@@ -3,6 +3,7 @@
 
 #include "app/core/files/binary_files.h"
 #include "app/core/settings/language_text.h"
+#include "app/dialogs/fire/fire_key_edit.h"
 
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace {
 constexpr uint8_t kChangeReport = 0x42;  // 'B'
 constexpr int kProfileAddress = 164;
 constexpr int kLevelAddress = 166;
+constexpr DWORD kReopenPauseMs = 100;
 
 void SleepMilliseconds(int times) {
     for (int i = 0; i < times; ++i) Sleep(1);
@@ -45,7 +47,11 @@ bool NolxMousePage::ConnectAndRead() {
 
     connected_ = 1;
     RequestChangePoll();
-    PostRefresh();
+    services_.ui->Post([this] {
+        // The fire tab shows preset 0 of the fresh records when next selected.
+        if (fireKeyEditor_) fireKeyEditor_->ForgetPreset();
+        RefreshControls();
+    });
     return ok;
 }
 
@@ -134,14 +140,23 @@ void NolxMousePage::Import() {
 void NolxMousePage::PollDeviceChanges() {
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     const auto getChangeData = traits_.getChangeData;
+    int failedReads = 0;
     while (AppRunning.load()) {
         uint8_t report[4] = {};
-        // Blocks until the controller reports; a failed read means it is gone,
-        // and the next successful read of it starts a new poll. Once the
-        // program ends the page may be gone: it is not touched again.
+        // Blocks until the controller reports. A read fails when the
+        // controller is gone, and also when its handles were opened again (an
+        // export, a device change): one that fails again after a pause means
+        // it is gone, and the next successful read of it starts a new poll.
+        // Once the program ends the page may be gone: it is not touched again.
         const int result = getChangeData(entries, report);
+        if (result != 0) {
+            if (!AppRunning.load() || ++failedReads > 1) return;
+            Sleep(kReopenPauseMs);
+            continue;
+        }
+        failedReads = 0;
         const std::shared_lock<std::shared_mutex> alive(PollPagesGuard);
-        if (!AppRunning.load() || result != 0) return;
+        if (!AppRunning.load()) return;
         if (report[0] != kChangeReport || report[3] != 0) continue;
         Sleep(200);
         FollowDeviceChange();

@@ -4,6 +4,7 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
 #include "app/core/pointer/pointer_settings.h"
+#include "app/dialogs/fire/fire_key_edit.h"
 
 #include "ui/controls/check_box.h"
 #include "ui/controls/option.h"
@@ -65,6 +66,14 @@ void NolxMousePage::HandleClick(const CUIString& name) {
         RequestCommand(kResetDevice);
         return;
     }
+    if (const int button = ButtonNumberOf(name)) {
+        AssignButton(button, name);
+        return;
+    }
+    if (const int level = NumberIn(name, L"result_DPI%d_color", kCpiLevels)) {
+        PickLevelColour(level, name);
+        return;
+    }
     if (SameName(name, traits_.Name(L"save_data")) || SameName(name, traits_.Name(L"import_data"))) {
         const bool exporting = SameName(name, traits_.Name(L"save_data"));
         const CUIString path = exporting ? services_.files->ChooseSaveFile() : services_.files->ChooseOpenFile();
@@ -98,6 +107,7 @@ void NolxMousePage::SelectTab(int tab, const CUIString& button) {
         const DeviceLibraryBinder::Guard guard = Lock();
         ShowLevelCount();
     }
+    if (tab == kTabFireKeys && fireKeyEditor_) fireKeyEditor_->SelectFirstPresetIfNone();
 }
 
 void NolxMousePage::HandleSelectChanged(CControlUI* sender, const CUIString& name) {

@@ -3,6 +3,7 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
 #include "app/core/pointer/pointer_settings.h"
+#include "app/dialogs/color/color_arithmetic.h"
 
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
@@ -19,11 +20,6 @@ constexpr int kCpiLevels = 7;
 constexpr int kReportRates = 4;
 constexpr int kTabFont = 3;
 constexpr int kSelectedTabFont = 4;
-
-DWORD LevelColour(const CpiLevelEntry& level) {
-    return 0xFF000000u | static_cast<DWORD>(level.red & 0xFF) << 16 | static_cast<DWORD>(level.green & 0xFF) << 8 |
-           static_cast<DWORD>(level.blue & 0xFF);
-}
 
 CUIString Decimal(int value) {
     CUIString text;
@@ -115,7 +111,7 @@ void NolxMousePage::RefreshDpi() {
         }
         if (auto* slider = FindAs<SkinUI::CSliderUI>(traits_.Name(L"result_DPI%d_slider", n))) slider->SetValue(level->value);
         if (auto* edit = Find(traits_.Name(L"result_DPI%d_edit", n))) edit->SetText(DpiStepText(*traits_.dpiSteps, level->value));
-        if (auto* colour = Find(traits_.Name(L"result_DPI%d_color", n))) colour->SetBackgroundColor(LevelColour(*level));
+        if (auto* colour = Find(traits_.Name(L"result_DPI%d_color", n))) colour->SetBackgroundColor(OpaqueColour(level->red, level->green, level->blue));
     }
     ShowLevelCount();
     const int rate = DeviceSettings.*traits_.reportRate;

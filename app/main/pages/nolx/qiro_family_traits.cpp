@@ -3,6 +3,9 @@
 #include "app/main/pages/nolx/nolx_family_traits.h"
 
 #include "app/core/keys/assignment_texts.h"
+#include "app/dialogs/keyedit/key_edit_members.h"
+#include "app/macro/managers/marco_manger_nolx.h"
+#include "app/main/pages/nolx/nolx_page_parts.h"
 #include "devices/common/device_ids.h"
 
 namespace {
@@ -62,6 +65,10 @@ NolxFamilyTraits MakeQiroTraits() {
     t.traceNotifications = true;
     t.loadMacroFile = &ConfigFileStore::LoadMacroFileQiro;
     t.assignmentText = GetAssignmentTextQiro;
+    t.runKeyEdit = &RunKeyEdit<KeyEdit_Qiro>;
+    t.makeMacroManager = &MakeMacroManager<MarcoManger_Qiro>;
+    t.makeFireKeyEditor = &MakeFireKeyEditor<FireKeyEdit_Qiro>;
+    t.fireMacroAvailable = nullptr;
     t.keyMode = &S::QiroKeyMode;
     t.activeCpiLevel = &S::QiroActiveCpiLevel;
     t.cpiLevelCount = &S::QiroCpiLevelCount;

@@ -1,16 +1,18 @@
 #pragma once
-// The macro manager of the Dolv, Mesk and Qiro pages: the family's macros by
-// name, the steps of the selected one, recording from the keyboard and the
-// mouse buttons through low-level hooks (installed only while recording),
-// step inserts and edits through the step editors, the loop options, and the
-// family's macro file rewritten after every change.
+// The macro manager of a mouse page: the family's macros by name, the steps
+// of the selected one, recording from the keyboard and the mouse buttons
+// through low-level hooks (installed only while recording), step inserts and
+// edits through the step editors, the loop and play options, and the
+// family's macro file rewritten after every change. The family's traits
+// give its byte code, options, limits and control names.
 #include <windows.h>
 
 #include <cstdint>
+#include <set>
 
-#include "app/core/files/macro_file_format.h"
 #include "app/core/settings/settings_containers.h"
-#include "app/macro/codec/nolx_macro_codec.h"
+#include "app/macro/managers/macro_step_rows.h"
+#include "app/macro/managers/mouse_macro_traits.h"
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"
 #include "ui/core/window_wnd.h"
@@ -18,32 +20,18 @@
 namespace SkinUI {
 class CListUI;
 }
-class MarcoEdit;
 class MarcoListUI;
-class NolxMacroManager;
+class MouseMacroManager;
 
-// What one family's manager is made of.
-struct NolxManagerTraits {
-    NolxChip chip;
-    MacroFileFamily family;
-    const wchar_t* layout;
-    const wchar_t* suffix;         // of every control name but the two below
-    const wchar_t* addButton;
-    const wchar_t* deleteButton;
-    const wchar_t* recordingImage;  // record button while recording
-    const wchar_t* idleImage;
-    const wchar_t* lockedControl;   // disabled while recording
-    MarcoEdit* (*makeEditor)(SkinUI::CWindowWnd* owner, int mode);
-};
-
-// The recording hooks of one manager class: the manager they serve.
+// The recording hooks of one manager class and the manager recording
+// through them.
 struct MacroHookSlot {
-    NolxMacroManager* current = nullptr;
+    MouseMacroManager* current = nullptr;
     HHOOK mouse = nullptr;
     HHOOK keyboard = nullptr;
 };
 
-class NolxMacroManager : public SkinUI::CContainerUI, public SkinUI::INotifyUI, public SkinUI::IDialogBuilderCallback {
+class MouseMacroManager : public SkinUI::CContainerUI, public SkinUI::INotifyUI, public SkinUI::IDialogBuilderCallback {
 public:
     using Clock = int64_t (*)();
 
@@ -57,7 +45,8 @@ public:
 
     bool IsRecording() const { return m_recordState != 0; }
     bool HooksInstalled() const { return m_slot.mouse != nullptr && m_slot.keyboard != nullptr; }
-    int GetLoopMode() const { return m_loopMode; }
+    int GetLoopMode() const { return m_options.loop.mode; }
+    int GetPlayMode() const { return m_options.playMode; }
     int GetDelayMode() const { return m_delayMode; }
     // The clock of the measured delays (milliseconds).
     void SetClock(Clock clock) { m_clock = clock; }
@@ -70,6 +59,7 @@ public:
     void StopRecording();
 
     // The changes the dialogs confirm, each followed by the file rewrite.
+    // Names are kept to the file's name field.
     void AddMacro(const SkinUI::CUIString& name);
     void RenameSelectedMacro(const SkinUI::CUIString& name);
     void DeleteSelectedMacro();
@@ -85,9 +75,9 @@ public:
     void InsertStepFromCombo();
 
 protected:
-    NolxMacroManager(SkinUI::CWindowWnd* owner, const NolxManagerTraits& traits, MacroHookSlot& slot,
-                     HOOKPROC mouseProcedure, HOOKPROC keyboardProcedure);
-    ~NolxMacroManager() override;
+    MouseMacroManager(SkinUI::CWindowWnd* owner, const MouseMacroTraits& traits, MacroHookSlot& slot,
+                      HOOKPROC mouseProcedure, HOOKPROC keyboardProcedure);
+    ~MouseMacroManager() override;
 
 private:
     SkinUI::CControlUI* Find(const wchar_t* baseName) const;
@@ -98,9 +88,12 @@ private:
     int SelectedStep() const;
     bool IsOwnList(SkinUI::CControlUI* sender) const;
     bool IsNamed(SkinUI::CControlUI* control, const wchar_t* baseName) const;
+    MoveRowTypes Moves() const { return {m_traits.moveX, m_traits.moveY}; }
+    SkinUI::CUIString StoredName(const SkinUI::CUIString& name) const;
 
     void ShowMacroSteps(int index);
-    void ShowLoop(const NolxLoop& loop);
+    void ShowLoop(const MacroLoop& loop);
+    void ShowPlayMode(int mode);
     void EncodeMacro(int index);
     void WriteMacroFile();
     void ChangedSelectedMacro();
@@ -111,10 +104,14 @@ private:
     void OnClick(SkinUI::CControlUI* sender);
     void OnMenuItem(const SkinUI::CUIString& item);
     void OnTextChanged(SkinUI::CControlUI* sender);
-    void SetLoopMode(int mode, bool countEnabled);
+    void SetLoopMode(int mode);
     void SetDelayMode(int mode);
     void ShowMenu(SkinUI::NotifyRecordUI& record);
     void SetRecordButtonLook(bool recording);
+    // Disables the locked control while recording; unlocking leaves what
+    // was disabled in it before disabled.
+    void Lock();
+    void Unlock();
     void InstallHooks();
     void RemoveHooks();
 
@@ -128,32 +125,44 @@ private:
     void InsertFromDialog(int mode, int type);
 
     SkinUI::CWindowWnd* m_owner;
-    const NolxManagerTraits& m_traits;
+    const MouseMacroTraits& m_traits;
     MacroHookSlot& m_slot;
     HOOKPROC m_mouseProcedure;
     HOOKPROC m_keyboardProcedure;
     Clock m_clock;
     int m_recordState = 0;  // 0 idle, 1 recording with nothing yet, 2 recording
     int m_delayMode = 0;    // 0 measured, 1 fixed from the edit, 2 none
-    int m_loopMode = NolxLoopMode::Count;
+    MacroPlayOptions m_options;  // the repeat count is read from its edit when encoding
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
+    std::set<SkinUI::CControlUI*> m_disabledBeforeLock;  // compared with live controls only
 };
 
-// The hook procedures of one slot: hand the event to the slot's manager and
-// always pass it on.
-template <MacroHookSlot& slot>
-LRESULT CALLBACK MacroMouseHookProcedure(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && slot.current != nullptr)
-        slot.current->OnMouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
-    return CallNextHookEx(slot.mouse, code, wParam, lParam);
-}
+// One manager class: its own hook slot and its hook procedures, which hand
+// each event to the recording manager and always pass it on.
+template <class Member>
+class MouseMacroManagerOf : public MouseMacroManager {
+public:
+    static LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HC_ACTION && s_hooks.current != nullptr)
+            s_hooks.current->OnMouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
+        return CallNextHookEx(s_hooks.mouse, code, wParam, lParam);
+    }
 
-template <MacroHookSlot& slot>
-LRESULT CALLBACK MacroKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && slot.current != nullptr)
-        slot.current->OnKeyboardEvent(wParam, reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode);
-    return CallNextHookEx(slot.keyboard, code, wParam, lParam);
-}
+    static LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HC_ACTION && s_hooks.current != nullptr)
+            s_hooks.current->OnKeyboardEvent(wParam, reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode);
+        return CallNextHookEx(s_hooks.keyboard, code, wParam, lParam);
+    }
+
+protected:
+    MouseMacroManagerOf(SkinUI::CWindowWnd* owner, const MouseMacroTraits& traits)
+        : MouseMacroManager(owner, traits, s_hooks, &MouseHookProc, &KeyboardHookProc)
+    {
+    }
+
+private:
+    static inline MacroHookSlot s_hooks;
+};

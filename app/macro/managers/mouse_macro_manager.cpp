@@ -1,4 +1,4 @@
-#include "app/macro/managers/nolx_macro_manager.h"
+#include "app/macro/managers/mouse_macro_manager.h"
 
 #include <algorithm>
 
@@ -21,51 +21,27 @@ using namespace SkinUI;
 
 namespace {
 
-constexpr int kMaxDelayEdit = 65534;
 constexpr int kClickDelayMs = 50;
 
-int IconOf(int type)
+// Removes the slot's hooks; its events then reach no manager.
+void UnhookSlot(MacroHookSlot& slot)
 {
-    if (type == NolxStep::KeyUp) return 1;
-    if (type == NolxStep::KeyDown) return 2;
-    if (type == NolxStep::Move) return 3;
-    if (IsMouseButtonEvent(type)) return (type & 0x80) ? 2 : 1;
-    return 0;
+    if (slot.mouse) UnhookWindowsHookEx(slot.mouse);
+    if (slot.keyboard) UnhookWindowsHookEx(slot.keyboard);
+    slot = MacroHookSlot{};
 }
 
-// The row's markup; `moveY` tells the Y row of a move from its X row.
-CUIString RowText(const MacroStep& step, bool moveY, bool inserted)
+// Visitors over a control tree that go through every control.
+CControlUI* CollectDisabled(CControlUI* control, void* disabled)
 {
-    CUIString text;
-    const int icon = IconOf(step.type);
-    if (step.type == NolxStep::Delay)
-        text.Format(L"{x 4}{i Image\\macroicons.png 18 %d}{x 4}%d ms", icon, step.value);
-    else if (step.type == NolxStep::Move)
-        text.Format(moveY ? L"{x 4}{i Image\\macroicons.png 18 %d}{x 4}Y %d" : L"{x 4}{i Image\\macroicons.png 18 %d}{x 4}X %d",
-                    icon, step.value);
-    else {
-        const CUIString name = IsMouseButtonEvent(step.type)
-                                   ? (inserted ? GetMouseButtonToken(step.value) : GetMacroMouseEventToken(step.type))
-                                   : GetKeyName(step.value);
-        text.Format(L"{x 4}{i Image\\macroicons.png 18 %d}{x 4}%s", icon, name.GetData());
-    }
-    return text;
+    if (!control->IsEnabled()) static_cast<std::set<CControlUI*>*>(disabled)->insert(control);
+    return nullptr;
 }
 
-// Whether row `index` is the Y row of a move: the rows of type Move pair up
-// in order, X first.
-bool IsMoveY(const MacroSteps& steps, size_t index)
+CControlUI* DisableListed(CControlUI* control, void* disabled)
 {
-    size_t row = 0;
-    while (row < index) {
-        if (steps[row].type == NolxStep::Move && row + 1 < steps.size() && steps[row + 1].type == NolxStep::Move) {
-            if (row + 1 == index) return true;
-            row += 2;
-        } else {
-            ++row;
-        }
-    }
-    return false;
+    if (static_cast<std::set<CControlUI*>*>(disabled)->count(control) != 0) control->SetEnabled(false);
+    return nullptr;
 }
 
 bool IsReleaseMessage(WPARAM message) { return message == WM_KEYUP || message == WM_SYSKEYUP; }
@@ -83,22 +59,20 @@ bool IsButtonMessage(WPARAM message)
 
 }  // namespace
 
-NolxMacroManager::NolxMacroManager(CWindowWnd* owner, const NolxManagerTraits& traits, MacroHookSlot& slot,
+MouseMacroManager::MouseMacroManager(CWindowWnd* owner, const MouseMacroTraits& traits, MacroHookSlot& slot,
                                    HOOKPROC mouseProcedure, HOOKPROC keyboardProcedure)
     : m_owner(owner), m_traits(traits), m_slot(slot), m_mouseProcedure(mouseProcedure),
       m_keyboardProcedure(keyboardProcedure), m_clock(&ElapsedMilliseconds)
 {
-    m_slot.current = this;
 }
 
-NolxMacroManager::~NolxMacroManager()
+MouseMacroManager::~MouseMacroManager()
 {
     RemoveHooks();
-    if (m_slot.current == this) m_slot.current = nullptr;
     if (GetManager()) GetManager()->RemoveNotifyReceiver(this);
 }
 
-void NolxMacroManager::OnInitialize()
+void MouseMacroManager::OnInitialize()
 {
     CContainerUI::OnInitialize();
     CWindowManagerUI* manager = GetManager();
@@ -109,43 +83,43 @@ void NolxMacroManager::OnInitialize()
     FillMacroNameList();
 }
 
-CControlUI* NolxMacroManager::CreateControl(const wchar_t* tag) { return CreateMacroListControl(tag); }
+CControlUI* MouseMacroManager::CreateControl(const wchar_t* tag) { return CreateMacroListControl(tag); }
 
-CControlUI* NolxMacroManager::Find(const wchar_t* baseName) const
+CControlUI* MouseMacroManager::Find(const wchar_t* baseName) const
 {
     if (!GetManager()) return nullptr;
     const CUIString name = CUIString(baseName) + m_traits.suffix;
     return GetManager()->FindControlByName(name);
 }
 
-CListUI* NolxMacroManager::NameList() const { return dynamic_cast<CListUI*>(Find(L"listex")); }
-MarcoListUI* NolxMacroManager::StepList() const { return dynamic_cast<MarcoListUI*>(Find(L"listex1")); }
-MacroList& NolxMacroManager::Macros() const { return MacroListOf(m_traits.family); }
+CListUI* MouseMacroManager::NameList() const { return dynamic_cast<CListUI*>(Find(L"listex")); }
+MarcoListUI* MouseMacroManager::StepList() const { return dynamic_cast<MarcoListUI*>(Find(L"listex1")); }
+MacroList& MouseMacroManager::Macros() const { return MacroListOf(m_traits.family); }
 
-int NolxMacroManager::SelectedMacro() const
+int MouseMacroManager::SelectedMacro() const
 {
     CListUI* names = NameList();
     const int index = names ? names->GetCurSel() : -1;
     return index >= 0 && static_cast<size_t>(index) < Macros().size() ? index : -1;
 }
 
-int NolxMacroManager::SelectedStep() const
+int MouseMacroManager::SelectedStep() const
 {
     MarcoListUI* steps = StepList();
     return steps ? steps->GetCurSel() : -1;
 }
 
-bool NolxMacroManager::IsNamed(CControlUI* control, const wchar_t* baseName) const
+bool MouseMacroManager::IsNamed(CControlUI* control, const wchar_t* baseName) const
 {
     return control && control->GetName().CompareNoCase(CUIString(baseName) + m_traits.suffix) == 0;
 }
 
-bool NolxMacroManager::IsOwnList(CControlUI* sender) const
+bool MouseMacroManager::IsOwnList(CControlUI* sender) const
 {
     return IsNamed(sender, L"listex") || IsNamed(sender, L"listex1");
 }
 
-MacroSteps NolxMacroManager::Steps() const
+MacroSteps MouseMacroManager::Steps() const
 {
     MacroSteps steps;
     if (MarcoListUI* list = StepList())
@@ -153,7 +127,7 @@ MacroSteps NolxMacroManager::Steps() const
     return steps;
 }
 
-void NolxMacroManager::FillMacroNameList()
+void MouseMacroManager::FillMacroNameList()
 {
     CListUI* names = NameList();
     if (!names) return;
@@ -165,96 +139,103 @@ void NolxMacroManager::FillMacroNameList()
     }
 }
 
-void NolxMacroManager::ShowLoop(const NolxLoop& loop)
+void MouseMacroManager::ShowLoop(const MacroLoop& loop)
 {
-    const bool qiro = m_traits.chip == NolxChip::Qiro;
-    const wchar_t* option = L"circle_setting";
-    if (loop.mode == NolxLoopMode::Endless) option = qiro ? L"circle_stop_any_key" : L"circle_all";
-    else if (qiro && loop.mode == NolxLoopMode::QiroStop) option = L"circle_stop";
-    else if (qiro && loop.mode == NolxLoopMode::QiroContinue) option = L"circle_continue";
-    if (auto* selected = dynamic_cast<COptionUI*>(Find(option))) selected->Selected(true, false);
+    for (const MacroOptionControl& option : m_traits.options)
+        if (!option.play && option.mode == loop.mode)
+            if (auto* selected = dynamic_cast<COptionUI*>(Find(option.name))) selected->Selected(true, false);
     CControlUI* count = Find(L"circle_edit");
-    if (count) count->SetEnabled(loop.mode == NolxLoopMode::Count);
-    if (count && loop.mode == NolxLoopMode::Count) {
+    if (count) count->SetEnabled(loop.mode == 0);
+    if (count && loop.mode == 0) {
         CUIString text;
         text.Format(L"%d", loop.repeatCount);
         count->SetText(text);
     }
-    m_loopMode = loop.mode;
+    m_options.loop.mode = loop.mode;
 }
 
-void NolxMacroManager::ShowMacroSteps(int index)
+void MouseMacroManager::ShowPlayMode(int mode)
+{
+    for (const MacroOptionControl& option : m_traits.options)
+        if (option.play && option.mode == mode)
+            if (auto* selected = dynamic_cast<COptionUI*>(Find(option.name))) selected->Selected(true, false);
+    m_options.playMode = mode;
+}
+
+void MouseMacroManager::ShowMacroSteps(int index)
 {
     MarcoListUI* list = StepList();
     if (!list || index < 0 || static_cast<size_t>(index) >= Macros().size()) return;
     list->RemoveAllItems();
-    const NolxDecodedMacro decoded = DecodeNolxMacro(m_traits.chip, Macros()[index]->data);
+    const DecodedMouseMacro decoded = m_traits.codec.decode(Macros()[index]->data);
     for (const MacroStep& step : decoded.steps) AppendRow(step);
+    if (decoded.playMode) ShowPlayMode(*decoded.playMode);
     if (decoded.loop) ShowLoop(*decoded.loop);
 }
 
-void NolxMacroManager::AppendRow(const MacroStep& step)
+void MouseMacroManager::AppendRow(const MacroStep& step)
 {
     MarcoListUI* list = StepList();
     if (!list) return;
     InsertRow(list->GetCount(), step);
 }
 
-void NolxMacroManager::InsertRow(int at, const MacroStep& step)
+void MouseMacroManager::InsertRow(int at, const MacroStep& step)
 {
     MarcoListUI* list = StepList();
     if (!list) return;
-    MacroSteps steps = Steps();
-    steps.insert(steps.begin() + std::min<size_t>(at, steps.size()), step);
-    const bool moveY = IsMoveY(steps, at);
-    const bool inserted = IsMouseButtonEvent(step.type) && step.value != step.type;
-    if (MacroStepNode* node = list->InsertNodeAt(RowText(step, moveY, inserted), at)) {
+    const MacroSteps steps = WithStepsInserted(Steps(), at, {step});
+    const bool moveY = IsMoveYRow(steps, at, Moves());
+    if (MacroStepNode* node = list->InsertNodeAt(StepRowText(step, Moves(), moveY), at)) {
         node->type = step.type;
         node->value = step.value;
     }
 }
 
-void NolxMacroManager::EncodeMacro(int index)
+void MouseMacroManager::EncodeMacro(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= Macros().size() || !StepList()) return;
-    NolxLoop loop;
-    loop.mode = m_loopMode;
-    if (CControlUI* count = Find(L"circle_edit")) loop.repeatCount = LeadingInteger(count->GetText());
-    Macros()[index]->data = EncodeNolxMacro(m_traits.chip, Steps(), loop);
+    if (CControlUI* count = Find(L"circle_edit")) m_options.loop.repeatCount = LeadingInteger(count->GetText());
+    Macros()[index]->data = m_traits.codec.encode(Steps(), m_options);
 }
 
-void NolxMacroManager::WriteMacroFile() { SaveMacroFile(m_traits.family); }
+void MouseMacroManager::WriteMacroFile() { SaveMacroFile(m_traits.family); }
 
-void NolxMacroManager::ChangedSelectedMacro()
+void MouseMacroManager::ChangedSelectedMacro()
 {
     EncodeMacro(SelectedMacro());
     WriteMacroFile();
 }
 
-void NolxMacroManager::AddMacro(const CUIString& name)
+CUIString MouseMacroManager::StoredName(const CUIString& name) const
+{
+    return name.Left(static_cast<int>(MacroFileLayoutOf(m_traits.family).nameField / 2));
+}
+
+void MouseMacroManager::AddMacro(const CUIString& name)
 {
     auto macro = std::make_shared<MacroRecord>();
-    macro->name = name;
-    macro->data = {0x00};
+    macro->name = StoredName(name);
+    macro->data = m_traits.newMacroData;
     Macros().push_back(macro);
     if (CListUI* names = NameList()) {
         auto* row = new CListLabelElementUI;
-        row->SetText(name);
+        row->SetText(macro->name);
         names->AddItem(row);
     }
     WriteMacroFile();
 }
 
-void NolxMacroManager::RenameSelectedMacro(const CUIString& name)
+void MouseMacroManager::RenameSelectedMacro(const CUIString& name)
 {
     const int index = SelectedMacro();
     if (index < 0) return;
-    Macros()[index]->name = name;
-    NameList()->GetItemAt(index)->SetText(name);
+    Macros()[index]->name = StoredName(name);
+    NameList()->GetItemAt(index)->SetText(Macros()[index]->name);
     WriteMacroFile();
 }
 
-void NolxMacroManager::DeleteSelectedMacro()
+void MouseMacroManager::DeleteSelectedMacro()
 {
     const int index = SelectedMacro();
     if (index < 0) return;
@@ -264,91 +245,84 @@ void NolxMacroManager::DeleteSelectedMacro()
     WriteMacroFile();
 }
 
-void NolxMacroManager::SetSelectedDelay(int milliseconds)
+void MouseMacroManager::SetSelectedDelay(int milliseconds)
 {
     const int row = SelectedStep();
     const MacroSteps steps = Steps();
-    if (SelectedMacro() < 0 || row < 0 || steps[row].type != NolxStep::Delay) return;
+    if (SelectedMacro() < 0 || row < 0 || steps[row].type != MouseStep::Delay) return;
     StepList()->RemoveItemAt(row);
-    InsertRow(row, {NolxStep::Delay, std::clamp(milliseconds, 0, kNolxMaxDelayMs)});
+    InsertRow(row, {MouseStep::Delay, std::clamp(milliseconds, 0, m_traits.maxDelayMs)});
     ChangedSelectedMacro();
 }
 
-void NolxMacroManager::SetSelectedKey(int keyCode)
+void MouseMacroManager::SetSelectedKey(int keyCode)
 {
     const int row = SelectedStep();
     const MacroSteps steps = Steps();
     if (SelectedMacro() < 0 || row < 0) return;
     const int type = steps[row].type;
-    if (type != NolxStep::KeyDown && type != NolxStep::KeyUp) return;
+    if (type != MouseStep::KeyDown && type != MouseStep::KeyUp) return;
     StepList()->RemoveItemAt(row);
     InsertRow(row, {type, keyCode});
     ChangedSelectedMacro();
 }
 
-void NolxMacroManager::DeleteSelectedStep()
+void MouseMacroManager::DeleteSelectedStep()
 {
     const int row = SelectedStep();
     if (SelectedMacro() < 0 || row < 0) return;
-    const MacroSteps steps = Steps();
-    int first = row;
-    int count = 1;
-    if (steps[row].type == NolxStep::Move) {
-        if (IsMoveY(steps, row)) first = row - 1, count = 2;
-        else if (static_cast<size_t>(row) + 1 < steps.size() && steps[row + 1].type == NolxStep::Move) count = 2;
-    }
-    for (int i = 0; i < count; ++i) StepList()->RemoveItemAt(first);
+    const StepRows rows = StepRowsAt(Steps(), static_cast<size_t>(row), Moves());
+    for (size_t i = 0; i < rows.count; ++i) StepList()->RemoveItemAt(static_cast<int>(rows.first));
     ChangedSelectedMacro();
 }
 
-bool NolxMacroManager::InsertSteps(const MacroSteps& added)
+bool MouseMacroManager::InsertSteps(const MacroSteps& added)
 {
     if (SelectedMacro() < 0 || !StepList()) return false;
     const int selected = SelectedStep();
     const size_t at = selected >= 0 ? static_cast<size_t>(selected) + 1 : Steps().size();
-    if (!NolxHasRoomFor(m_traits.chip, m_loopMode, Steps(), at, added)) return false;
+    if (!m_traits.codec.hasRoomFor(m_options, Steps(), at, added)) return false;
     for (size_t i = 0; i < added.size(); ++i) InsertRow(static_cast<int>(at + i), added[i]);
     ChangedSelectedMacro();
     return true;
 }
 
-bool NolxMacroManager::InsertClick(int buttonBit)
+bool MouseMacroManager::InsertClick(int buttonBit)
 {
-    return InsertSteps({{0xA0 + buttonBit, buttonBit}, {NolxStep::Delay, kClickDelayMs}, {0x20 + buttonBit, buttonBit}});
+    return InsertSteps({{0xA0 + buttonBit, buttonBit}, {MouseStep::Delay, kClickDelayMs}, {0x20 + buttonBit, buttonBit}});
 }
 
-void NolxMacroManager::InsertFromDialog(int mode, int type)
+void MouseMacroManager::InsertFromDialog(int mode, int type)
 {
     CUIString text1, text2;
     int number = 0;
-    MarcoEdit* editor = m_traits.makeEditor(m_owner, mode);
-    if (!editor->RunForValues(text1, number, text2)) return;
-    if (type == NolxStep::Move)
-        InsertSteps({{NolxStep::Move, std::clamp(LeadingInteger(text1), -128, 127)},
-                     {NolxStep::Move, std::clamp(LeadingInteger(text2), -128, 127)}});
+    if (!m_traits.makeInsertEditor(m_owner, mode)->RunForValues(text1, number, text2)) return;
+    if (type == m_traits.moveX)
+        InsertSteps({{m_traits.moveX, std::clamp(LeadingInteger(text1), -128, 127)},
+                     {m_traits.moveY, std::clamp(LeadingInteger(text2), -128, 127)}});
     else
-        InsertSteps({{type, type == NolxStep::Delay ? std::clamp(number, 0, kNolxMaxDelayMs) : number}});
+        InsertSteps({{type, type == MouseStep::Delay ? std::clamp(number, 0, m_traits.maxDelayMs) : number}});
 }
 
-void NolxMacroManager::InsertStepFromCombo()
+void MouseMacroManager::InsertStepFromCombo()
 {
     auto* combo = dynamic_cast<CComboUI*>(Find(L"macro_insert_combo"));
     if (!combo || SelectedMacro() < 0) return;
     const int kind = combo->GetCurSel();
     combo->SelectItem(-1, false, false);
     switch (kind) {
-    case 0: InsertFromDialog(kEditKey, NolxStep::KeyDown); break;
-    case 1: InsertFromDialog(kEditKey, NolxStep::KeyUp); break;
-    case 2: InsertFromDialog(kEditDelay, NolxStep::Delay); break;
+    case 0: InsertFromDialog(kEditKey, MouseStep::KeyDown); break;
+    case 1: InsertFromDialog(kEditKey, MouseStep::KeyUp); break;
+    case 2: InsertFromDialog(kEditDelay, MouseStep::Delay); break;
     case 3: InsertClick(1); break;
     case 4: InsertClick(2); break;
     case 5: InsertClick(4); break;
-    case 6: InsertFromDialog(kEditMove, NolxStep::Move); break;
+    case 6: InsertFromDialog(kEditMove, m_traits.moveX); break;
     default: break;
     }
 }
 
-void NolxMacroManager::SetRecordButtonLook(bool recording)
+void MouseMacroManager::SetRecordButtonLook(bool recording)
 {
     auto* button = dynamic_cast<CButtonUI*>(Find(L"recordButton"));
     if (!button) return;
@@ -359,54 +333,76 @@ void NolxMacroManager::SetRecordButtonLook(bool recording)
     button->SetText(recording ? L"%{043}" : L"%{042}");
 }
 
-void NolxMacroManager::StartRecording()
+void MouseMacroManager::StartRecording()
 {
     if (SelectedMacro() < 0 || m_recordState != 0) return;
     SetRecordButtonLook(true);
     if (MarcoListUI* list = StepList()) list->RemoveAllItems();
-    if (CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl)) locked->SetEnabled(false);
+    Lock();
     if (CControlUI* button = Find(L"recordButton")) button->SetEnabled(true);
     m_pointerOverRecordButton = false;
     m_recordState = 1;
     InstallHooks();
 }
 
-void NolxMacroManager::StopRecording()
+void MouseMacroManager::StopRecording()
 {
-    if (SelectedMacro() < 0 || m_recordState == 0) return;
+    if (m_recordState == 0) return;
     RemoveHooks();
     SetRecordButtonLook(false);
     m_recordState = 0;
-    if (CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl)) locked->SetEnabled(true);
-    ChangedSelectedMacro();
+    Unlock();
+    if (SelectedMacro() >= 0) ChangedSelectedMacro();
 }
 
-void NolxMacroManager::RecordStep(const MacroStep& step)
+void MouseMacroManager::Lock()
+{
+    CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl);
+    if (!locked) return;
+    m_disabledBeforeLock.clear();
+    locked->FindControl(&CollectDisabled, &m_disabledBeforeLock, 0);
+    locked->SetEnabled(false);
+}
+
+void MouseMacroManager::Unlock()
+{
+    CControlUI* locked = GetManager()->FindControlByName(m_traits.lockedControl);
+    if (!locked) return;
+    locked->SetEnabled(true);
+    locked->FindControl(&DisableListed, &m_disabledBeforeLock, 0);
+    m_disabledBeforeLock.clear();
+}
+
+void MouseMacroManager::RecordStep(const MacroStep& step)
 {
     const int64_t now = m_clock();
     MacroSteps added;
     if (m_recordState == 2 && m_delayMode != 2) {
-        int delay = 0;
-        if (m_delayMode == 0) delay = static_cast<int>(std::min<int64_t>(now - m_lastEventTime, kMaxDelayEdit));
-        else if (CControlUI* edit = Find(L"delay_edit")) delay = std::clamp(LeadingInteger(edit->GetText()), 0, kMaxDelayEdit);
-        added.push_back({NolxStep::Delay, delay});
+        int64_t delay = 0;
+        if (m_delayMode == 0) delay = now - m_lastEventTime;
+        else if (CControlUI* edit = Find(L"delay_edit")) delay = LeadingInteger(edit->GetText());
+        added.push_back({MouseStep::Delay, static_cast<int>(std::clamp<int64_t>(delay, 0, m_traits.maxDelayMs))});
     }
     added.push_back(step);
     const MacroSteps steps = Steps();
-    if (!NolxHasRoomFor(m_traits.chip, m_loopMode, steps, steps.size(), added)) return;
+    if (!m_traits.codec.hasRoomFor(m_options, steps, steps.size(), added)) return;
     m_lastEventTime = now;
     for (const MacroStep& row : added) AppendRow(row);
     m_recordState = 2;
 }
 
-void NolxMacroManager::OnKeyboardEvent(WPARAM message, DWORD virtualKey)
+void MouseMacroManager::OnKeyboardEvent(WPARAM message, DWORD virtualKey)
 {
     if (m_recordState == 0) return;
-    const int code = VirtualKeyToKeyCode(static_cast<int>(virtualKey));
-    RecordStep({IsReleaseMessage(message) ? NolxStep::KeyUp : NolxStep::KeyDown, code});
+    const bool release = IsReleaseMessage(message);
+    const int modifier = m_traits.modifierSteps ? ModifierMaskOf(static_cast<int>(virtualKey)) : 0;
+    if (modifier != 0)
+        RecordStep({release ? MouseStep::ModifierUp : MouseStep::ModifierDown, modifier});
+    else
+        RecordStep({release ? MouseStep::KeyUp : MouseStep::KeyDown, VirtualKeyToKeyCode(static_cast<int>(virtualKey))});
 }
 
-void NolxMacroManager::OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& record)
+void MouseMacroManager::OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& record)
 {
     if (m_recordState == 0 || m_pointerOverRecordButton || !IsButtonMessage(message)) return;
     const int event = MouseMessageToMacroEvent(static_cast<UINT>(message), record);
@@ -415,39 +411,34 @@ void NolxMacroManager::OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& record
     if (Steps().size() != before) WriteMacroFile();
 }
 
-void NolxMacroManager::InstallHooks()
+void MouseMacroManager::InstallHooks()
 {
-    RemoveHooks();
+    UnhookSlot(m_slot);
     HINSTANCE module = GetModuleHandleW(nullptr);
     m_slot.current = this;
     m_slot.mouse = SetWindowsHookExW(WH_MOUSE_LL, m_mouseProcedure, module, 0);
     m_slot.keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, m_keyboardProcedure, module, 0);
 }
 
-void NolxMacroManager::RemoveHooks()
+void MouseMacroManager::RemoveHooks()
 {
-    if (m_slot.current != this) return;
-    if (m_slot.mouse) UnhookWindowsHookEx(m_slot.mouse);
-    if (m_slot.keyboard) UnhookWindowsHookEx(m_slot.keyboard);
-    m_slot.mouse = nullptr;
-    m_slot.keyboard = nullptr;
+    if (m_slot.current == this) UnhookSlot(m_slot);
 }
 
-void NolxMacroManager::SetLoopMode(int mode, bool countEnabled)
+void MouseMacroManager::SetLoopMode(int mode)
 {
-    m_loopMode = mode;
-    if (CControlUI* count = Find(L"circle_edit")) count->SetEnabled(countEnabled);
+    m_options.loop.mode = mode;
+    if (CControlUI* count = Find(L"circle_edit")) count->SetEnabled(mode == 0);
 }
 
-void NolxMacroManager::SetDelayMode(int mode)
+void MouseMacroManager::SetDelayMode(int mode)
 {
     m_delayMode = mode;
     if (CControlUI* edit = Find(L"delay_edit")) edit->SetEnabled(mode == 1);
 }
 
-void NolxMacroManager::OnClick(CControlUI* sender)
+void MouseMacroManager::OnClick(CControlUI* sender)
 {
-    const bool qiro = m_traits.chip == NolxChip::Qiro;
     const CUIString& name = sender->GetName();
     if (IsNamed(sender, L"recordButton")) {
         if (m_recordState != 0) StopRecording();
@@ -455,16 +446,18 @@ void NolxMacroManager::OnClick(CControlUI* sender)
     } else if (IsNamed(sender, L"delay_record")) SetDelayMode(0);
     else if (IsNamed(sender, L"delay_setting")) SetDelayMode(1);
     else if (IsNamed(sender, L"delay_no")) SetDelayMode(2);
-    else if (IsNamed(sender, L"circle_setting")) SetLoopMode(NolxLoopMode::Count, true);
-    else if (!qiro && IsNamed(sender, L"circle_all")) SetLoopMode(NolxLoopMode::Endless, false);
-    else if (qiro && IsNamed(sender, L"circle_stop_any_key")) SetLoopMode(NolxLoopMode::QiroStopOnAnyKey, false);
-    else if (qiro && IsNamed(sender, L"circle_stop")) SetLoopMode(NolxLoopMode::QiroStop, false);
-    else if (qiro && IsNamed(sender, L"circle_continue")) SetLoopMode(NolxLoopMode::QiroContinue, false);
     else if (name.CompareNoCase(m_traits.addButton) == 0) NewMacro();
     else if (name.CompareNoCase(m_traits.deleteButton) == 0) DeleteMacro();
+    else {
+        for (const MacroOptionControl& option : m_traits.options) {
+            if (!IsNamed(sender, option.name)) continue;
+            if (option.play) m_options.playMode = option.mode;
+            else SetLoopMode(option.mode);
+        }
+    }
 }
 
-void NolxMacroManager::OnMenuItem(const CUIString& item)
+void MouseMacroManager::OnMenuItem(const CUIString& item)
 {
     if (item == L"menu_Name_New") NewMacro();
     else if (item == L"menu_Name_ChangeName") RenameMacro();
@@ -475,28 +468,27 @@ void NolxMacroManager::OnMenuItem(const CUIString& item)
     else if (item == L"menu_Content_Delete") DeleteStep();
 }
 
-void NolxMacroManager::OnTextChanged(CControlUI* sender)
+void MouseMacroManager::OnTextChanged(CControlUI* sender)
 {
     const int value = LeadingInteger(sender->GetText());
     CUIString text;
     if (IsNamed(sender, L"delay_edit")) {
-        if (value > kMaxDelayEdit) text.Format(L"%d", kMaxDelayEdit);
+        if (value > m_traits.delayEditLimit) text.Format(L"%d", m_traits.delayEditLimit);
     } else if (IsNamed(sender, L"circle_edit")) {
-        const int largest = NolxMaxRepeatCount(m_traits.chip);
-        if (value > largest) text.Format(L"%d", largest);
+        if (value > m_traits.repeatCountLimit) text.Format(L"%d", m_traits.repeatCountLimit);
         else if (value < 1) text = L"1";
     }
     if (!text.IsEmpty()) sender->SetText(text);
 }
 
-void NolxMacroManager::ShowMenu(NotifyRecordUI& record)
+void MouseMacroManager::ShowMenu(NotifyRecordUI& record)
 {
     POINT point = record.mousePoint;
     ClientToScreen(GetManager()->GetWindowHandle(), &point);
     (new CMenuWnd())->ShowAt(record.sender, point.x, point.y);
 }
 
-void NolxMacroManager::Notify(NotifyRecordUI& record)
+void MouseMacroManager::Notify(NotifyRecordUI& record)
 {
     CControlUI* sender = record.sender;
     if (!sender) return;
@@ -517,31 +509,31 @@ void NolxMacroManager::Notify(NotifyRecordUI& record)
     } else if (type == L"textchanged") OnTextChanged(sender);
 }
 
-void NolxMacroManager::NewMacro()
+void MouseMacroManager::NewMacro()
 {
     CUIString name;
     if (m_traits.makeEditor(m_owner, kEditNewName)->RunForText(name)) AddMacro(name);
 }
 
-void NolxMacroManager::RenameMacro()
+void MouseMacroManager::RenameMacro()
 {
     CUIString name;
     if (SelectedMacro() >= 0 && m_traits.makeEditor(m_owner, kEditRename)->RunForText(name)) RenameSelectedMacro(name);
 }
 
-void NolxMacroManager::DeleteMacro()
+void MouseMacroManager::DeleteMacro()
 {
     CUIString unused;
     if (SelectedMacro() >= 0 && m_traits.makeEditor(m_owner, kEditConfirm)->RunForText(unused)) DeleteSelectedMacro();
 }
 
-void NolxMacroManager::ExportMacros()
+void MouseMacroManager::ExportMacros()
 {
     const CUIString path = ChooseSaveFile();
     if (!path.IsEmpty()) ExportMacroFile(m_traits.family, path);
 }
 
-void NolxMacroManager::ImportMacros()
+void MouseMacroManager::ImportMacros()
 {
     const CUIString path = ChooseOpenFile();
     if (path.IsEmpty()) return;
@@ -550,21 +542,21 @@ void NolxMacroManager::ImportMacros()
     if (MarcoListUI* list = StepList()) list->RemoveAllItems();
 }
 
-void NolxMacroManager::EditStep()
+void MouseMacroManager::EditStep()
 {
     const int row = SelectedStep();
     if (SelectedMacro() < 0 || row < 0) return;
     const int type = Steps()[row].type;
     CUIString text1, text2;
     int number = 0;
-    if (type == NolxStep::Delay) {
+    if (type == MouseStep::Delay) {
         if (m_traits.makeEditor(m_owner, kEditDelay)->RunForValues(text1, number, text2)) SetSelectedDelay(number);
-    } else if (type == NolxStep::KeyDown || type == NolxStep::KeyUp) {
+    } else if (type == MouseStep::KeyDown || type == MouseStep::KeyUp) {
         if (m_traits.makeEditor(m_owner, kEditKey)->RunForValues(text1, number, text2)) SetSelectedKey(number);
     }
 }
 
-void NolxMacroManager::DeleteStep()
+void MouseMacroManager::DeleteStep()
 {
     CUIString unused;
     if (SelectedMacro() >= 0 && SelectedStep() >= 0 && m_traits.makeEditor(m_owner, kEditConfirm)->RunForText(unused))

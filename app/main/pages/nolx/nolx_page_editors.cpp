@@ -1,0 +1,66 @@
+// The page's dialogs and the editors it embeds, on the user-interface thread.
+#include "app/main/pages/nolx/nolx_mouse_page.h"
+
+#include "app/dialogs/color/color_arithmetic.h"
+#include "app/dialogs/color/color_picker.h"
+#include "app/dialogs/fire/fire_key_edit.h"
+
+#include <cwchar>
+
+using SkinUI::CControlUI;
+using SkinUI::CUIString;
+
+CControlUI* NolxMousePage::CreateControl(const wchar_t* tag) {
+    if (!tag) return nullptr;
+    if (_wcsicmp(tag, traits_.macroManagerTag) == 0) return traits_.makeMacroManager(services_);
+    if (_wcsicmp(tag, traits_.fireKeyEditorTag) == 0) {
+        fireKeyEditor_ = traits_.makeFireKeyEditor(services_);
+        return fireKeyEditor_;
+    }
+    return nullptr;
+}
+
+int NolxMousePage::ButtonNumberOf(const CUIString& name) const {
+    const DeviceLibraryBinder::Guard guard = Lock();
+    const int count = static_cast<int>(traits_.keyTables.front()->size());
+    for (int n = 1; n <= count; ++n) {
+        if (SameName(name, traits_.ButtonName(n))) return n;
+    }
+    return 0;
+}
+
+void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
+    CUIString text;
+    {
+        // The dialog rewrites the entry in place: a read on a worker, which
+        // replaces the tables, waits until it has closed.
+        const DeviceLibraryBinder::Guard guard = Lock();
+        MacroKeyEntry* entry = RecordAt(traits_.ActiveTable(), number - 1);
+        if (!entry || !traits_.runKeyEdit(services_, entry)) return;
+        text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
+        currentKeyIndex_ = entry->index;
+    }
+    if (CControlUI* button = Find(buttonName)) button->SetText(text);
+    RequestCommand(kWriteButton);
+}
+
+void NolxMousePage::PickLevelColour(int level, const CUIString& colourName) {
+    DWORD colour = 0;
+    {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        const CpiLevelEntry* entry = RecordAt(*traits_.cpiLevels, level - 1);
+        if (!entry) return;
+        colour = OpaqueColour(entry->red, entry->green, entry->blue);
+    }
+    if (!(new ColorPicker(services_.owner))->PickColor(&colour)) return;
+    {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        CpiLevelEntry* entry = RecordAt(*traits_.cpiLevels, level - 1);
+        if (!entry) return;
+        entry->red = static_cast<int>((colour >> 16) & 0xFF);
+        entry->green = static_cast<int>((colour >> 8) & 0xFF);
+        entry->blue = static_cast<int>(colour & 0xFF);
+    }
+    if (CControlUI* control = Find(colourName)) control->SetBackgroundColor(colour);
+    RequestCommand(kWriteCpiSettings);
+}
