@@ -24,25 +24,42 @@ size_t chunkCount(uint16_t length) { return (length + kChunkSize - 1) / kChunkSi
 
 }  // namespace
 
-bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
+bool Transport::attempt(std::array<uint8_t, kReportLength>& report) {
     hid::Platform& hid = hid::platform();
+    const bool sent = hid.setFeature(handles_.feature, report.data(), report.size());
+    hid.sleepMs(kPollIntervalMs);
+    // Polling after a request that never arrived would take the previous
+    // command's acknowledge for this one.
+    if (!sent) return false;
+    uint8_t status = 0;
+    for (int poll = 0; poll < kPolls; ++poll) {
+        report[0] = kReportId;
+        // A poll that fails yields no reply, whatever the buffer still holds.
+        status = hid.getFeature(handles_.feature, report.data(), report.size()) ? report[7] : 0;
+        if (status != 0) break;
+        hid.sleepMs(kPollIntervalMs);
+    }
+    return status == kAcknowledged;
+}
+
+bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
     const std::array<uint8_t, kReportLength> request = report;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         report = request;
-        const bool sent = hid.setFeature(handles_.feature, report.data(), report.size());
-        hid.sleepMs(kPollIntervalMs);
-        // Polling after a request that never arrived would take the previous
-        // command's acknowledge for this one.
-        if (!sent) continue;
-        uint8_t status = 0;
-        for (int poll = 0; poll < kPolls; ++poll) {
-            report[0] = kReportId;
-            // A poll that fails yields no reply, whatever the buffer still holds.
-            status = hid.getFeature(handles_.feature, report.data(), report.size()) ? report[7] : 0;
-            if (status != 0) break;
-            hid.sleepMs(kPollIntervalMs);
-        }
-        if (status == kAcknowledged) return true;
+        if (this->attempt(report)) return true;
+    }
+    return false;
+}
+
+bool Transport::exchangeInWindow(std::array<uint8_t, kReportLength>& report, uint8_t windowCommand,
+                                 uint16_t address, uint16_t length) {
+    const std::array<uint8_t, kReportLength> request = report;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const bool reopened = attempt == 0 || SUCCEEDED(sendCommand(windowCommand, address & 0xFF, address >> 8,
+                                                                    length & 0xFF, length >> 8));
+        if (!reopened) return false;
+        report = request;
+        if (this->attempt(report)) return true;
     }
     return false;
 }
@@ -79,7 +96,12 @@ HRESULT Transport::readBlock(uint16_t address, uint16_t length, uint8_t* destina
         return E_FAIL;
     }
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
-        if (FAILED(readChunk())) return E_FAIL;
+        std::array<uint8_t, kReportLength> report{kReportId, command::kReadChunk};
+        if (!exchangeInWindow(report, command::kReadWindow, static_cast<uint16_t>(address + offset),
+                              static_cast<uint16_t>(length - offset))) {
+            return E_FAIL;
+        }
+        std::copy(report.begin() + 1, report.end(), lastReply_.begin());
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(lastReply_.begin(), count, destination + offset);
     }
@@ -97,7 +119,12 @@ HRESULT Transport::writeBlock(uint16_t address, uint16_t length, const uint8_t* 
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(source + offset, count, staging.begin());
-        if (FAILED(writeChunk(staging.data()))) return E_FAIL;
+        std::array<uint8_t, kReportLength> report{kReportId, command::kWriteChunk};
+        std::copy_n(staging.begin(), kChunkSize, report.begin() + 2);
+        if (!exchangeInWindow(report, command::kWriteWindow, static_cast<uint16_t>(address + offset),
+                              static_cast<uint16_t>(length - offset))) {
+            return E_FAIL;
+        }
     }
     return S_OK;
 }

@@ -38,7 +38,9 @@ public:
     HRESULT handshake();
     // Both fail when the window is refused or any chunk is lost; the transfer
     // stops at the first lost chunk. A failed read leaves the destination as
-    // far as it was filled.
+    // far as it was filled. A chunk that is not acknowledged may still have
+    // reached the controller and moved its window on, so each further attempt
+    // at it first opens the window again at that chunk.
     HRESULT readBlock(uint16_t address, uint16_t length, uint8_t* destination);
     HRESULT writeBlock(uint16_t address, uint16_t length, const uint8_t* source);
 
@@ -48,8 +50,13 @@ public:
 
 private:
     // Sends the request and polls for its status; true on an acknowledge, with
-    // the reply left in the report.
+    // the reply left in the report. `attempt` is one try, `exchange` up to five.
+    bool attempt(std::array<uint8_t, kReportLength>& report);
     bool exchange(std::array<uint8_t, kReportLength>& report);
+    // Up to five tries of a chunk of a block transfer whose window, from
+    // `address` for `length` bytes, is opened again before each further try.
+    bool exchangeInWindow(std::array<uint8_t, kReportLength>& report, uint8_t windowCommand, uint16_t address,
+                          uint16_t length);
 
     hid::DeviceHandles& handles_;
     std::array<uint8_t, 7> lastReply_{};

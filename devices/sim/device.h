@@ -3,6 +3,7 @@
 // test takes on it (unplug, fail a transfer, send an input report).
 
 #include "devices/sim/firmware.h"
+#include "devices/sim/reply_faults.h"
 
 #include <memory>
 #include <mutex>
@@ -42,6 +43,8 @@ public:
     // Every transfer fails until cleared.
     void failAllTransfers(bool fail);
     void sendInput(const std::vector<uint8_t>& report);
+    // Answers to GET_FEATURE damaged from now on; null answers them whole again.
+    void damageReplies(std::shared_ptr<ReplyFaults> faults);
 
 private:
     friend class Machine;
@@ -54,6 +57,7 @@ private:
     bool plugged_ = true;
     unsigned failCountdown_ = 0;
     bool failAll_ = false;
+    std::shared_ptr<ReplyFaults> replyFaults_;
 };
 
 }  // namespace hidsim
