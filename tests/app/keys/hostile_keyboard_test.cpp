@@ -34,7 +34,9 @@ void PutKeys(KeyMap& keys, KeyMap& buttons) {
 std::vector<Bytes> ProfileSeeds() {
     Bytes plain(kWenkProfileBlockSize, 0);
     for (size_t i = 0; i < kWenkProfileKeys; ++i) plain[i] = static_cast<uint8_t>(0x04 + i % 26);
-    for (size_t i = 0; i < kWenkFunctionButtons; ++i) plain[kWenkFunctionButtonOffset + i] = static_cast<uint8_t>(0x3A + i);
+    for (size_t i = 0; i < kWenkFunctionButtons; ++i) {
+        plain[kWenkFunctionButtonOffset + i] = static_cast<uint8_t>(0x3A + i);
+    }
     Bytes special = plain;
     for (int i = 0; i < 16; ++i) {
         special[static_cast<size_t>(i)] = static_cast<uint8_t>(kFirstWenkCombinationCode + i);
@@ -93,7 +95,8 @@ TEST_F(HostileKeyboard, DamagedDefaultDataGivesKeysOfItsBytesOrZero) {
         const Bytes file = mutator.Mutate(seeds);
         DWORD written = 0;
         SetFilePointer(data, 0, nullptr, FILE_BEGIN);
-        ASSERT_TRUE(WriteFile(data, file.data(), static_cast<DWORD>(file.size()), &written, nullptr) && SetEndOfFile(data));
+        ASSERT_TRUE(WriteFile(data, file.data(), static_cast<DWORD>(file.size()), &written, nullptr));
+        ASSERT_TRUE(SetEndOfFile(data));
         store.LoadDefaultKeysSet2();
         store.LoadDefaultFunctionButtons();
         ASSERT_EQ(WenkKeyMap2.size(), kWenkProfileKeys);
