@@ -2,7 +2,9 @@
 // never crash, hang or read past their bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/guarded_bytes.h"
@@ -92,28 +94,16 @@ const std::vector<std::wstring> kValueTokens = {
     L"0", L"-1", L",", L"2147483647", L"-2147483648", L"99999999999999", L"#", L"#FF", L"0x", L"true", L"false",
     L"file='", L"'", L" source='", L" corner='", L" mask='", L" fade='", L" dest='", L"%{", L"}", L"%{088}", L" "};
 
+// The value as an attribute holds it: entities for the markup characters, no zeros.
 std::wstring Escaped(const std::wstring& value)
 {
+    static const std::pair<wchar_t, const wchar_t*> kEntities[] = {
+        {L'&', L"&amp;"}, {L'"', L"&quot;"}, {L'<', L"&lt;"}, {L'>', L"&gt;"}, {L'\0', L""}};
     std::wstring out;
     for (wchar_t c : value) {
-        switch (c) {
-        case L'\0':
-            break;
-        case L'&':
-            out += L"&amp;";
-            break;
-        case L'"':
-            out += L"&quot;";
-            break;
-        case L'<':
-            out += L"&lt;";
-            break;
-        case L'>':
-            out += L"&gt;";
-            break;
-        default:
-            out += c;
-        }
+        const auto entity = std::find_if(std::begin(kEntities), std::end(kEntities),
+                                         [c](const std::pair<wchar_t, const wchar_t*>& e) { return e.first == c; });
+        out += entity != std::end(kEntities) ? std::wstring(entity->second) : std::wstring(1, c);
     }
     return out;
 }
