@@ -58,6 +58,11 @@ void Device::clearTransferFaults() {
     pendingAction_ = nullptr;
 }
 
+void Device::damageReplies(std::shared_ptr<ReplyFaults> faults) {
+    auto lock = lockMachine();
+    replyFaults_ = std::move(faults);
+}
+
 void Device::sendInput(const std::vector<uint8_t>& report) {
     if (machine_) machine_->deliverInput(*this, report);
 }

@@ -3,6 +3,7 @@
 // test takes on it (unplug, fail a transfer, send an input report).
 
 #include "devices/sim/firmware.h"
+#include "devices/sim/reply_faults.h"
 
 #include <functional>
 #include <memory>
@@ -50,6 +51,8 @@ public:
     // Forgets the failing transfers and the pending action.
     void clearTransferFaults();
     void sendInput(const std::vector<uint8_t>& report);
+    // Answers to GET_FEATURE damaged from now on; null answers them whole again.
+    void damageReplies(std::shared_ptr<ReplyFaults> faults);
 
 private:
     friend class Machine;
@@ -65,6 +68,7 @@ private:
     bool failAll_ = false;
     unsigned transfersBeforeAction_ = 0;
     std::function<void()> pendingAction_;
+    std::shared_ptr<ReplyFaults> replyFaults_;
 };
 
 }  // namespace hidsim

@@ -204,13 +204,18 @@ bool Machine::getFeature(HANDLE handle, uint8_t* report, size_t length) {
     ++counters_.getFeature;
     auto open = find(handle);
     bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open) &&
-              open->device->firmware().getFeature(report, length);
+              answer(*open->device, report, length);
     if (!ok) {
         ++counters_.failedTransfers;
         return false;
     }
     trace("GET", *open->device, report, length);
     return true;
+}
+
+bool Machine::answer(Device& device, uint8_t* report, size_t length) {
+    if (device.replyFaults_) return device.replyFaults_->answer(device.firmware(), report, length);
+    return device.firmware().getFeature(report, length);
 }
 
 bool Machine::readInput(HANDLE handle, uint8_t* report, size_t length) {

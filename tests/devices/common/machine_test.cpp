@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -81,6 +82,44 @@ TEST_F(Bus, ScheduledUnplugMeetsTheTransferAfterTheCountedOnes) {
     EXPECT_TRUE(machine->setFeature(again, report, 8));
     EXPECT_TRUE(machine->setFeature(again, report, 8));
     EXPECT_TRUE(device->plugged());
+}
+
+TEST_F(Bus, DamagedRepliesAreRandomShortOrTheLastAnswerAgain) {
+    const uint8_t first[8] = {0x41, 1, 2, 3, 4, 5, 6, 7};
+    const uint8_t second[8] = {0x41, 9, 9, 9, 9, 9, 9, 9};
+    uint8_t in[8] = {};
+    auto exchange = [&](const uint8_t* out) {
+        std::fill(std::begin(in), std::end(in), 0xEE);
+        in[0] = 0x41;
+        ASSERT_TRUE(machine->setFeature(handle, out, 8));
+        ASSERT_TRUE(machine->getFeature(handle, in, 8));
+    };
+    device->damageReplies(std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Stale, 100, 1));
+    exchange(first);
+    EXPECT_TRUE(std::equal(first, first + 8, in)) << "nothing before it: the true answer";
+    exchange(second);
+    EXPECT_TRUE(std::equal(first, first + 8, in));
+
+    device->damageReplies(std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Short, 100, 2));
+    exchange(second);
+    EXPECT_EQ(in[1], 9);
+    EXPECT_EQ(in[7], 0xEE) << "the last byte never arrives";
+
+    auto random = std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Random, 50, 3);
+    device->damageReplies(random);
+    int whole = 0;
+    for (int i = 0; i < 100; ++i) {
+        exchange(second);
+        EXPECT_EQ(in[0], 0x41) << "the report id stays";
+        whole += std::equal(second, second + 8, in);
+    }
+    EXPECT_EQ(static_cast<unsigned>(100 - whole), random->damaged());
+    EXPECT_GT(whole, 25);
+    EXPECT_LT(whole, 75);
+
+    device->damageReplies(nullptr);
+    exchange(second);
+    EXPECT_TRUE(std::equal(second, second + 8, in));
 }
 
 TEST_F(Bus, InputReportsReachEveryOpenHandleOnce) {
