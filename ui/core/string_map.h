@@ -33,6 +33,15 @@ public:
     // The key of the n-th entry in iteration order (last bucket first, each
     // bucket front to back), or null.
     const wchar_t* GetKeyAt(int index) const;
+    // Calls visit(key, value) for every entry, in iteration order, in one
+    // pass; the visit must not change the map.
+    template <typename Visit>
+    void ForEach(Visit visit) const
+    {
+        for (int b = m_bucketCount - 1; b >= 0; --b)
+            for (const Entry* entry = m_buckets[b]; entry; entry = entry->next)
+                visit(entry->key.GetData(), entry->value);
+    }
 
     // Frees every entry and makes `bucketCount` empty buckets (none below 0).
     void Resize(int bucketCount);
