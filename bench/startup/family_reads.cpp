@@ -2,7 +2,7 @@
 // transfer: wall time from the progress window's appearance to its end beside
 // the floor of the transfers and pauses the protocol requires of that read,
 // and the program's own share (the wall time less what the simulated wire and
-// the pauses took).
+// the pauses, as slept here, took).
 #include "bench/startup/startup_runs.h"
 #include "bench/support/bench_clock.h"
 
@@ -13,6 +13,7 @@ namespace startup_bench {
 namespace {
 
 constexpr double kMsPerTransfer = 1.0;
+constexpr unsigned kPauseMs = 5;
 
 // A block read: one command report, then one data report per 7 bytes.
 constexpr unsigned BlockTransfers(unsigned length) { return 1 + (length + 6) / 7; }
@@ -37,7 +38,7 @@ const FamilyRead kFamilies[] = {
     {L"wenk", "Wenk", 2 * BlockTransfers(217) + 3 * BlockTransfers(2)},
 };
 
-void MeasureRead(const FamilyRead& family, double wireMs)
+void MeasureRead(const FamilyRead& family, double wireMs, double pauseMs)
 {
     SkinUI::test::ScratchDir scratch(L"startup_bench_read");
     program_test::ProgramProcess process(program_test::SimulatedProgram(), scratch.path(),
@@ -56,10 +57,10 @@ void MeasureRead(const FamilyRead& family, double wireMs)
         return;
     }
     const unsigned floorTransfers = family.floorTransfers != 0 ? family.floorTransfers : 2 * counts.sets;
-    const unsigned pauseMs = family.floorTransfers != 0 ? 0 : 5 * counts.sets;
-    const double floorMs = floorTransfers * kMsPerTransfer + pauseMs;
+    const unsigned pauses = family.floorTransfers != 0 ? 0 : counts.sets;
+    const double floorMs = floorTransfers * kMsPerTransfer + pauses * kPauseMs;
     std::printf("%-6s %9u %6u %8.0f %8.0f %8.0f %6.2f\n", family.name, counts.transfers(), floorTransfers, readMs,
-                floorMs, readMs - counts.transfers() * wireMs - pauseMs, readMs / floorMs);
+                floorMs, readMs - counts.transfers() * wireMs - pauses * pauseMs, readMs / floorMs);
 }
 
 }  // namespace
@@ -67,11 +68,13 @@ void MeasureRead(const FamilyRead& family, double wireMs)
 void StartUpReads()
 {
     const double wireMs = bench::WireMsPerTransfer();
-    std::printf("start-up read of each family alone, 1 ms per transfer (%.3f ms on this simulated wire)\n", wireMs);
+    const double pauseMs = bench::PauseMs(kPauseMs);
+    std::printf("start-up read of each family alone, 1 ms per transfer (%.3f ms on this simulated wire), "
+                "%u ms per pause (%.3f ms slept)\n", wireMs, kPauseMs, pauseMs);
     std::printf("%-6s %9s %6s %8s %8s %8s %6s\n", "family", "transfers", "floor", "read ms", "floor ms",
                 "program", "ratio");
     for (const FamilyRead& family : kFamilies)
-        MeasureRead(family, wireMs);
+        MeasureRead(family, wireMs, pauseMs);
 }
 
 }  // namespace startup_bench
