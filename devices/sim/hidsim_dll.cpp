@@ -58,3 +58,17 @@ extern "C" __declspec(dllexport) int HidSim_ReadMemory(const char* family, uint8
     std::copy_n(memory.begin(), count, buffer);
     return static_cast<int>(count);
 }
+
+// Unplugs (0) or plugs back (non-zero) the family's first controller; the
+// program learns of it at its next device-change message. 0 when done, -1
+// for no such controller.
+extern "C" __declspec(dllexport) int HidSim_SetPlugged(const char* family, int plugged) {
+    hidsim::Device* device = firstOfFamily(family);
+    if (!device) return -1;
+    if (plugged) {
+        device->plugBack();
+    } else {
+        device->unplug();
+    }
+    return 0;
+}

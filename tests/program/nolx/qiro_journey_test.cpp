@@ -263,3 +263,60 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(Slice(memory, kMacroArea, 10), (std::vector<uint8_t>{0, 'B', 0, 'u', 0, 'r', 0, 's', 0, 't'}));
     EXPECT_EQ(Slice(memory, address, data.size()), data);
 }
+
+TEST_F(QiroJourney, AnExportedImageComesBackThroughTheFileDialogsInEitherLanguageAndAfterAReplug) {
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    const int step = SliderValue(L"result_DPI1_slider_Qiro") == 9 ? 10 : 9;
+    ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step));
+    ASSERT_TRUE(program.WaitIdle());
+    const std::wstring exported = program.StateFolder() + L"\\qiro export.bin";
+    ModalScript save({[&] { return AnswerFileDialog(exported); }});
+    ASSERT_TRUE(Page().Click(L"save_data_Qiro"));
+    ASSERT_TRUE(save.Wait());
+    ASSERT_TRUE(program.WaitIdle());
+    const std::vector<uint8_t> image = FileBytes(exported);
+    ASSERT_EQ(image.size(), 2048u);
+    EXPECT_EQ(image, Memory());
+
+    ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step + 1));
+    ASSERT_TRUE(ClickAndWait(L"result_report_rate1_Qiro", 0.05));
+    ASSERT_NE(Memory(), image);
+    ModalScript open({[&] { return AnswerFileDialog(exported); }});
+    ASSERT_TRUE(Page().Click(L"import_data_Qiro"));
+    ASSERT_TRUE(open.Wait());
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_EQ(Memory(), image);
+    EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), step);
+    EXPECT_EQ(TextOf(Page(), L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
+
+    // The buttons' texts follow the language; the page still takes input.
+    ASSERT_TRUE(ClickAndWait(L"profile1_Qiro"));
+    const std::wstring english = TextOf(Page(), L"profile1_key_Qiro_1");
+    ASSERT_TRUE(Page().Click(L"language_2"));
+    ASSERT_TRUE(program.WaitIdle());
+    const uint8_t* left = QiroMacroKeyTable1[0]->bytes;
+    const std::wstring chinese = GetAssignmentTextQiro(left[0], left[1], left[2], left[3]).GetData();
+    EXPECT_NE(chinese, english);
+    EXPECT_EQ(TextOf(Page(), L"profile1_key_Qiro_1"), chinese);
+    EXPECT_TRUE(Page().Screenshot(L"program_qiro_journey_zh"));
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    ASSERT_TRUE(ClickAndWait(L"result_report_rate4_Qiro", 0.05));
+    EXPECT_EQ((MemoryByte(kReportRateByte) >> 4) & 3, 3);
+
+    // Unplugged, the page is disabled and writes nothing; plugged back, it
+    // shows the mouse again and follows its buttons.
+    ASSERT_TRUE(program.PlugDevice("qiro", false));
+    EXPECT_FALSE(Page().Find(MousePage(L"Qiro").c_str())->IsEnabled());
+    const size_t transfers = program.TraceLines().size();
+    Page().Click(L"result_report_rate2_Qiro", 0.05);
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_EQ(program.TraceLines().size(), transfers);
+    ASSERT_TRUE(program.PlugDevice("qiro", true));
+    EXPECT_TRUE(Page().Find(MousePage(L"Qiro").c_str())->IsEnabled());
+    EXPECT_TRUE(IsSelected(L"result_report_rate4_Qiro"));
+    ASSERT_TRUE(program.PressDeviceButton("qiro", "profile"));
+    EXPECT_TRUE(PumpUntil([&] { return FontOf(L"profile2_Qiro") == 4; }, 3000));
+    EXPECT_EQ(TextOf(Page(), L"profile1_key_Qiro_2"),
+              GetAssignmentTextQiro(QiroMacroKeyTable2[1]->bytes[0], QiroMacroKeyTable2[1]->bytes[1],
+                                    QiroMacroKeyTable2[1]->bytes[2], QiroMacroKeyTable2[1]->bytes[3]).GetData());
+}

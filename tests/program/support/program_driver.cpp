@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dbt.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -184,6 +186,14 @@ bool ProgramDriver::PressDeviceButton(const char* family, const char* button) co
     using Press = int (*)(const char*, const char*);
     const auto press = reinterpret_cast<Press>(SimulatorExport("HidSim_PressButton"));
     return press != nullptr && press(family, button) == 0;
+}
+
+bool ProgramDriver::PlugDevice(const char* family, bool plugged) const {
+    using Plug = int (*)(const char*, int);
+    const auto plug = reinterpret_cast<Plug>(SimulatorExport("HidSim_SetPlugged"));
+    if (plug == nullptr || plug(family, plugged ? 1 : 0) != 0) return false;
+    SendMessageW(window_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+    return WaitIdle();
 }
 
 const std::wstring& ProgramDriver::StateFolder() const { return Simulation().stateFolder; }

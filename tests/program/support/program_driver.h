@@ -89,6 +89,10 @@ public:
     // Presses a button on the simulated mouse ("profile", "dpi"); its input
     // report reaches the program's change poll.
     bool PressDeviceButton(const char* family, const char* button) const;
+    // Unplugs or plugs back the family's simulated controller, then tells the
+    // main window, as the system does, that devices changed and waits until
+    // the program has dealt with it.
+    bool PlugDevice(const char* family, bool plugged) const;
 
     const std::wstring& StateFolder() const;
 

@@ -9,6 +9,8 @@
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
 
+#include <dlgs.h>
+
 namespace program_test {
 
 namespace {
@@ -29,9 +31,20 @@ void SendKey(WORD virtualKey, DWORD flags) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
-// Closes every visible dialog of this thread (windows with an owner).
+std::wstring ClassOf(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// The system's dialogs (message boxes, file dialogs) have this class.
+constexpr wchar_t kSystemDialogClass[] = L"#32770";
+
+// Closes every visible dialog of this thread (windows with an owner, and the
+// system's dialogs, which may have none).
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) != nullptr) PostMessageW(window, WM_CLOSE, 2, 0);
+    if (IsWindowVisible(window) && (GetWindow(window, GW_OWNER) != nullptr || ClassOf(window) == kSystemDialogClass))
+        PostMessageW(window, WM_CLOSE, 2, 0);
     return TRUE;
 }
 
@@ -42,10 +55,23 @@ struct ClassSearch {
 
 BOOL CALLBACK FindOfClass(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<ClassSearch*>(param);
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    if (!IsWindowVisible(window) || wcscmp(name, search->className) != 0) return TRUE;
+    if (!IsWindowVisible(window) || ClassOf(window) != search->className) return TRUE;
     search->found = window;
+    return FALSE;
+}
+
+HWND ThreadWindowOfClass(const wchar_t* className) {
+    ClassSearch search = {className, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The file dialog's file-name box: an edit of its own or inside a combo box,
+// with the box's id.
+BOOL CALLBACK FindFileNameEdit(HWND window, LPARAM param) {
+    const int id = GetDlgCtrlID(window);
+    if (ClassOf(window) != L"Edit" || !IsWindowVisible(window) || (id != cmb13 && id != edt1)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
     return FALSE;
 }
 
@@ -83,11 +109,7 @@ bool TakeQuitSeen() {
 
 UiWindow::UiWindow(HWND window) : window_(window) {}
 
-UiWindow UiWindow::OfClass(const wchar_t* className) {
-    ClassSearch search = {className, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &FindOfClass, reinterpret_cast<LPARAM>(&search));
-    return UiWindow(search.found);
-}
+UiWindow UiWindow::OfClass(const wchar_t* className) { return UiWindow(ThreadWindowOfClass(className)); }
 
 SkinUI::CWindowManagerUI* UiWindow::Manager() const {
     if (window_ == nullptr || !IsWindow(window_)) return nullptr;
@@ -215,6 +237,20 @@ void SendKeyUp(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
 void SendKeyPress(WORD virtualKey) {
     SendKeyDown(virtualKey);
     SendKeyUp(virtualKey);
+}
+
+bool AnswerFileDialog(const std::wstring& path) {
+    const HWND dialog = ThreadWindowOfClass(kSystemDialogClass);
+    HWND edit = nullptr;
+    if (dialog != nullptr) EnumChildWindows(dialog, &FindFileNameEdit, reinterpret_cast<LPARAM>(&edit));
+    if (edit == nullptr) return false;
+    SetFocus(edit);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    for (wchar_t c : path) SendMessageW(edit, WM_CHAR, c, 1);
+    // The dialog's own loop turns Enter into its OK.
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(edit, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001));
+    return true;
 }
 
 ModalScript::ModalScript(std::vector<Step> steps) : steps_(std::move(steps)) {

@@ -88,11 +88,17 @@ void SendKeyDown(WORD virtualKey);
 void SendKeyUp(WORD virtualKey);
 void SendKeyPress(WORD virtualKey);
 
+// The system's file dialog open on this thread (the program's export and
+// import choosers): types the path into its file-name box and presses Enter.
+// False while none is open.
+bool AnswerFileDialog(const std::wstring& path);
+
 // Steps run one after the other from a thread timer, so they run inside
 // whatever message loop is running, a modal dialog's own included. A step
 // that returns false is tried again at the next tick; one that keeps
 // failing (about 3 seconds) stalls the script, which then closes every open
-// dialog of the thread with cancel. Only the script made last runs.
+// dialog of the thread, file dialogs included, with cancel. Only the script
+// made last runs.
 class ModalScript {
 public:
     using Step = std::function<bool()>;
