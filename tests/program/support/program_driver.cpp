@@ -157,6 +157,15 @@ bool ProgramDriver::WaitIdle(DWORD ms) const {
     return idle;
 }
 
+bool ProgramDriver::ClickAndWait(const wchar_t* name, double xFraction) const {
+    return Window().Click(name, xFraction) && WaitIdle();
+}
+
+bool ProgramDriver::ChooseFile(const wchar_t* button, const std::wstring& path) const {
+    ModalScript answer({[&] { return AnswerFileDialog(path); }});
+    return Window().Click(button) && answer.Wait() && WaitIdle();
+}
+
 bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
     auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
     if (tabs == nullptr) return false;

@@ -74,6 +74,11 @@ public:
     // Pumps until no progress window is open and the requests it stood for
     // have ended, then lets the refreshes they handed over run.
     bool WaitIdle(DWORD ms = 15000) const;
+    // A click on the main window's control whose device work has ended.
+    bool ClickAndWait(const wchar_t* name, double xFraction = 0.5) const;
+    // A click on the button that opens the file dialog (export, import),
+    // the path typed into it, then WaitIdle.
+    bool ChooseFile(const wchar_t* button, const std::wstring& path) const;
     // Chooses in "device_combo" the page whose tab holds the control of
     // that name (a page's root, e.g. MousePage(L"Qiro"), "device_keyboard_page").
     bool ShowPage(const std::wstring& pageRoot) const;

@@ -5,6 +5,7 @@
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_wnd.h"
 #include "ui/controls/list.h"
+#include "ui/controls/option.h"
 #include "ui/controls/slider.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
@@ -126,6 +127,26 @@ bool UiWindow::IsOpen() const { return Manager() != nullptr; }
 SkinUI::CControlUI* UiWindow::Find(const wchar_t* name) const {
     SkinUI::CWindowManagerUI* manager = Manager();
     return manager != nullptr ? manager->FindControlByName(name) : nullptr;
+}
+
+std::wstring UiWindow::TextOf(const wchar_t* name) const {
+    SkinUI::CControlUI* control = Find(name);
+    return control != nullptr ? control->GetText().GetData() : L"<missing>";
+}
+
+bool UiWindow::IsSelected(const wchar_t* name) const {
+    auto* option = FindAs<SkinUI::COptionUI>(name);
+    return option != nullptr && option->IsSelected();
+}
+
+int UiWindow::SliderValue(const wchar_t* name) const {
+    auto* slider = FindAs<SkinUI::CSliderUI>(name);
+    return slider != nullptr ? slider->GetValue() : -1;
+}
+
+int UiWindow::FontOf(const wchar_t* name) const {
+    auto* button = FindAs<SkinUI::CButtonUI>(name);
+    return button != nullptr ? button->GetFont() : -1;
 }
 
 bool UiWindow::CentreOf(const wchar_t* name, double xFraction, POINT* point) const {

@@ -51,6 +51,14 @@ public:
         return dynamic_cast<Control*>(Find(name));
     }
 
+    // What a user reads off a control: its text ("<missing>" when there is
+    // no such control), whether an option or check box is selected, where a
+    // slider stands (-1 for no slider), its font (-1 for no button).
+    std::wstring TextOf(const wchar_t* name) const;
+    bool IsSelected(const wchar_t* name) const;
+    int SliderValue(const wchar_t* name) const;
+    int FontOf(const wchar_t* name) const;
+
     // A left click at the control's vertical centre and at that fraction of
     // its width (options and check boxes: 0.05 hits their box); false when
     // the control is missing, hidden or not laid out.
