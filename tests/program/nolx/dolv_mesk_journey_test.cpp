@@ -1,0 +1,203 @@
+// The Dolv and Mesk pages in the real program, each over its one simulated
+// mouse, used as a user uses them: a setting of every kind, an export, a
+// reset and an import through the file dialogs, both languages, the mouse
+// unplugged and plugged back, and a restart that shows it all again.
+#include "app/core/keys/assignment_texts.h"
+#include "app/core/settings/settings_containers.h"
+#include "devices/nolx/image_layout.h"
+#include "tests/program/support/program_driver.h"
+#include "tests/program/support/program_process.h"
+#include "ui/controls/combo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace program_test;
+
+namespace {
+
+struct Family {
+    const wchar_t* name;
+    const char* simulated;
+    RecordList<MacroKeyEntry>* thirdProfile;
+    SkinUI::CUIString (*assignmentText)(int, int, int, int);
+    const wchar_t* ledMode;  // an option the factory image does not select
+    bool sendsLedOn;         // whether all or half the LEDs reach the mouse
+    const wchar_t* resetButton;
+    const wchar_t* resetFile;
+};
+
+const Family kDolv = {L"Dolv", "dolv", &DolvMacroKeyTable3, GetAssignmentTextDolv,
+                      L"result_LED_mode_rainbow", true, L"reset_data_Dolv", L"TevkDolvBData_Cfg1.bin"};
+const Family kMesk = {L"Mesk", "mesk", &MeskMacroKeyTable3, GetAssignmentTextMesk,
+                      L"result_LED_mode_Mixed_Color", false, L"reset_data2_Mesk", L"TevkMeskBData_Cfg2.bin"};
+
+class Journey {
+public:
+    explicit Journey(const Family& family)
+        : family_(family), program(std::wstring(family.simulated, family.simulated + strlen(family.simulated))) {}
+
+    // The family's control: "result_DPI2_slider" becomes "result_DPI2_slider_Dolv".
+    std::wstring Name(const wchar_t* base, int number = 0) const {
+        std::wstring name = std::wstring(base) + L"_" + family_.name;
+        return number > 0 ? name + L"_" + std::to_wstring(number) : name;
+    }
+    bool Click(const wchar_t* base, double xFraction = 0.5) const {
+        return program.ClickAndWait(Name(base).c_str(), xFraction);
+    }
+    std::vector<uint8_t> Memory() const { return program.ControllerMemory(family_.simulated); }
+    std::vector<uint8_t> Memory(size_t at, size_t count) const {
+        const std::vector<uint8_t> memory = Memory();
+        return std::vector<uint8_t>(memory.begin() + static_cast<long>(at), memory.begin() + static_cast<long>(at + count));
+    }
+    // Whether the controller's memory changed since the last call.
+    bool MemoryChanged() {
+        const std::vector<uint8_t> now = Memory();
+        const bool changed = now != last_;
+        last_ = now;
+        return changed;
+    }
+    std::wstring ButtonText(size_t button) const {
+        const uint8_t* b = (*family_.thirdProfile)[button]->bytes;
+        return family_.assignmentText(b[0], b[1], b[2], b[3]).GetData();
+    }
+    bool PageEnabled() const { return page.Find(MousePage(family_.name).c_str())->IsEnabled(); }
+    int LevelCountShown() const { return page.FindAs<SkinUI::CComboUI>(Name(L"result_DPI_count_setting").c_str())->GetCurSel(); }
+
+    const Family& family_;
+    ProgramDriver program;
+    UiWindow page;
+    std::vector<uint8_t> last_;
+};
+
+void WalkThePage(const Family& family) {
+    Journey j(family);
+    ASSERT_TRUE(j.program.Start());
+    ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
+    j.page = j.program.Window();
+    const UiWindow& page = j.page;
+    j.MemoryChanged();
+
+    // The third profile, and a multimedia key for its second button.
+    ASSERT_TRUE(j.Click(L"profile3"));
+    EXPECT_EQ(j.Memory()[nolx::kKeyModeByte] & 0x0F, 2);
+    const std::wstring dialog = L"KeyEdit_" + std::wstring(family.name);
+    ModalScript assign({
+        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"multimedia_setting").c_str(), 0.05); },
+        [&] { return UiWindow::OfClass(dialog.c_str()).ClickRow(j.Name(L"result_multimedia_value").c_str(), 3); },
+        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"btn_ok").c_str()); },
+    });
+    ASSERT_TRUE(page.Click(j.Name(L"profile_key", 2).c_str()));
+    ASSERT_TRUE(assign.Wait()) << "stalled at step " << assign.StalledAt();
+    ASSERT_TRUE(j.program.WaitIdle());
+    const size_t secondButton = nolx::kKeyTables + 2 * nolx::kKeyTableSize + 4;
+    const std::vector<uint8_t> entry((*family.thirdProfile)[1]->bytes, (*family.thirdProfile)[1]->bytes + 4);
+    EXPECT_EQ(j.Memory(secondButton, 4), entry);
+    const std::wstring multimedia = j.ButtonText(1);
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    EXPECT_TRUE(j.MemoryChanged());
+
+    // Three levels, the second one active at another step, another report
+    // rate, a picked colour for level 1 and five shots for fire key 1.
+    ASSERT_TRUE(j.Click(L"advanced_Settings"));
+    ASSERT_TRUE(page.ChooseComboItem(j.Name(L"result_DPI_count_setting").c_str(), 2));
+    ASSERT_TRUE(j.program.WaitIdle());
+    EXPECT_EQ(j.Memory()[nolx::kCpiLevelCount], 2);
+    EXPECT_FALSE(page.Find(j.Name(L"result_DPI4_slider").c_str())->IsEnabled());
+    ASSERT_TRUE(j.Click(L"result_DPI2_check", 0.05));
+    EXPECT_EQ(j.Memory()[nolx::kGearByte], 1);
+    const int step = page.SliderValue(j.Name(L"result_DPI2_slider").c_str()) == 7 ? 8 : 7;
+    ASSERT_TRUE(page.MoveSlider(j.Name(L"result_DPI2_slider").c_str(), step));
+    ASSERT_TRUE(j.program.WaitIdle());
+    EXPECT_EQ(j.Memory()[nolx::kCpiSteps] >> 4, step);
+    const std::wstring rate = j.Name(page.IsSelected(j.Name(L"result_report_rate2").c_str()) ? L"result_report_rate3"
+                                                                                              : L"result_report_rate2");
+    ASSERT_TRUE(j.program.ClickAndWait(rate.c_str(), 0.05));
+    EXPECT_TRUE(j.MemoryChanged());
+    DWORD picked = 0;
+    ModalScript pick({
+        [] { return UiWindow::OfClass(L"ColorPicker").Click(L"color_rainbow_control", 0.7); },
+        [&] {
+            const UiWindow picker = UiWindow::OfClass(L"ColorPicker");
+            picked = 0xFF000000u | std::stoul(picker.TextOf(L"r_edit")) << 16 |
+                     std::stoul(picker.TextOf(L"g_edit")) << 8 | std::stoul(picker.TextOf(L"b_edit"));
+            return picker.Click(L"okbtn");
+        },
+    });
+    ASSERT_TRUE(page.Click(j.Name(L"result_DPI1_color").c_str()));
+    ASSERT_TRUE(pick.Wait());
+    ASSERT_TRUE(j.program.WaitIdle());
+    EXPECT_EQ(j.Memory(nolx::kCpiColours, 3), (std::vector<uint8_t>{uint8_t(picked >> 16), uint8_t(picked >> 8), uint8_t(picked)}));
+    ASSERT_TRUE(page.TypeText(j.Name(L"result_fire_count1").c_str(), L"5"));
+    ASSERT_TRUE(j.program.WaitIdle());
+    EXPECT_TRUE(j.MemoryChanged());
+
+    // Another lighting mode, half the LEDs, a slower effect.
+    ASSERT_TRUE(j.Click(L"led_Settings"));
+    ASSERT_TRUE(j.Click(family.ledMode, 0.05));
+    EXPECT_TRUE(j.MemoryChanged());
+    ASSERT_TRUE(j.Click(L"result_LED_light_half", 0.05));
+    EXPECT_EQ(j.MemoryChanged(), family.sendsLedOn);
+    const int speed = page.SliderValue(j.Name(L"result_mode_speed").c_str()) == 3 ? 4 : 3;
+    ASSERT_TRUE(page.MoveSlider(j.Name(L"result_mode_speed").c_str(), speed));
+    ASSERT_TRUE(j.program.WaitIdle());
+    EXPECT_TRUE(j.MemoryChanged());
+
+    // Exported, reset to a factory image, imported back.
+    const std::vector<uint8_t> settings = j.Memory();
+    const std::wstring exported = j.program.StateFolder() + L"\\" + family.name + L" settings.bin";
+    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"save_data").c_str(), exported));
+    EXPECT_EQ(FileBytes(exported), settings);
+    ASSERT_TRUE(j.program.ClickAndWait(family.resetButton));
+    EXPECT_EQ(j.Memory(), FileBytes(family.resetFile));
+    EXPECT_NE(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"import_data").c_str(), exported));
+    EXPECT_EQ(j.Memory(), settings);
+
+    // The buttons' texts in Chinese and back.
+    ASSERT_TRUE(j.Click(L"profile3"));
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    ASSERT_TRUE(j.program.ClickAndWait(L"language_2"));
+    EXPECT_NE(j.ButtonText(1), multimedia);
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), j.ButtonText(1));
+    EXPECT_TRUE(page.Screenshot(L"program_" + std::wstring(family.name) + L"_journey_zh"));
+    ASSERT_TRUE(j.program.ClickAndWait(L"language_1"));
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+
+    // Unplugged, the page is disabled; plugged back, it follows the mouse's
+    // own DPI button again.
+    ASSERT_TRUE(j.program.PlugDevice(family.simulated, false));
+    EXPECT_FALSE(j.PageEnabled());
+    ASSERT_TRUE(j.program.PlugDevice(family.simulated, true));
+    EXPECT_TRUE(j.PageEnabled());
+    ASSERT_TRUE(j.Click(L"advanced_Settings"));
+    ASSERT_TRUE(j.program.PressDeviceButton(family.simulated, "dpi"));
+    EXPECT_TRUE(PumpUntil([&] { return page.IsSelected(j.Name(L"result_DPI3_check").c_str()); }, 3000));
+
+    const std::vector<uint8_t> held = j.Memory();
+    ASSERT_TRUE(j.program.Restart());
+    j.page = j.program.Window();
+    ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
+    EXPECT_EQ(j.Memory(), held);
+    EXPECT_EQ(page.FontOf(j.Name(L"profile3").c_str()), 4);
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    ASSERT_TRUE(j.Click(L"advanced_Settings"));
+    EXPECT_EQ(j.LevelCountShown(), 2);
+    EXPECT_TRUE(page.IsSelected(j.Name(L"result_DPI3_check").c_str()));
+    EXPECT_EQ(page.SliderValue(j.Name(L"result_DPI2_slider").c_str()), step);
+    EXPECT_TRUE(page.IsSelected(rate.c_str()));
+    EXPECT_EQ(page.Find(j.Name(L"result_DPI1_color").c_str())->GetBackgroundColor(), picked);
+    EXPECT_EQ(page.TextOf(j.Name(L"result_fire_count1").c_str()), L"5");
+    ASSERT_TRUE(j.Click(L"led_Settings"));
+    EXPECT_TRUE(page.IsSelected(j.Name(family.ledMode).c_str()));
+    EXPECT_EQ(page.SliderValue(j.Name(L"result_mode_speed").c_str()), speed);
+}
+
+}  // namespace
+
+TEST(DolvMeskJourney, Dolv) { WalkThePage(kDolv); }
+
+TEST(DolvMeskJourney, Mesk) { WalkThePage(kMesk); }
