@@ -34,6 +34,12 @@ std::vector<std::string> deviceNames() {
     return names;
 }
 
+// A controller's state file and the memory last saved in it.
+struct StateImage {
+    std::wstring path;
+    std::vector<uint8_t> saved;
+};
+
 std::wstring widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 void loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
@@ -60,7 +66,7 @@ std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Devi
     machine->setTransferLatencyMs(static_cast<unsigned>(_wtoi(environmentValue(L"HIDSIM_LATENCY_MS").c_str())));
 
     const std::wstring stateDir = environmentValue(L"HIDSIM_STATE_DIR");
-    auto statePaths = std::make_shared<std::map<const Device*, std::wstring>>();
+    auto states = std::make_shared<std::map<const Device*, StateImage>>();
     std::map<std::string, int> seen;
     for (const std::string& name : deviceNames()) {
         std::shared_ptr<Device> device = makeDevice(name);
@@ -71,16 +77,20 @@ std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Devi
             if (count > 1) path += L"-" + std::to_wstring(count);
             path += L".bin";
             loadImage(path, device->firmware().memory());
-            (*statePaths)[device.get()] = path;
+            (*states)[device.get()] = {path, device->firmware().memory()};
         }
         machine->plugIn(device);
         if (plugged) plugged->push_back(device);
     }
     if (!stateDir.empty()) {
         CreateDirectoryW(stateDir.c_str(), nullptr);
-        machine->setCommitListener([statePaths](Device& device) {
-            auto it = statePaths->find(&device);
-            if (it != statePaths->end()) saveImage(it->second, device.firmware().memory());
+        // The image follows what the controller holds, committed or not: a
+        // program started again finds the controller as this one left it.
+        machine->setTransferListener([states](Device& device) {
+            auto it = states->find(&device);
+            if (it == states->end() || it->second.saved == device.firmware().memory()) return;
+            it->second.saved = device.firmware().memory();
+            saveImage(it->second.path, it->second.saved);
         });
     }
 

@@ -45,8 +45,9 @@ public:
     void setTrace(std::function<void(const std::string&)> trace);
     // Wall-clock cost of one feature transfer.
     void setTransferLatencyMs(unsigned milliseconds);
-    // Called after a device's firmware committed its memory.
-    void setCommitListener(std::function<void(Device&)> listener);
+    // Called, with the machine locked, after every feature transfer a device
+    // accepted: the transfer may have changed the device's memory.
+    void setTransferListener(std::function<void(Device&)> listener);
 
     std::unique_ptr<hid::InterfaceList> interfaces() override;
     HANDLE open(const std::wstring& path) override;
@@ -81,7 +82,7 @@ private:
     uintptr_t nextHandle_ = 0x1000;
     Counters counters_;
     std::function<void(const std::string&)> trace_;
-    std::function<void(Device&)> commitListener_;
+    std::function<void(Device&)> transferListener_;
     unsigned latencyMs_ = 0;
 };
 
