@@ -160,6 +160,7 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     page = program.Window();
     ASSERT_TRUE(program.ShowPage(kPage));
     EXPECT_EQ(written(), memory);
+    EXPECT_EQ(program.SavedMemory(L"wenk"), memory);
     EXPECT_EQ(Key(kKeyA).currentCode, shiftACode);
     EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
     EXPECT_EQ(KeyImage(page, kMacroKey), L"Image\\key_change.png");

@@ -166,13 +166,18 @@ bool ProgramDriver::ChooseFile(const wchar_t* button, const std::wstring& path) 
     return Window().Click(button) && answer.Wait() && WaitIdle();
 }
 
-bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
+int ProgramDriver::PageIndex(const std::wstring& pageRoot) const {
     auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
-    if (tabs == nullptr) return false;
-    int index = -1;
-    for (SkinUI::CControlUI* c = Window().Find(pageRoot.c_str()); c != nullptr && index < 0; c = c->GetParent()) {
-        if (c->GetParent() == tabs) index = tabs->GetItemIndex(c);
+    if (tabs == nullptr) return -1;
+    for (SkinUI::CControlUI* c = Window().Find(pageRoot.c_str()); c != nullptr; c = c->GetParent()) {
+        if (c->GetParent() == tabs) return tabs->GetItemIndex(c);
     }
+    return -1;
+}
+
+bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
+    const int index = PageIndex(pageRoot);
+    auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
     return index >= 0 && Window().ChooseComboItem(L"device_combo", index) && tabs->GetSelectedIndex() == index;
 }
 

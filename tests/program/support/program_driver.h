@@ -82,6 +82,8 @@ public:
     // Chooses in "device_combo" the page whose tab holds the control of
     // that name (a page's root, e.g. MousePage(L"Qiro"), "device_keyboard_page").
     bool ShowPage(const std::wstring& pageRoot) const;
+    // The item of "device_combo" that shows that page, -1 for none.
+    int PageIndex(const std::wstring& pageRoot) const;
 
     // The memory of the family's controller ("qiro", "kelvo", ...) as it
     // holds it now; empty when there is none.

@@ -122,6 +122,20 @@ HWND ProgramProcess::WaitForWindow(const wchar_t* className, DWORD milliseconds)
     }
 }
 
+bool ProgramProcess::WaitWhileWindowsOfClassShow(const wchar_t* className, DWORD quietMs, DWORD timeoutMs) const
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    ULONGLONG quietSince = GetTickCount64();
+    while (GetTickCount64() - quietSince < quietMs) {
+        if (GetTickCount64() > end)
+            return false;
+        if (FindWindowOfClass(className) != nullptr)
+            quietSince = GetTickCount64();
+        Sleep(20);
+    }
+    return true;
+}
+
 bool ProgramProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode)
 {
     if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0)
@@ -136,6 +150,14 @@ double ProgramProcess::CpuMs() const
     if (!GetProcessTimes(info_.hProcess, &created, &exited, &kernel, &user))
         return -1;
     return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+void PostClick(HWND window, POINT client)
+{
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, at);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
 bool SaveScreenCapture(HWND window, const std::wstring& name)

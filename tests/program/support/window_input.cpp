@@ -196,7 +196,7 @@ bool UiWindow::ClickRow(const wchar_t* listName, int row) const {
     return list->GetCurSel() == row;
 }
 
-bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item) const {
+bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item, POINT* clicked) const {
     auto* combo = FindAs<SkinUI::CComboUI>(comboName);
     if (combo == nullptr || combo->GetItemAt(item) == nullptr || !Click(comboName)) return false;
     if (!PumpUntil([&] { return combo->GetDropWindow() != nullptr; }, 2000)) return false;
@@ -204,7 +204,9 @@ bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item) const {
     drop->EnsureVisible(item);
     SkinUI::CControlUI* row = combo->GetItemAt(item);
     if (!PumpUntil([&] { return row->GetPosition().bottom > row->GetPosition().top; }, 2000)) return false;
-    UiWindow(drop->GetWindowHandle()).ClickAt(CentreOfRect(row->GetPosition(), 0.5));
+    const POINT at = CentreOfRect(row->GetPosition(), 0.5);
+    if (clicked != nullptr) *clicked = at;
+    UiWindow(drop->GetWindowHandle()).ClickAt(at);
     PumpUntil([&] { return combo->GetDropWindow() == nullptr; }, 2000);
     return combo->GetCurSel() == item;
 }

@@ -64,12 +64,16 @@ public:
     // the control is missing, hidden or not laid out.
     bool Click(const wchar_t* name, double xFraction = 0.5) const;
     bool RightClick(const wchar_t* name) const;
+    // Where Click aims on the control in client coordinates; false when it
+    // would not click.
+    bool CentreOf(const wchar_t* name, double xFraction, POINT* point) const;
     void ClickAt(POINT client) const;
     // A left click on the row of a list.
     bool ClickRow(const wchar_t* listName, int row) const;
     // Opens the combo box with a click and clicks the item in its drop-down
-    // list; true when the combo then shows that item.
-    bool ChooseComboItem(const wchar_t* comboName, int item) const;
+    // list; true when the combo then shows that item. `clicked`, when given,
+    // receives where the item was clicked in the drop-down list's window.
+    bool ChooseComboItem(const wchar_t* comboName, int item, POINT* clicked = nullptr) const;
     // Drags the slider's thumb to the place of the value; true when the
     // slider then holds it.
     bool MoveSlider(const wchar_t* sliderName, int value) const;
@@ -84,8 +88,6 @@ public:
     bool Screenshot(const std::wstring& name) const;
 
 private:
-    bool CentreOf(const wchar_t* name, double xFraction, POINT* point) const;
-
     HWND window_ = nullptr;
 };
 
