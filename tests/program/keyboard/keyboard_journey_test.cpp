@@ -164,6 +164,8 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_EQ(Key(kKeyA).currentCode, shiftACode);
     EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
     EXPECT_EQ(KeyImage(page, kMacroKey), L"Image\\key_change.png");
+    EXPECT_EQ(Key(kMacroKey).type, KeyAssignmentRecord::Macro);
+    EXPECT_STREQ(Key(kMacroKey).name.GetData(), L"Burst");
     EXPECT_EQ(page.FindAs<SkinUI::CComboUI>(L"led_type_combo")->GetCurSel(), type);
     EXPECT_EQ(page.SliderValue(L"led_light"), 6);
     EXPECT_EQ(page.SliderValue(L"led_Speed"), 5);

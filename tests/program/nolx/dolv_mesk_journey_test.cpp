@@ -1,10 +1,12 @@
 // The Dolv and Mesk pages in the real program, each over its one simulated
-// mouse, used as a user uses them: a setting of every kind, an export, a
-// reset and an import through the file dialogs, both languages, the mouse
-// unplugged and plugged back, and a restart that shows it all again.
+// mouse, used as a user uses them: a setting of every kind, a recorded
+// macro, an export, a reset and an import through the file dialogs, both
+// languages, the mouse unplugged and plugged back, and a restart that shows
+// it all again.
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
 #include "devices/nolx/image_layout.h"
+#include "tests/program/nolx/macro_steps.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/combo.h"
@@ -101,6 +103,18 @@ void WalkThePage(const Family& family) {
     EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
     EXPECT_TRUE(j.MemoryChanged());
 
+    // A macro recorded in the macro tab for its third button: the first
+    // macro of the controller's macro area, after its 16-byte name.
+    const std::wstring suffix = std::wstring(L"_") + family.name;
+    const int row = RecordNewMacro(j.program, suffix, L"Burst", {WORD('A')});
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(j.Click(L"profile3"));
+    ASSERT_TRUE(AssignMacro(j.program, suffix, j.Name(L"profile_key", 3), row));
+    EXPECT_EQ(j.Memory(secondButton + 4, 4), (std::vector<uint8_t>{0x10, 0x02, 0x00, 0x00}));
+    EXPECT_EQ(j.Memory(nolx::kMacroArea, 10), (std::vector<uint8_t>{0, 'B', 0, 'u', 0, 'r', 0, 's', 0, 't'}));
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 3).c_str()), L"Burst");
+    EXPECT_TRUE(j.MemoryChanged());
+
     // Three levels, the second one active at another step, another report
     // rate, a picked colour for level 1 and five shots for fire key 1.
     ASSERT_TRUE(j.Click(L"advanced_Settings"));
@@ -189,6 +203,7 @@ void WalkThePage(const Family& family) {
     EXPECT_EQ(j.program.SavedMemory(family.devices), held);
     EXPECT_EQ(page.FontOf(j.Name(L"profile3").c_str()), 4);
     EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 3).c_str()), L"Burst");
     ASSERT_TRUE(j.Click(L"advanced_Settings"));
     EXPECT_EQ(j.LevelCountShown(), 2);
     EXPECT_TRUE(page.IsSelected(j.Name(L"result_DPI3_check").c_str()));

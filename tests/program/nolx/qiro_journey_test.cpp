@@ -6,6 +6,7 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
+#include "tests/program/nolx/macro_steps.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/check_box.h"
@@ -209,25 +210,10 @@ TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
 }
 
 TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
-    ASSERT_TRUE(ClickAndWait(L"marco_manager_Qiro"));
-    ASSERT_TRUE(Page().RightClick(L"listex_Qiro"));
-    ModalScript name({
-        [] { return UiWindow::OfClass(L"MarcoEdit_Qiro").TypeText(L"result_value_Qiro", L"Burst"); },
-        [] { return UiWindow::OfClass(L"MarcoEdit_Qiro").Click(L"btn_ok_Qiro"); },
-    });
-    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_New"); }, 2000));
-    EXPECT_TRUE(name.Wait());
-    ASSERT_FALSE(QiroMacroList.empty());
-    const int row = static_cast<int>(QiroMacroList.size()) - 1;
+    const int row = RecordNewMacro(program, L"_Qiro", L"Burst", {WORD('A'), WORD('B')});
+    ASSERT_GE(row, 0);
+    ASSERT_EQ(QiroMacroList.size(), static_cast<size_t>(row) + 1);
     EXPECT_STREQ(QiroMacroList.back()->name.GetData(), L"Burst");
-
-    ASSERT_TRUE(Page().ClickRow(L"listex_Qiro", row));
-    ASSERT_TRUE(Page().Click(L"recordButton_Qiro"));
-    for (WORD key : {WORD('A'), WORD('B')}) {
-        SendKeyPress(key);
-        Settle(60);
-    }
-    ASSERT_TRUE(Page().Click(L"recordButton_Qiro"));
     const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));
     const uint8_t keyB = static_cast<uint8_t>(VirtualKeyToKeyCode('B'));
     const std::vector<std::pair<int, int>> recorded = {{0x82, keyA}, {0x02, keyA}, {0x82, keyB}, {0x02, keyB}};
@@ -235,14 +221,7 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(KeySteps(data), recorded);
 
     ASSERT_TRUE(ClickAndWait(L"profile1_Qiro"));
-    ModalScript assign({
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"base_macro_setting_Qiro", 0.05); },
-        [&] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_marco_value_Qiro", row); },
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
-    });
-    ASSERT_TRUE(Page().Click(L"profile1_key_Qiro_3"));
-    EXPECT_TRUE(assign.Wait()) << "stalled at step " << assign.StalledAt();
-    ASSERT_TRUE(program.WaitIdle());
+    ASSERT_TRUE(AssignMacro(program, L"_Qiro", L"profile1_key_Qiro_3", row));
 
     const std::vector<uint8_t> memory = Memory();
     const std::vector<uint8_t> entry = KeyEntry(memory, 0, 2);
