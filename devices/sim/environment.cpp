@@ -1,11 +1,10 @@
 #include "devices/sim/environment.h"
 
 #include "devices/sim/families.h"
+#include "devices/sim/state_file.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -41,23 +40,6 @@ struct StateImage {
 };
 
 std::wstring widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-void loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    if (!in) return;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() == memory.size()) memory = bytes;
-}
-
-void saveImage(const std::wstring& path, const std::vector<uint8_t>& memory) {
-    const std::wstring temporary = path + L".tmp";
-    {
-        std::ofstream out(temporary.c_str(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-        if (!out) return;
-    }
-    MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-}
 
 }  // namespace
 

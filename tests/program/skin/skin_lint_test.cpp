@@ -44,7 +44,8 @@ const std::map<std::wstring, std::vector<std::wstring>> kRequiredNames = {
 const std::vector<std::wstring> kProgramTags = {
     L"KeyboardPage", L"MousePageKelvo", L"MousePageKelvoDriver", L"MousePageDolv", L"MousePageMesk",
     L"MousePageQiro", L"MarcoList", L"MacroSettingPage", L"MacroSettingPage_Dolv", L"FireMacroSettingPage",
-    L"FireMacroSettingPage_Dolv",
+    L"FireMacroSettingPage_Dolv", L"MacroSettingPage_Kelvo", L"MacroSettingPage_Kelvo_Driver",
+    L"FireMacroSettingPage_Kelvo",
 };
 
 // Every attribute the framework's controls and windows read from a layout.

@@ -16,7 +16,7 @@ namespace {
 // The simulated controllers plugged in, and of them the families whose page
 // the program has (they are read at start); the others see no transfer.
 const char* const kPluggedIn[] = {"qiro", "kelvo", "wenk"};
-const std::set<std::string> kFamiliesWithPages = {"wenk", "qiro"};
+const std::set<std::string> kFamiliesWithPages = {"wenk", "kelvo", "qiro"};
 
 std::string FamilyOf(const std::string& line)
 {

@@ -1,12 +1,7 @@
 #include "app/main/pages/nolx/nolx_family_traits.h"
 
 SkinUI::CUIString NolxFamilyTraits::Name(const wchar_t* base, int number) const {
-    SkinUI::CUIString pattern(base);
-    pattern += suffix;
-    if (pattern.FindText(L"%d") < 0) return pattern;
-    SkinUI::CUIString name;
-    name.Format(pattern.GetData(), number);
-    return name;
+    return SuffixedName(base, suffix, number);
 }
 
 SkinUI::CUIString NolxFamilyTraits::ButtonName(int number) const {

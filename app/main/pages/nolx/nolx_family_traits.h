@@ -8,6 +8,7 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
+#include "app/main/pages/common/control_names.h"
 #include "app/main/windows/page_services.h"
 
 #include <array>
@@ -121,5 +122,3 @@ enum NolxTab { kTabMacros = 1, kTabAdvanced = 2, kTabLighting = 3, kTabFireKeys 
 const NolxFamilyTraits& QiroFamilyTraits();
 const NolxFamilyTraits& DolvFamilyTraits();
 const NolxFamilyTraits& MeskFamilyTraits();
-
-inline bool SameName(const SkinUI::CUIString& a, const SkinUI::CUIString& b) { return a.Compare(b) == 0; }

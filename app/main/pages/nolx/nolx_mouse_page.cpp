@@ -1,6 +1,5 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
-#include "ui/controls/button.h"
 #include "ui/core/window_manager.h"
 
 using SkinUI::CControlUI;
@@ -15,7 +14,10 @@ CControlUI* NamedAs(CControlUI* control, void* name) {
 }  // namespace
 
 NolxMousePage::NolxMousePage(const PageServices& services, const NolxFamilyTraits& traits)
-    : services_(services), traits_(traits) {}
+    : services_(services),
+      traits_(traits),
+      pointerControls_(traits.suffix),
+      levelRows_(traits.suffix, *traits.dpiSteps) {}
 
 NolxMousePage::~NolxMousePage() {
     if (GetManager()) GetManager()->RemoveNotifyReceiver(this);
@@ -39,14 +41,10 @@ void NolxMousePage::OnInitialize() {
         AddItem(root);
     }
 
-    for (const wchar_t* base : traits_.profileTabs) tabs_.push_back({traits_.Name(base), {}, {}});
-    for (int tab = kTabMacros; tab <= kTabFireKeys; ++tab) tabs_.push_back({traits_.Name(traits_.TabName(tab)), {}, {}});
-    for (TabImages& tab : tabs_) {
-        if (auto* button = FindAs<SkinUI::CButtonUI>(tab.name)) {
-            tab.normal = button->GetNormalImage();
-            tab.pushed = button->GetPushedImage();
-        }
-    }
+    std::vector<CUIString> tabNames;
+    for (const wchar_t* base : traits_.profileTabs) tabNames.push_back(traits_.Name(base));
+    for (int tab = kTabMacros; tab <= kTabFireKeys; ++tab) tabNames.push_back(traits_.Name(traits_.TabName(tab)));
+    tabs_.Capture(manager, tabNames);
     if (traits_.fireMacroAvailable) *traits_.fireMacroAvailable = openFlag_ != 0;
     if (auto* buttons = dynamic_cast<SkinUI::CContainerUI*>(Find(traits_.Name(traits_.buttonContainer)))) {
         buttonCount_ = buttons->GetCount();

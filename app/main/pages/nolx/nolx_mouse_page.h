@@ -6,6 +6,9 @@
 // ConnectAndRead and PollDeviceChanges and hand every control update back
 // through the page services' dispatcher.
 
+#include "app/main/pages/common/dpi_level_rows.h"
+#include "app/main/pages/common/page_tabs.h"
+#include "app/main/pages/common/pointer_settings_controls.h"
 #include "app/main/pages/nolx/button_switches.h"
 #include "app/main/pages/nolx/fire_key_rules.h"
 #include "app/main/pages/nolx/nolx_family_traits.h"
@@ -95,17 +98,12 @@ private:
 
     // The dialogs the page opens over its owner.
     void AssignButton(int number, const SkinUI::CUIString& buttonName);
-    void PickLevelColour(int level, const SkinUI::CUIString& colourName);
 
     // Refresh parts.
-    void ResetTabImages();
-    void MarkTab(const SkinUI::CUIString& button);
     void RefreshButtonTexts();
     void RefreshFireKeys();
     void RefreshDpi();
-    void EnableLevels(int count);
     void ShowLevelCount();
-    void RefreshPointerSettings();
     void RefreshLighting();
     void RefreshSwitches();
 
@@ -118,12 +116,6 @@ private:
     int NumberIn(const SkinUI::CUIString& name, const wchar_t* pattern, int last) const;
     DeviceLibraryBinder::Guard Lock() const;
 
-    struct TabImages {
-        SkinUI::CUIString name;
-        SkinUI::CUIString normal;
-        SkinUI::CUIString pushed;
-    };
-
     const PageServices services_;
     const NolxFamilyTraits& traits_;
     std::atomic<int> connected_{0};
@@ -133,7 +125,9 @@ private:
     SkinUI::CUIString filePath_;
     std::array<FireKeyInput, kFireKeys> fireInputs_{};
     ButtonSwitchBoxes switchBoxes_;
-    std::vector<TabImages> tabs_;
+    PageTabs tabs_;
+    PointerSettingsControls pointerControls_;
+    DpiLevelRows levelRows_;
     int buttonCount_ = 0;  // children of the button container, counted at initialisation
     FireKeyEdit* fireKeyEditor_ = nullptr;  // made for the layout's tag; a child of the page
 };

@@ -1,8 +1,8 @@
 // The page operations the device workers run: read, commands, change poll.
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
-#include "app/core/files/binary_files.h"
 #include "app/core/settings/language_text.h"
+#include "app/main/pages/common/config_image_files.h"
 #include "app/dialogs/fire/fire_key_edit.h"
 
 #include <vector>
@@ -13,10 +13,6 @@ constexpr uint8_t kChangeReport = 0x42;  // 'B'
 constexpr int kProfileAddress = 164;
 constexpr int kLevelAddress = 166;
 constexpr DWORD kReopenPauseMs = 100;
-
-void SleepMilliseconds(int times) {
-    for (int i = 0; i < times; ++i) Sleep(1);
-}
 
 }  // namespace
 
@@ -104,17 +100,13 @@ bool NolxMousePage::WriteButtonSwitches() {
 
 void NolxMousePage::Export() {
     if (!Open()) return;
-    std::vector<uint8_t> image(kImageSize, 0);
-    const int result = traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image.data());
-    SleepMilliseconds(100);
-    if (result == 0) WriteBinaryFile(filePath_, image.data(), image.size());
+    ExportImage(filePath_, kImageSize,
+                [this](uint8_t* image) { return traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image); });
 }
 
 void NolxMousePage::Import() {
-    // One byte more than an image: a longer file is not an image either.
-    std::vector<uint8_t> image(kImageSize + 1, 0);
-    size_t size = 0;
-    if (!ReadBinaryFile(filePath_, image.data(), image.size(), &size) || size != kImageSize) return;
+    std::vector<uint8_t> image;
+    if (!ReadImageFile(filePath_, kImageSize, &image)) return;
     if (!Open()) {
         if (traits_.importOpenFailureText) {
             const wchar_t* text = traits_.importOpenFailureText;
@@ -123,7 +115,7 @@ void NolxMousePage::Import() {
         return;
     }
     const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
-    SleepMilliseconds(500);
+    WaitMilliseconds(500);
     if (result != 0) return;
     bool read = ConnectAndRead();
     for (int retry = 0; !read && retry < traits_.importRereadRetries; ++retry) {
@@ -177,7 +169,7 @@ void NolxMousePage::FollowDeviceChange() {
         DeviceSettings.*traits_.keyMode = profile;
         services_.ui->Post([this] {
             const DeviceLibraryBinder::Guard uiGuard = Lock();
-            ResetTabImages();
+            tabs_.Reset();
             RefreshButtonTexts();
         });
     }

@@ -1,8 +1,6 @@
 // The page's dialogs and the editors it embeds, on the user-interface thread.
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
-#include "app/dialogs/color/color_arithmetic.h"
-#include "app/dialogs/color/color_picker.h"
 #include "app/dialogs/fire/fire_key_edit.h"
 
 #include <cwchar>
@@ -42,25 +40,4 @@ void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
     }
     if (CControlUI* button = Find(buttonName)) button->SetText(text);
     RequestCommand(kWriteButton);
-}
-
-void NolxMousePage::PickLevelColour(int level, const CUIString& colourName) {
-    DWORD colour = 0;
-    {
-        const DeviceLibraryBinder::Guard guard = Lock();
-        const CpiLevelEntry* entry = RecordAt(*traits_.cpiLevels, level - 1);
-        if (!entry) return;
-        colour = OpaqueColour(entry->red, entry->green, entry->blue);
-    }
-    if (!(new ColorPicker(services_.owner))->PickColor(&colour)) return;
-    {
-        const DeviceLibraryBinder::Guard guard = Lock();
-        CpiLevelEntry* entry = RecordAt(*traits_.cpiLevels, level - 1);
-        if (!entry) return;
-        entry->red = static_cast<int>((colour >> 16) & 0xFF);
-        entry->green = static_cast<int>((colour >> 8) & 0xFF);
-        entry->blue = static_cast<int>(colour & 0xFF);
-    }
-    if (CControlUI* control = Find(colourName)) control->SetBackgroundColor(colour);
-    RequestCommand(kWriteCpiSettings);
 }

@@ -3,7 +3,7 @@
 // the controls is taken into the settings (under the family lock) first.
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
-#include "app/core/pointer/pointer_settings.h"
+#include "app/main/pages/common/control_values.h"
 #include "app/dialogs/fire/fire_key_edit.h"
 
 #include "ui/controls/check_box.h"
@@ -16,7 +16,6 @@ using SkinUI::CUIString;
 
 namespace {
 
-constexpr int kCpiLevels = 7;
 constexpr int kReportRates = 4;
 
 struct SwitchBoxName {
@@ -34,16 +33,6 @@ const SwitchBoxName kSwitchBoxes[] = {
     {L"result_forward_key_switch_mode", &ButtonSwitchBoxes::forwardMode},
     {L"result_gun_key_switch_mode", &ButtonSwitchBoxes::gun},
 };
-
-bool IsSelected(CControlUI* control) {
-    auto* option = dynamic_cast<SkinUI::COptionUI*>(control);
-    return option && option->IsSelected();
-}
-
-int SliderValue(CControlUI* control) {
-    auto* slider = dynamic_cast<SkinUI::CProgressUI*>(control);
-    return slider ? slider->GetValue() : 0;
-}
 
 }  // namespace
 
@@ -70,8 +59,10 @@ void NolxMousePage::HandleClick(const CUIString& name) {
         AssignButton(button, name);
         return;
     }
-    if (const int level = NumberIn(name, L"result_DPI%d_color", kCpiLevels)) {
-        PickLevelColour(level, name);
+    if (const int level = levelRows_.RowOf(name, L"result_DPI%d_color")) {
+        if (levelRows_.PickColour(GetManager(), services_.owner, level, *traits_.cpiLevels, traits_.library)) {
+            RequestCommand(kWriteCpiSettings);
+        }
         return;
     }
     if (SameName(name, traits_.Name(L"save_data")) || SameName(name, traits_.Name(L"import_data"))) {
@@ -92,14 +83,14 @@ void NolxMousePage::SelectProfile(int profile) {
         DeviceSettings.*traits_.keyMode = profile;
         RefreshButtonTexts();
     }
-    ResetTabImages();
-    MarkTab(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));
+    tabs_.Reset();
+    tabs_.Mark(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));
     RequestCommand(kWriteKeyMode);
 }
 
 void NolxMousePage::SelectTab(int tab, const CUIString& button) {
-    ResetTabImages();
-    MarkTab(button);
+    tabs_.Reset();
+    tabs_.Mark(button);
     if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(tab, true);
     // A list on a hidden tab page takes no selection: the level count is shown
     // again once its page is.
@@ -120,24 +111,10 @@ void NolxMousePage::HandleSelectChanged(CControlUI* sender, const CUIString& nam
         RequestCommand(kWriteFireKey1 + k - 1);
         return;
     }
-    if (SameName(name, traits_.Name(L"result_mouse_system_iscontrol"))) {
-        PointerSettings.accelerationOn = IsSelected(sender) ? 1 : 0;
-        PointerSettings.speedLevel = SliderValue(Find(traits_.Name(L"mouse_system_speed")));
-        WritePointerSettings();
-        return;
-    }
-    if (SameName(name, traits_.Name(L"result_mouse_system_isscreen"))) {
-        const bool byPage = IsSelected(sender);
-        PointerSettings.scrollByPage = byPage ? 1 : 0;
-        CControlUI* wheel = Find(traits_.Name(L"mouse_system_screen_speed"));
-        if (wheel) wheel->SetEnabled(!byPage);
-        PointerSettings.wheelLines = SliderValue(wheel);
-        WritePointerSettings();
-        return;
-    }
+    if (pointerControls_.OnSelectChanged(GetManager(), sender)) return;
     // The options below act when they become selected: a group's other
     // option reports its clearing too.
-    if (const int n = NumberIn(name, L"result_DPI%d_check", kCpiLevels)) {
+    if (const int n = levelRows_.RowOf(name, L"result_DPI%d_check")) {
         if (!IsSelected(sender)) return;
         {
             const DeviceLibraryBinder::Guard guard = Lock();
@@ -220,15 +197,15 @@ void NolxMousePage::HandleLevelCount(int selected) {
         DeviceSettings.*traits_.cpiLevelCount = count;
         DeviceSettings.*traits_.activeCpiLevel = count;
     }
-    EnableLevels(count);
-    if (auto* option = FindAs<SkinUI::COptionUI>(traits_.Name(L"result_DPI%d_check", count))) option->Selected(true, false);
+    levelRows_.Enable(GetManager(), count);
+    levelRows_.Check(GetManager(), count);
     RequestCommand(kWriteCpiSettings);
 }
 
 void NolxMousePage::HandleValueChanged(CControlUI* sender, const CUIString& name, bool changing) {
     const int value = SliderValue(sender);
-    if (const int n = NumberIn(name, L"result_DPI%d_slider", kCpiLevels)) {
-        if (CControlUI* edit = Find(traits_.Name(L"result_DPI%d_edit", n))) edit->SetText(DpiStepText(*traits_.dpiSteps, value));
+    if (const int n = levelRows_.RowOf(name, L"result_DPI%d_slider")) {
+        levelRows_.ShowStepText(GetManager(), n, value);
         if (changing) return;
         {
             const DeviceLibraryBinder::Guard guard = Lock();
@@ -244,15 +221,8 @@ void NolxMousePage::HandleValueChanged(CControlUI* sender, const CUIString& name
             DeviceSettings.*traits_.ledRate = value;
         }
         RequestCommand(kWriteLighting);
-    } else if (SameName(name, traits_.Name(L"mouse_system_speed"))) {
-        PointerSettings.speedLevel = value;
-        WritePointerSettings();
-    } else if (SameName(name, traits_.Name(L"mouse_system_double_speed"))) {
-        PointerSettings.doubleClickLevel = value;
-        WritePointerSettings();
-    } else if (SameName(name, traits_.Name(L"mouse_system_screen_speed"))) {
-        PointerSettings.wheelLines = value;
-        WritePointerSettings();
+    } else {
+        pointerControls_.OnValueChanged(sender);
     }
 }
 

@@ -2,10 +2,8 @@
 // so a refresh never writes back.
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
-#include "app/core/pointer/pointer_settings.h"
-#include "app/dialogs/color/color_arithmetic.h"
+#include "app/main/pages/common/control_values.h"
 
-#include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/option.h"
@@ -16,16 +14,7 @@ using SkinUI::CUIString;
 
 namespace {
 
-constexpr int kCpiLevels = 7;
 constexpr int kReportRates = 4;
-constexpr int kTabFont = 3;
-constexpr int kSelectedTabFont = 4;
-
-CUIString Decimal(int value) {
-    CUIString text;
-    text.Format(L"%d", value);
-    return text;
-}
 
 }  // namespace
 
@@ -37,32 +26,13 @@ void NolxMousePage::RefreshControls() {
         return;
     }
     if (page) page->SetEnabled(true);
-    ResetTabImages();
+    tabs_.Reset();
     RefreshButtonTexts();
     RefreshFireKeys();
     RefreshDpi();
-    RefreshPointerSettings();
+    pointerControls_.Refresh(GetManager());
     RefreshLighting();
     RefreshSwitches();
-}
-
-void NolxMousePage::ResetTabImages() {
-    for (const TabImages& tab : tabs_) {
-        if (auto* button = FindAs<SkinUI::CButtonUI>(tab.name)) {
-            button->SetNormalImage(tab.normal);
-            button->SetFont(kTabFont);
-        }
-    }
-}
-
-void NolxMousePage::MarkTab(const CUIString& name) {
-    for (const TabImages& tab : tabs_) {
-        if (!SameName(tab.name, name)) continue;
-        if (auto* button = FindAs<SkinUI::CButtonUI>(tab.name)) {
-            button->SetNormalImage(tab.pushed);
-            button->SetFont(kSelectedTabFont);
-        }
-    }
 }
 
 void NolxMousePage::RefreshButtonTexts() {
@@ -74,7 +44,7 @@ void NolxMousePage::RefreshButtonTexts() {
     }
     const int mode = DeviceSettings.*traits_.keyMode;
     const int profile = mode >= 0 && mode < traits_.ProfileCount() ? mode : traits_.ProfileCount() - 1;
-    MarkTab(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));
+    tabs_.Mark(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));
     if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(0, false);
 }
 
@@ -85,33 +55,21 @@ void NolxMousePage::RefreshFireKeys() {
         if (auto* box = FindAs<SkinUI::CCheckBoxUI>(traits_.Name(L"result_fire_continue%d", k))) {
             box->SetChecked(key.continueFlag != 0, false);
         }
-        if (auto* count = Find(traits_.Name(L"result_fire_count%d", k))) count->SetText(Decimal(key.code + 1));
-        if (auto* time = Find(traits_.Name(L"result_fire_time%d", k))) time->SetText(Decimal(key.value));
+        if (auto* count = Find(traits_.Name(L"result_fire_count%d", k))) count->SetText(DecimalText(key.code + 1));
+        if (auto* time = Find(traits_.Name(L"result_fire_time%d", k))) time->SetText(DecimalText(key.value));
         fireInputs_[static_cast<size_t>(k - 1)] = {key.code, key.value, key.continueFlag != 0};
     }
 }
 
-void NolxMousePage::EnableLevels(int count) {
-    for (int n = 1; n <= kCpiLevels; ++n) {
-        for (const wchar_t* part : {L"result_DPI%d_check", L"result_DPI%d_slider", L"result_DPI%d_color"}) {
-            if (auto* control = Find(traits_.Name(part, n))) control->SetEnabled(n <= count);
-        }
-    }
-}
-
 void NolxMousePage::RefreshDpi() {
-    const int count = DeviceSettings.*traits_.cpiLevelCount;
+    SkinUI::CWindowManagerUI* manager = GetManager();
+    levelRows_.Enable(manager, DeviceSettings.*traits_.cpiLevelCount);
     const int active = DeviceSettings.*traits_.activeCpiLevel;
-    EnableLevels(count);
-    for (int n = 1; n <= kCpiLevels; ++n) {
+    for (int n = 1; n <= DpiLevelRows::kRows; ++n) {
         const CpiLevelEntry* level = RecordAt(*traits_.cpiLevels, n - 1);
         if (!level) continue;
-        if (auto* check = FindAs<SkinUI::COptionUI>(traits_.Name(L"result_DPI%d_check", n))) {
-            if (n == active) check->Selected(true, false);
-        }
-        if (auto* slider = FindAs<SkinUI::CSliderUI>(traits_.Name(L"result_DPI%d_slider", n))) slider->SetValue(level->value);
-        if (auto* edit = Find(traits_.Name(L"result_DPI%d_edit", n))) edit->SetText(DpiStepText(*traits_.dpiSteps, level->value));
-        if (auto* colour = Find(traits_.Name(L"result_DPI%d_color", n))) colour->SetBackgroundColor(OpaqueColour(level->red, level->green, level->blue));
+        if (n == active) levelRows_.Check(manager, n);
+        levelRows_.Show(manager, n, *level);
     }
     ShowLevelCount();
     const int rate = DeviceSettings.*traits_.reportRate;
@@ -124,22 +82,6 @@ void NolxMousePage::ShowLevelCount() {
     if (auto* list = FindAs<SkinUI::CComboUI>(traits_.Name(L"result_DPI_count_setting"))) {
         list->SelectItem(DeviceSettings.*traits_.cpiLevelCount - 1, false, false);
     }
-}
-
-void NolxMousePage::RefreshPointerSettings() {
-    if (auto* box = FindAs<SkinUI::CCheckBoxUI>(traits_.Name(L"result_mouse_system_iscontrol"))) {
-        box->SetChecked(PointerSettings.accelerationOn != 0, false);
-    }
-    if (auto* speed = FindAs<SkinUI::CSliderUI>(traits_.Name(L"mouse_system_speed"))) speed->SetValue(PointerSettings.speedLevel);
-    if (auto* doubleClick = FindAs<SkinUI::CSliderUI>(traits_.Name(L"mouse_system_double_speed"))) {
-        doubleClick->SetValue(PointerSettings.doubleClickLevel);
-    }
-    auto* wheel = FindAs<SkinUI::CSliderUI>(traits_.Name(L"mouse_system_screen_speed"));
-    auto* byPage = FindAs<SkinUI::CCheckBoxUI>(traits_.Name(L"result_mouse_system_isscreen"));
-    const bool scrollByPage = PointerSettings.scrollByPage != 0;
-    if (wheel) wheel->SetEnabled(!scrollByPage);
-    if (byPage) byPage->SetChecked(scrollByPage, false);
-    if (wheel && !scrollByPage) wheel->SetValue(PointerSettings.wheelLines);
 }
 
 void NolxMousePage::RefreshLighting() {

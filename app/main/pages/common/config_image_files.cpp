@@ -1,0 +1,26 @@
+#include "app/main/pages/common/config_image_files.h"
+
+#include "app/core/files/binary_files.h"
+
+#include <windows.h>
+
+void WaitMilliseconds(int times) {
+    for (int i = 0; i < times; ++i) Sleep(1);
+}
+
+bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image) {
+    // One byte more than an image: a longer file is not an image either.
+    std::vector<uint8_t> bytes(size + 1, 0);
+    size_t read = 0;
+    if (!ReadBinaryFile(path, bytes.data(), bytes.size(), &read) || read != size) return false;
+    bytes.resize(size);
+    *image = std::move(bytes);
+    return true;
+}
+
+void ExportImage(const wchar_t* path, size_t size, const std::function<int(uint8_t* image)>& copyImage) {
+    std::vector<uint8_t> image(size, 0);
+    const int result = copyImage(image.data());
+    WaitMilliseconds(100);
+    if (result == 0) WriteBinaryFile(path, image.data(), image.size());
+}

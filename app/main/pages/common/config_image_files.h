@@ -1,0 +1,21 @@
+#pragma once
+// Whole configuration images between a mouse's library and a file: the
+// export and the first step of an import.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Waits times × 1 ms, the pause the libraries want after a whole-image transfer.
+void WaitMilliseconds(int times);
+
+// The file's bytes when it holds exactly one image of `size` bytes. False for
+// a file of any other size and for one that cannot be read; nothing past
+// size + 1 bytes is read.
+bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image);
+
+// Asks the library for its image (size bytes, 0 on success), waits 100 ms and
+// writes the image to the file only when the library gave it. The controller
+// is not written.
+void ExportImage(const wchar_t* path, size_t size, const std::function<int(uint8_t* image)>& copyImage);

@@ -1,0 +1,54 @@
+// The page operations the device workers run: the read and the commands.
+#include "app/main/pages/kelvo/kelvo_family_page.h"
+
+#include "app/main/pages/common/config_image_files.h"
+
+bool KelvoFamilyPage::ConnectAndRead() {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    const DeviceLibraryBinder::Guard guard = Lock();
+    if (traits_.open(binder.Entries()) != 0) {
+        connected_ = 0;
+        PostRefresh();
+        return false;
+    }
+    bool ok = traits_.readDevice(binder.Entries()) == 0;
+    for (int table = 0; table < 2; ++table) ok &= (binder.*traits_.readButtonTable)(table, buttonCount_);
+    ok &= ReadFamilySettings();
+    connected_ = 1;
+    PostRefresh();
+    return ok;
+}
+
+bool KelvoFamilyPage::RunDeviceCommand(int command) {
+    const DeviceLibraryBinder::Guard guard = Lock();
+    switch (command) {
+    case kKelvoWriteAll: return WriteWholeDevice();
+    case kKelvoReset:
+        filePath_ = traits_.resetFile;
+        Import();
+        return true;
+    case kKelvoExport: Export(); return true;
+    case kKelvoImport: Import(); return true;
+    default: return true;
+    }
+}
+
+void KelvoFamilyPage::Export() {
+    const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
+    if (traits_.open(entries) != 0) return;
+    const int size = static_cast<int>(traits_.imageSize);
+    ExportImage(filePath_, traits_.imageSize,
+                [this, &entries, size](uint8_t* image) { return traits_.copyImage(entries, image, size); });
+}
+
+void KelvoFamilyPage::Import() {
+    // A file of another size is no image of this mouse: it is not written,
+    // padded or cut, over the controller.
+    std::vector<uint8_t> image;
+    if (!ReadImageFile(filePath_, traits_.imageSize, &image)) return;
+    const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
+    if (traits_.open(entries) != 0) return;
+    const int result = traits_.writeImage(entries, image.data(), static_cast<int>(image.size()));
+    WaitMilliseconds(100);
+    if (result == 0) ConnectAndRead();
+}

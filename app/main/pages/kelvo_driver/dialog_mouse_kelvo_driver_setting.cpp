@@ -1,0 +1,90 @@
+#include "app/main/pages/kelvo_driver/dialog_mouse_kelvo_driver_setting.h"
+
+#include "app/core/files/config_file_store.h"
+#include "app/macro/managers/marco_manger_kelvo.h"
+#include "app/main/pages/common/control_names.h"
+#include "app/main/pages/common/control_values.h"
+
+#include <cwchar>
+
+using SkinUI::CUIString;
+
+namespace {
+
+// Byte 0: the current level in the low four bits. Byte 1: the LED mode 1..7
+// in bits 0-2, bit 3 set while the LED is off. Byte 3: the step of the level
+// last chosen.
+constexpr uint8_t kLevelBits = 0x0F;
+constexpr uint8_t kModeBits = 0x07;
+constexpr uint8_t kOffBit = 0x08;
+
+std::array<uint8_t, 4>& Block() { return DeviceSettings.KelvoDriverLedCpiBlock; }
+
+}  // namespace
+
+CDialogMouseKelvoDriverSetting::CDialogMouseKelvoDriverSetting(const PageServices& services)
+    : KelvoFamilyPage(services, KelvoDriverTraits()) {}
+
+SkinUI::CControlUI* CDialogMouseKelvoDriverSetting::CreateControl(const wchar_t* tag) {
+    if (tag && _wcsicmp(tag, L"MacroSettingPage_Kelvo_Driver") == 0) return new MarcoManger_Kelvo_Driver(Services().owner);
+    return nullptr;
+}
+
+void CDialogMouseKelvoDriverSetting::LoadDataFiles() {
+    ConfigFileStore& store = ConfigFileStore::Instance(GetManager());
+    store.LoadMacroFileKelvoDriver(MacroFileKelvoDriver);
+    store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+}
+
+bool CDialogMouseKelvoDriverSetting::ReadFamilySettings() {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    bool ok = binder.ReadFireSettingsKelvoDriver();
+    ok &= binder.ReadCpiSettingsKelvoDriver();
+    ok &= binder.ReadKeyModeKelvoDriver();
+    return ok;
+}
+
+bool CDialogMouseKelvoDriverSetting::WriteWholeDevice() {
+    if (!MousePresent()) return true;
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    binder.WriteLedCpiDataKelvoDriver();
+    binder.WriteDeviceKelvoDriver();
+    Services().ui->Post([this] { ConfigFileStore::Instance(GetManager()).SaveLedCpiFileKelvoDriver(LedCpiFileKelvoDriver); });
+    return true;
+}
+
+int CDialogMouseKelvoDriverSetting::CurrentLevel() const { return Block()[0] & kLevelBits; }
+
+void CDialogMouseKelvoDriverSetting::SelectLevel(int level) {
+    Block()[0] = static_cast<uint8_t>(level);
+    WriteCpiSettings();
+    Block()[3] = static_cast<uint8_t>(SliderValue(Find(LevelRows().Name(L"result_DPI%d_slider", level + 1))));
+}
+
+void CDialogMouseKelvoDriverSetting::SetLevelCount(int count) {
+    DeviceSettings.KelvoDriverCpiCount = count;
+    Block()[0] = static_cast<uint8_t>((Block()[0] & ~kLevelBits) | ((count - 1) & kLevelBits));
+}
+
+void CDialogMouseKelvoDriverSetting::HandleLedSelect(const CUIString& name) {
+    uint8_t& led = Block()[1];
+    if (SameName(name, Traits().Name(L"result_LED_status_on"))) {
+        led = static_cast<uint8_t>(led & ~kOffBit);
+    } else if (SameName(name, Traits().Name(L"result_LED_status_off"))) {
+        led = static_cast<uint8_t>(led | kOffBit);
+    } else {
+        for (int i = 0; i < kLedModes; ++i) {
+            if (SameName(name, Traits().Name(kLedModeOptions[i]))) led = static_cast<uint8_t>((led & ~kModeBits) | (i + 1));
+        }
+    }
+}
+
+void CDialogMouseKelvoDriverSetting::RefreshFamilyControls() {
+    const uint8_t led = Block()[1];
+    const bool off = (led & kOffBit) != 0;
+    ShowSelected(Find(Traits().Name(L"result_LED_status_on")), !off);
+    ShowSelected(Find(Traits().Name(L"result_LED_status_off")), off);
+    // Modes count from 1; 0 checks none.
+    const int mode = led & kModeBits;
+    for (int i = 0; i < kLedModes; ++i) ShowSelected(Find(Traits().Name(kLedModeOptions[i])), mode == i + 1);
+}
