@@ -22,8 +22,8 @@ struct Click {
 };
 
 struct Run {
-    const wchar_t* devices;  // one family
-    const char* family;
+    const wchar_t* devices;  // one controller
+    std::wstring state;      // the name of its saved memory ("kelvo-driver")
     std::wstring pageRoot;
     std::vector<Click> clicks;
     // How a transfer that changes the controller starts in the trace.
@@ -58,7 +58,9 @@ void RunInItsOwnProcess(const Run& run) {
     const std::wstring folder = local.StateFolder() + L"\\process";
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring trace = folder + L"\\trace.txt";
-    const std::wstring family(run.family, run.family + strlen(run.family));
+    const std::wstring stateFile = folder + L"\\" + run.state + L".bin";
+    const std::vector<uint8_t> expected = local.SavedMemory(run.state);
+    ASSERT_FALSE(expected.empty());
     ProgramProcess program(SimulatedProgram(), BuildFolder() + L"bin-sim",
                            {{L"HIDSIM_DEVICES", run.devices},
                             {L"HIDSIM_STATE_DIR", folder},
@@ -72,9 +74,11 @@ void RunInItsOwnProcess(const Run& run) {
     ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 500, 30000));
 
     // The start-up read reached the controller and changed nothing.
+    const std::string family(run.devices, run.devices + wcslen(run.devices));
     const std::vector<std::string> read = FileLines(trace);
-    EXPECT_GT(LinesStartingWith(read, "GET " + std::string(run.family)), 0u);
+    EXPECT_GT(LinesStartingWith(read, "GET " + family), 0u);
     EXPECT_EQ(LinesStartingWith(read, run.change), 0u);
+    EXPECT_TRUE(FileBytes(stateFile).empty());
 
     if (page > 0) {
         PostClick(window, combo);
@@ -88,39 +92,55 @@ void RunInItsOwnProcess(const Run& run) {
         PostClick(window, at);
         Settle(100);
     }
-    ASSERT_TRUE(PumpUntil([&] { return LinesStartingWith(FileLines(trace), run.change) > 0; }, 10000));
-    ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 300, 10000));
-    EXPECT_TRUE(SaveScreenCapture(window, L"program_process_" + family));
+    EXPECT_TRUE(PumpUntil([&] { return FileBytes(stateFile) == expected; }, 15000));
+    ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 300, 15000));
+    EXPECT_TRUE(SaveScreenCapture(window, L"program_process_" + run.state));
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 99;
     ASSERT_TRUE(program.WaitForExit(5000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(FileBytes(folder + L"\\" + family + L".bin"), local.ControllerMemory(run.family));
+    EXPECT_EQ(FileBytes(stateFile), expected);
 }
 
 }  // namespace
 
 TEST(ProcessRun, Qiro) {
-    RunInItsOwnProcess({L"qiro", "qiro", MousePage(L"Qiro"),
+    RunInItsOwnProcess({L"qiro", L"qiro", MousePage(L"Qiro"),
                         {{L"advanced_Settings_Qiro", 0.5}, {L"result_report_rate2_Qiro", 0.05}},
                         "SET qiro 40 05"});
 }
 
 TEST(ProcessRun, Dolv) {
-    RunInItsOwnProcess({L"dolv", "dolv", MousePage(L"Dolv"),
+    RunInItsOwnProcess({L"dolv", L"dolv", MousePage(L"Dolv"),
                         {{L"advanced_Settings_Dolv", 0.5}, {L"result_report_rate2_Dolv", 0.05}},
                         "SET dolv 40 05"});
 }
 
 TEST(ProcessRun, Mesk) {
-    RunInItsOwnProcess({L"mesk", "mesk", MousePage(L"Mesk"),
+    RunInItsOwnProcess({L"mesk", L"mesk", MousePage(L"Mesk"),
                         {{L"led_Settings_Mesk", 0.5}, {L"result_LED_mode_Random_Mesk", 0.05}},
                         "SET mesk 40 05"});
 }
 
 TEST(ProcessRun, Keyboard) {
-    RunInItsOwnProcess({L"wenk", "wenk", L"device_keyboard_page",
+    RunInItsOwnProcess({L"wenk", L"wenk", L"device_keyboard_page",
                         {{L"led_sync", 0.05}, {L"write_data_Wenk", 0.5}},
                         "SET wenk 08 06"});
+}
+
+TEST(ProcessRun, Kelvo) {
+    RunInItsOwnProcess({L"kelvo", L"kelvo", MousePage(L"Kelvo"),
+                        {{L"led_Settings_Kelvo", 0.5}, {L"result_LED_mode_random_sport_Kelvo", 0.05},
+                         {L"write_data_Kelvo", 0.5}},
+                        "SET kelvo 04 06"});
+}
+
+// The driver library keeps its mouse's memory itself: the trace holds the
+// Kelvo page's transfers only.
+TEST(ProcessRun, KelvoDriver) {
+    RunInItsOwnProcess({L"kelvo", L"kelvo-driver", MousePage(L"Kelvo_Driver"),
+                        {{L"led_Settings_Kelvo_Driver", 0.5}, {L"result_LED_mode_random_sport_Kelvo_Driver", 0.05},
+                         {L"write_data_Kelvo_Driver", 0.5}},
+                        "SET kelvo 04 06"});
 }
