@@ -6,7 +6,7 @@
 // shows it all again.
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
-#include "tests/program/support/program_driver.h"
+#include "tests/program/support/family_page.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/combo.h"
 
@@ -38,141 +38,114 @@ const Family kDriver = {L"Kelvo_Driver", L"kelvo-driver", L"Driver_TevkKelvoData
 
 class Journey {
 public:
-    explicit Journey(const Family& family) : family_(family) {}
+    explicit Journey(const Family& family) : family_(family), page(program, family.name) {}
 
-    std::wstring Name(const wchar_t* base, int number = 0) const {
-        std::wstring name = std::wstring(base) + L"_" + family_.name;
-        return number > 0 ? name + L"_" + std::to_wstring(number) : name;
-    }
-    bool Click(const wchar_t* base, double xFraction = 0.5) const {
-        return program.ClickAndWait(Name(base).c_str(), xFraction);
-    }
     std::vector<uint8_t> Memory() const { return program.SavedMemory(family_.state); }
     std::wstring ButtonText(size_t button) const {
         const uint8_t* b = (*family_.secondTable)[button]->bytes;
         return family_.assignmentText(b[0], b[1], b[2], DeviceLibraryBinder::Instance()).GetData();
     }
-    std::wstring Shown(const wchar_t* base, int number = 0) const { return Window().TextOf(Name(base, number).c_str()); }
-    bool Selected(const wchar_t* base) const { return Window().IsSelected(Name(base).c_str()); }
-    UiWindow Window() const { return program.Window(); }
+    bool Enabled(const std::wstring& name) const { return program.Window().Find(name.c_str())->IsEnabled(); }
 
     const Family& family_;
     ProgramDriver program{L"kelvo"};
+    FamilyPage page;
 };
 
 void WalkThePage(const Family& family) {
     Journey j(family);
+    const FamilyPage& page = j.page;
     ASSERT_TRUE(j.program.Start());
     ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
 
     // The second key mode: a multimedia key for its second button, and the
     // middle and gun keys' press types.
-    ASSERT_TRUE(j.Click(L"profile2"));
-    const std::wstring dialog = L"KeyEdit_" + std::wstring(family.name);
-    ModalScript assign({
-        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"multimedia_setting").c_str(), 0.05); },
-        [&] { return UiWindow::OfClass(dialog.c_str()).ClickRow(j.Name(L"result_multimedia_value").c_str(), 3); },
-        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"btn_ok").c_str()); },
-    });
-    ASSERT_TRUE(j.Window().Click(j.Name(L"profile_key", 2).c_str()));
-    ASSERT_TRUE(assign.Wait()) << "stalled at step " << assign.StalledAt();
-    ASSERT_TRUE(j.program.WaitIdle());
+    ASSERT_TRUE(page.Click(L"profile2"));
+    ASSERT_TRUE(page.AssignFromList(page.Name(L"profile_key", 2), L"multimedia_setting", L"result_multimedia_value", 3));
     const std::wstring multimedia = j.ButtonText(1);
-    EXPECT_EQ(j.Shown(L"profile_key", 2), multimedia);
-    ASSERT_TRUE(j.Click(L"result_middle_key_switch_pro2", 0.05));
-    ASSERT_TRUE(j.Click(L"result_gun_key_switch_pro2", 0.05));
-    EXPECT_TRUE(j.Selected(L"result_middle_key_switch_pro1"));
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
+    ASSERT_TRUE(page.Click(L"result_middle_key_switch_pro2", 0.05));
+    ASSERT_TRUE(page.Click(L"result_gun_key_switch_pro2", 0.05));
+    EXPECT_TRUE(page.Selected(L"result_middle_key_switch_pro1"));
 
     // Three levels, the second active at another step, a picked colour for
     // level 1, seven shots every 20 ms.
-    ASSERT_TRUE(j.Click(L"advanced_Settings"));
-    ASSERT_TRUE(j.Window().ChooseComboItem(j.Name(L"result_DPI_count_setting").c_str(), 1));
-    ASSERT_TRUE(j.Click(L"result_DPI2_check", 0.05));
-    const int step = j.Window().SliderValue(j.Name(L"result_DPI2_slider").c_str()) == 9 ? 10 : 9;
-    ASSERT_TRUE(j.Window().MoveSlider(j.Name(L"result_DPI2_slider").c_str(), step));
-    DWORD picked = 0;
-    ModalScript pick({
-        [] { return UiWindow::OfClass(L"ColorPicker").Click(L"color_rainbow_control", 0.6); },
-        [&] {
-            const UiWindow picker = UiWindow::OfClass(L"ColorPicker");
-            picked = 0xFF000000u | std::stoul(picker.TextOf(L"r_edit")) << 16 |
-                     std::stoul(picker.TextOf(L"g_edit")) << 8 | std::stoul(picker.TextOf(L"b_edit"));
-            return picker.Click(L"okbtn");
-        },
-    });
-    ASSERT_TRUE(j.Window().Click(j.Name(L"result_DPI1_color").c_str()));
-    ASSERT_TRUE(pick.Wait());
-    if (j.Selected(L"result_fire_continue")) ASSERT_TRUE(j.Click(L"result_fire_continue", 0.05));
-    ASSERT_TRUE(j.Window().TypeText(j.Name(L"result_fire_count").c_str(), L"7"));
-    ASSERT_TRUE(j.Window().TypeText(j.Name(L"result_fire_time").c_str(), L"20"));
+    ASSERT_TRUE(page.Click(L"advanced_Settings"));
+    ASSERT_TRUE(j.program.Window().ChooseComboItem(page.Name(L"result_DPI_count_setting").c_str(), 1));
+    ASSERT_TRUE(page.Click(L"result_DPI2_check", 0.05));
+    const int step = page.SliderValue(L"result_DPI2_slider") == 9 ? 10 : 9;
+    ASSERT_TRUE(page.MoveSlider(L"result_DPI2_slider", step));
+    const DWORD picked = page.PickColour(L"result_DPI1_color", 0.6);
+    ASSERT_NE(picked, 0u);
+    if (page.Selected(L"result_fire_continue")) ASSERT_TRUE(page.Click(L"result_fire_continue", 0.05));
+    ASSERT_TRUE(j.program.Window().TypeText(page.Name(L"result_fire_count").c_str(), L"7"));
+    ASSERT_TRUE(j.program.Window().TypeText(page.Name(L"result_fire_time").c_str(), L"20"));
 
     // Another lighting mode, switched off; on the Kelvo also half the LEDs
     // and a slower effect.
-    ASSERT_TRUE(j.Click(L"led_Settings"));
-    ASSERT_TRUE(j.Click(L"result_LED_mode_random_sport", 0.05));
-    ASSERT_TRUE(j.Click(L"result_LED_status_off", 0.05));
+    ASSERT_TRUE(page.Click(L"led_Settings"));
+    ASSERT_TRUE(page.Click(L"result_LED_mode_random_sport", 0.05));
+    ASSERT_TRUE(page.Click(L"result_LED_status_off", 0.05));
     int speed = 0;
     if (family.hasLightAndSpeed) {
-        ASSERT_TRUE(j.Click(L"result_LED_light_half", 0.05));
-        speed = j.Window().SliderValue(j.Name(L"result_mode_speed").c_str()) == 5 ? 6 : 5;
-        ASSERT_TRUE(j.Window().MoveSlider(j.Name(L"result_mode_speed").c_str(), speed));
-        ASSERT_TRUE(j.program.WaitIdle());
+        ASSERT_TRUE(page.Click(L"result_LED_light_half", 0.05));
+        speed = page.SliderValue(L"result_mode_speed") == 5 ? 6 : 5;
+        ASSERT_TRUE(page.MoveSlider(L"result_mode_speed", speed));
     }
     // The library holds the edits until the write.
     EXPECT_TRUE(j.Memory().empty());
-    ASSERT_TRUE(j.Click(L"write_data"));
+    ASSERT_TRUE(page.Click(L"write_data"));
     const std::vector<uint8_t> settings = j.Memory();
     ASSERT_FALSE(settings.empty());
     EXPECT_NE(settings, FileBytes(family.factoryFile));
 
     // Exported, reset to the factory image, imported back.
     const std::wstring exported = j.program.StateFolder() + L"\\" + family.name + L" settings.bin";
-    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"save_data").c_str(), exported));
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"save_data").c_str(), exported));
     EXPECT_EQ(FileBytes(exported), settings);
-    ASSERT_TRUE(j.Click(L"reset_data"));
+    ASSERT_TRUE(page.Click(L"reset_data"));
     EXPECT_EQ(j.Memory(), FileBytes(family.factoryFile));
-    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"import_data").c_str(), exported));
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"import_data").c_str(), exported));
     EXPECT_EQ(j.Memory(), settings);
 
     // The buttons' texts in Chinese and back.
-    ASSERT_TRUE(j.Click(L"profile2"));
-    EXPECT_EQ(j.Shown(L"profile_key", 2), multimedia);
-    ASSERT_TRUE(j.program.ClickAndWait(L"language_2"));
-    EXPECT_NE(j.ButtonText(1), multimedia);
-    EXPECT_EQ(j.Shown(L"profile_key", 2), j.ButtonText(1));
-    EXPECT_TRUE(j.Window().Screenshot(L"program_" + std::wstring(family.name) + L"_journey_zh"));
-    ASSERT_TRUE(j.program.ClickAndWait(L"language_1"));
-    EXPECT_EQ(j.Shown(L"profile_key", 2), multimedia);
+    ASSERT_TRUE(page.Click(L"profile2"));
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
+    ASSERT_TRUE(page.InChinese([&] {
+        EXPECT_NE(j.ButtonText(1), multimedia);
+        EXPECT_EQ(page.Text(L"profile_key", 2), j.ButtonText(1));
+    }));
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
 
     // Unplugged, the page is disabled; plugged back, it is read again.
     const std::wstring content = MousePage(family.name);
     ASSERT_TRUE(j.program.PlugDevice("kelvo", false));
-    EXPECT_FALSE(j.Window().Find(content.c_str())->IsEnabled());
+    EXPECT_FALSE(j.Enabled(content));
     ASSERT_TRUE(j.program.PlugDevice("kelvo", true));
-    EXPECT_TRUE(j.Window().Find(content.c_str())->IsEnabled());
+    EXPECT_TRUE(j.Enabled(content));
 
     ASSERT_TRUE(j.program.Restart());
     ASSERT_TRUE(j.program.ShowPage(content));
     EXPECT_EQ(j.Memory(), settings);
-    EXPECT_EQ(j.Window().FontOf(j.Name(L"profile2").c_str()), 4);
-    EXPECT_EQ(j.Shown(L"profile_key", 2), multimedia);
+    EXPECT_EQ(j.program.Window().FontOf(page.Name(L"profile2").c_str()), 4);
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
     if (family.libraryKeepsPressTypes) {
-        EXPECT_TRUE(j.Selected(L"result_middle_key_switch_pro2"));
-        EXPECT_TRUE(j.Selected(L"result_gun_key_switch_pro2"));
+        EXPECT_TRUE(page.Selected(L"result_middle_key_switch_pro2"));
+        EXPECT_TRUE(page.Selected(L"result_gun_key_switch_pro2"));
     }
-    ASSERT_TRUE(j.Click(L"advanced_Settings"));
-    EXPECT_EQ(j.Window().FindAs<SkinUI::CComboUI>(j.Name(L"result_DPI_count_setting").c_str())->GetCurSel(), 1);
-    EXPECT_TRUE(j.Selected(L"result_DPI2_check"));
-    EXPECT_EQ(j.Window().SliderValue(j.Name(L"result_DPI2_slider").c_str()), step);
-    EXPECT_EQ(j.Window().Find(j.Name(L"result_DPI1_color").c_str())->GetBackgroundColor(), picked);
-    EXPECT_EQ(j.Shown(L"result_fire_count"), L"7");
-    EXPECT_EQ(j.Shown(L"result_fire_time"), L"20");
-    ASSERT_TRUE(j.Click(L"led_Settings"));
-    EXPECT_TRUE(j.Selected(L"result_LED_mode_random_sport"));
-    EXPECT_TRUE(j.Selected(L"result_LED_status_off"));
+    ASSERT_TRUE(page.Click(L"advanced_Settings"));
+    EXPECT_EQ(j.program.Window().FindAs<SkinUI::CComboUI>(page.Name(L"result_DPI_count_setting").c_str())->GetCurSel(), 1);
+    EXPECT_TRUE(page.Selected(L"result_DPI2_check"));
+    EXPECT_EQ(page.SliderValue(L"result_DPI2_slider"), step);
+    EXPECT_EQ(j.program.Window().Find(page.Name(L"result_DPI1_color").c_str())->GetBackgroundColor(), picked);
+    EXPECT_EQ(page.Text(L"result_fire_count"), L"7");
+    EXPECT_EQ(page.Text(L"result_fire_time"), L"20");
+    ASSERT_TRUE(page.Click(L"led_Settings"));
+    EXPECT_TRUE(page.Selected(L"result_LED_mode_random_sport"));
+    EXPECT_TRUE(page.Selected(L"result_LED_status_off"));
     if (family.hasLightAndSpeed) {
-        EXPECT_TRUE(j.Selected(L"result_LED_light_half"));
-        EXPECT_EQ(j.Window().SliderValue(j.Name(L"result_mode_speed").c_str()), speed);
+        EXPECT_TRUE(page.Selected(L"result_LED_light_half"));
+        EXPECT_EQ(page.SliderValue(L"result_mode_speed"), speed);
     }
 }
 

@@ -6,8 +6,7 @@
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
 #include "devices/nolx/image_layout.h"
-#include "tests/program/nolx/macro_steps.h"
-#include "tests/program/support/program_driver.h"
+#include "tests/program/support/family_page.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/combo.h"
 
@@ -40,17 +39,8 @@ const Family kMesk = {L"Mesk", "mesk", L"mesk", &MeskMacroKeyTable3, GetAssignme
 
 class Journey {
 public:
-    explicit Journey(const Family& family)
-        : family_(family), program(family.devices) {}
+    explicit Journey(const Family& family) : family_(family), program(family.devices), page(program, family.name) {}
 
-    // The family's control: "result_DPI2_slider" becomes "result_DPI2_slider_Dolv".
-    std::wstring Name(const wchar_t* base, int number = 0) const {
-        std::wstring name = std::wstring(base) + L"_" + family_.name;
-        return number > 0 ? name + L"_" + std::to_wstring(number) : name;
-    }
-    bool Click(const wchar_t* base, double xFraction = 0.5) const {
-        return program.ClickAndWait(Name(base).c_str(), xFraction);
-    }
     std::vector<uint8_t> Memory() const { return program.ControllerMemory(family_.simulated); }
     std::vector<uint8_t> Memory(size_t at, size_t count) const {
         const std::vector<uint8_t> memory = Memory();
@@ -67,153 +57,129 @@ public:
         const uint8_t* b = (*family_.thirdProfile)[button]->bytes;
         return family_.assignmentText(b[0], b[1], b[2], b[3]).GetData();
     }
-    bool PageEnabled() const { return page.Find(MousePage(family_.name).c_str())->IsEnabled(); }
-    int LevelCountShown() const { return page.FindAs<SkinUI::CComboUI>(Name(L"result_DPI_count_setting").c_str())->GetCurSel(); }
+    bool Enabled(const std::wstring& name) const { return program.Window().Find(name.c_str())->IsEnabled(); }
+    int LevelCountShown() const {
+        return program.Window().FindAs<SkinUI::CComboUI>(page.Name(L"result_DPI_count_setting").c_str())->GetCurSel();
+    }
 
     const Family& family_;
     ProgramDriver program;
-    UiWindow page;
+    FamilyPage page;
     std::vector<uint8_t> last_;
 };
 
 void WalkThePage(const Family& family) {
     Journey j(family);
+    const FamilyPage& page = j.page;
     ASSERT_TRUE(j.program.Start());
     ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
-    j.page = j.program.Window();
-    const UiWindow& page = j.page;
     j.MemoryChanged();
 
     // The third profile, and a multimedia key for its second button.
-    ASSERT_TRUE(j.Click(L"profile3"));
+    ASSERT_TRUE(page.Click(L"profile3"));
     EXPECT_EQ(j.Memory()[nolx::kKeyModeByte] & 0x0F, 2);
-    const std::wstring dialog = L"KeyEdit_" + std::wstring(family.name);
-    ModalScript assign({
-        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"multimedia_setting").c_str(), 0.05); },
-        [&] { return UiWindow::OfClass(dialog.c_str()).ClickRow(j.Name(L"result_multimedia_value").c_str(), 3); },
-        [&] { return UiWindow::OfClass(dialog.c_str()).Click(j.Name(L"btn_ok").c_str()); },
-    });
-    ASSERT_TRUE(page.Click(j.Name(L"profile_key", 2).c_str()));
-    ASSERT_TRUE(assign.Wait()) << "stalled at step " << assign.StalledAt();
-    ASSERT_TRUE(j.program.WaitIdle());
+    ASSERT_TRUE(page.AssignFromList(page.Name(L"profile_key", 2), L"multimedia_setting", L"result_multimedia_value", 3));
     const size_t secondButton = nolx::kKeyTables + 2 * nolx::kKeyTableSize + 4;
     const std::vector<uint8_t> entry((*family.thirdProfile)[1]->bytes, (*family.thirdProfile)[1]->bytes + 4);
     EXPECT_EQ(j.Memory(secondButton, 4), entry);
     const std::wstring multimedia = j.ButtonText(1);
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
     EXPECT_TRUE(j.MemoryChanged());
 
     // A macro recorded in the macro tab for its third button: the first
     // macro of the controller's macro area, after its 16-byte name.
-    const std::wstring suffix = std::wstring(L"_") + family.name;
-    const int row = RecordNewMacro(j.program, suffix, L"Burst", {WORD('A')});
+    const int row = page.RecordNewMacro(L"Burst", {WORD('A')});
     ASSERT_GE(row, 0);
-    ASSERT_TRUE(j.Click(L"profile3"));
-    ASSERT_TRUE(AssignMacro(j.program, suffix, j.Name(L"profile_key", 3), row));
+    ASSERT_TRUE(page.Click(L"profile3"));
+    ASSERT_TRUE(page.AssignFromList(page.Name(L"profile_key", 3), L"base_macro_setting", L"result_marco_value", row));
     EXPECT_EQ(j.Memory(secondButton + 4, 4), (std::vector<uint8_t>{0x10, 0x02, 0x00, 0x00}));
     EXPECT_EQ(j.Memory(nolx::kMacroArea, 10), (std::vector<uint8_t>{0, 'B', 0, 'u', 0, 'r', 0, 's', 0, 't'}));
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 3).c_str()), L"Burst");
+    EXPECT_EQ(page.Text(L"profile_key", 3), L"Burst");
     EXPECT_TRUE(j.MemoryChanged());
 
     // Three levels, the second one active at another step, another report
     // rate, a picked colour for level 1 and five shots for fire key 1.
-    ASSERT_TRUE(j.Click(L"advanced_Settings"));
-    ASSERT_TRUE(page.ChooseComboItem(j.Name(L"result_DPI_count_setting").c_str(), 2));
+    ASSERT_TRUE(page.Click(L"advanced_Settings"));
+    ASSERT_TRUE(j.program.Window().ChooseComboItem(page.Name(L"result_DPI_count_setting").c_str(), 2));
     ASSERT_TRUE(j.program.WaitIdle());
     EXPECT_EQ(j.Memory()[nolx::kCpiLevelCount], 2);
-    EXPECT_FALSE(page.Find(j.Name(L"result_DPI4_slider").c_str())->IsEnabled());
-    ASSERT_TRUE(j.Click(L"result_DPI2_check", 0.05));
+    EXPECT_FALSE(j.Enabled(page.Name(L"result_DPI4_slider")));
+    ASSERT_TRUE(page.Click(L"result_DPI2_check", 0.05));
     EXPECT_EQ(j.Memory()[nolx::kGearByte], 1);
-    const int step = page.SliderValue(j.Name(L"result_DPI2_slider").c_str()) == 7 ? 8 : 7;
-    ASSERT_TRUE(page.MoveSlider(j.Name(L"result_DPI2_slider").c_str(), step));
-    ASSERT_TRUE(j.program.WaitIdle());
+    const int step = page.SliderValue(L"result_DPI2_slider") == 7 ? 8 : 7;
+    ASSERT_TRUE(page.MoveSlider(L"result_DPI2_slider", step));
     EXPECT_EQ(j.Memory()[nolx::kCpiSteps] >> 4, step);
-    const std::wstring rate = j.Name(page.IsSelected(j.Name(L"result_report_rate2").c_str()) ? L"result_report_rate3"
-                                                                                              : L"result_report_rate2");
-    ASSERT_TRUE(j.program.ClickAndWait(rate.c_str(), 0.05));
+    const wchar_t* rate = page.Selected(L"result_report_rate2") ? L"result_report_rate3" : L"result_report_rate2";
+    ASSERT_TRUE(page.Click(rate, 0.05));
     EXPECT_TRUE(j.MemoryChanged());
-    DWORD picked = 0;
-    ModalScript pick({
-        [] { return UiWindow::OfClass(L"ColorPicker").Click(L"color_rainbow_control", 0.7); },
-        [&] {
-            const UiWindow picker = UiWindow::OfClass(L"ColorPicker");
-            picked = 0xFF000000u | std::stoul(picker.TextOf(L"r_edit")) << 16 |
-                     std::stoul(picker.TextOf(L"g_edit")) << 8 | std::stoul(picker.TextOf(L"b_edit"));
-            return picker.Click(L"okbtn");
-        },
-    });
-    ASSERT_TRUE(page.Click(j.Name(L"result_DPI1_color").c_str()));
-    ASSERT_TRUE(pick.Wait());
-    ASSERT_TRUE(j.program.WaitIdle());
+    const DWORD picked = page.PickColour(L"result_DPI1_color", 0.7);
+    ASSERT_NE(picked, 0u);
     EXPECT_EQ(j.Memory(nolx::kCpiColours, 3), (std::vector<uint8_t>{uint8_t(picked >> 16), uint8_t(picked >> 8), uint8_t(picked)}));
-    ASSERT_TRUE(page.TypeText(j.Name(L"result_fire_count1").c_str(), L"5"));
+    ASSERT_TRUE(j.program.Window().TypeText(page.Name(L"result_fire_count1").c_str(), L"5"));
     ASSERT_TRUE(j.program.WaitIdle());
     EXPECT_TRUE(j.MemoryChanged());
 
     // Another lighting mode, half the LEDs, a slower effect.
-    ASSERT_TRUE(j.Click(L"led_Settings"));
-    ASSERT_TRUE(j.Click(family.ledMode, 0.05));
+    ASSERT_TRUE(page.Click(L"led_Settings"));
+    ASSERT_TRUE(page.Click(family.ledMode, 0.05));
     EXPECT_TRUE(j.MemoryChanged());
-    ASSERT_TRUE(j.Click(L"result_LED_light_half", 0.05));
+    ASSERT_TRUE(page.Click(L"result_LED_light_half", 0.05));
     EXPECT_EQ(j.MemoryChanged(), family.sendsLedOn);
-    const int speed = page.SliderValue(j.Name(L"result_mode_speed").c_str()) == 3 ? 4 : 3;
-    ASSERT_TRUE(page.MoveSlider(j.Name(L"result_mode_speed").c_str(), speed));
-    ASSERT_TRUE(j.program.WaitIdle());
+    const int speed = page.SliderValue(L"result_mode_speed") == 3 ? 4 : 3;
+    ASSERT_TRUE(page.MoveSlider(L"result_mode_speed", speed));
     EXPECT_TRUE(j.MemoryChanged());
 
     // Exported, reset to a factory image, imported back.
     const std::vector<uint8_t> settings = j.Memory();
     const std::wstring exported = j.program.StateFolder() + L"\\" + family.name + L" settings.bin";
-    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"save_data").c_str(), exported));
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"save_data").c_str(), exported));
     EXPECT_EQ(FileBytes(exported), settings);
     ASSERT_TRUE(j.program.ClickAndWait(family.resetButton));
     EXPECT_EQ(j.Memory(), FileBytes(family.resetFile));
-    EXPECT_NE(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
-    ASSERT_TRUE(j.program.ChooseFile(j.Name(L"import_data").c_str(), exported));
+    EXPECT_NE(page.Text(L"profile_key", 2), multimedia);
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"import_data").c_str(), exported));
     EXPECT_EQ(j.Memory(), settings);
 
     // The buttons' texts in Chinese and back.
-    ASSERT_TRUE(j.Click(L"profile3"));
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
-    ASSERT_TRUE(j.program.ClickAndWait(L"language_2"));
-    EXPECT_NE(j.ButtonText(1), multimedia);
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), j.ButtonText(1));
-    EXPECT_TRUE(page.Screenshot(L"program_" + std::wstring(family.name) + L"_journey_zh"));
-    ASSERT_TRUE(j.program.ClickAndWait(L"language_1"));
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
+    ASSERT_TRUE(page.Click(L"profile3"));
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
+    ASSERT_TRUE(page.InChinese([&] {
+        EXPECT_NE(j.ButtonText(1), multimedia);
+        EXPECT_EQ(page.Text(L"profile_key", 2), j.ButtonText(1));
+    }));
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
 
     // Unplugged, the page is disabled; plugged back, it follows the mouse's
     // own DPI button again (on the Dolv, whose library reads the same reports
     // on a thread of its own, only those reports the page gets).
     ASSERT_TRUE(j.program.PlugDevice(family.simulated, false));
-    EXPECT_FALSE(j.PageEnabled());
+    EXPECT_FALSE(j.Enabled(MousePage(family.name)));
     ASSERT_TRUE(j.program.PlugDevice(family.simulated, true));
-    EXPECT_TRUE(j.PageEnabled());
-    ASSERT_TRUE(j.Click(L"advanced_Settings"));
+    EXPECT_TRUE(j.Enabled(MousePage(family.name)));
+    ASSERT_TRUE(page.Click(L"advanced_Settings"));
     ASSERT_TRUE(j.program.PressDeviceButton(family.simulated, "dpi"));
     if (!family.libraryReadsButtons) {
-        EXPECT_TRUE(PumpUntil([&] { return page.IsSelected(j.Name(L"result_DPI3_check").c_str()); }, 3000));
+        EXPECT_TRUE(PumpUntil([&] { return page.Selected(L"result_DPI3_check"); }, 3000));
     }
 
     const std::vector<uint8_t> held = j.Memory();
     ASSERT_TRUE(j.program.Restart());
-    j.page = j.program.Window();
     ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
     EXPECT_EQ(j.Memory(), held);
     EXPECT_EQ(j.program.SavedMemory(family.devices), held);
-    EXPECT_EQ(page.FontOf(j.Name(L"profile3").c_str()), 4);
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 2).c_str()), multimedia);
-    EXPECT_EQ(page.TextOf(j.Name(L"profile_key", 3).c_str()), L"Burst");
-    ASSERT_TRUE(j.Click(L"advanced_Settings"));
+    EXPECT_EQ(j.program.Window().FontOf(page.Name(L"profile3").c_str()), 4);
+    EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
+    EXPECT_EQ(page.Text(L"profile_key", 3), L"Burst");
+    ASSERT_TRUE(page.Click(L"advanced_Settings"));
     EXPECT_EQ(j.LevelCountShown(), 2);
-    EXPECT_TRUE(page.IsSelected(j.Name(L"result_DPI3_check").c_str()));
-    EXPECT_EQ(page.SliderValue(j.Name(L"result_DPI2_slider").c_str()), step);
-    EXPECT_TRUE(page.IsSelected(rate.c_str()));
-    EXPECT_EQ(page.Find(j.Name(L"result_DPI1_color").c_str())->GetBackgroundColor(), picked);
-    EXPECT_EQ(page.TextOf(j.Name(L"result_fire_count1").c_str()), L"5");
-    ASSERT_TRUE(j.Click(L"led_Settings"));
-    EXPECT_TRUE(page.IsSelected(j.Name(family.ledMode).c_str()));
-    EXPECT_EQ(page.SliderValue(j.Name(L"result_mode_speed").c_str()), speed);
+    EXPECT_TRUE(page.Selected(L"result_DPI3_check"));
+    EXPECT_EQ(page.SliderValue(L"result_DPI2_slider"), step);
+    EXPECT_TRUE(page.Selected(rate));
+    EXPECT_EQ(j.program.Window().Find(page.Name(L"result_DPI1_color").c_str())->GetBackgroundColor(), picked);
+    EXPECT_EQ(page.Text(L"result_fire_count1"), L"5");
+    ASSERT_TRUE(page.Click(L"led_Settings"));
+    EXPECT_TRUE(page.Selected(family.ledMode));
+    EXPECT_EQ(page.SliderValue(L"result_mode_speed"), speed);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
-#include "tests/program/nolx/macro_steps.h"
+#include "tests/program/support/family_page.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/check_box.h"
@@ -74,6 +74,7 @@ protected:
     std::wstring TextOf(const wchar_t* name) const { return Page().TextOf(name); }
 
     ProgramDriver program{L"qiro"};
+    FamilyPage qiro{program, L"Qiro"};
 };
 
 }  // namespace
@@ -172,20 +173,9 @@ TEST_F(QiroJourney, AKeyTypedWithShiftInTheDialogBecomesTheButtonsKey) {
 
 TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
-    DWORD picked = 0;
-    ModalScript pick({
-        [] { return UiWindow::OfClass(L"ColorPicker").Click(L"color_rainbow_control", 0.3); },
-        [&] {
-            const UiWindow picker = UiWindow::OfClass(L"ColorPicker");
-            picked = 0xFF000000u | std::stoul(picker.TextOf(L"r_edit")) << 16 |
-                     std::stoul(picker.TextOf(L"g_edit")) << 8 | std::stoul(picker.TextOf(L"b_edit"));
-            return picker.Click(L"okbtn");
-        },
-    });
     const DWORD before = Page().Find(L"result_DPI1_color_Qiro")->GetBackgroundColor();
-    ASSERT_TRUE(Page().Click(L"result_DPI1_color_Qiro"));
-    EXPECT_TRUE(pick.Wait());
-    ASSERT_TRUE(program.WaitIdle());
+    const DWORD picked = qiro.PickColour(L"result_DPI1_color", 0.3);
+    ASSERT_NE(picked, 0u);
     EXPECT_NE(picked, before);
     EXPECT_EQ(Page().Find(L"result_DPI1_color_Qiro")->GetBackgroundColor(), picked);
     EXPECT_EQ(Slice(Memory(), kLevelColours, 3),
@@ -210,7 +200,7 @@ TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
 }
 
 TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
-    const int row = RecordNewMacro(program, L"_Qiro", L"Burst", {WORD('A'), WORD('B')});
+    const int row = qiro.RecordNewMacro(L"Burst", {WORD('A'), WORD('B')});
     ASSERT_GE(row, 0);
     ASSERT_EQ(QiroMacroList.size(), static_cast<size_t>(row) + 1);
     EXPECT_STREQ(QiroMacroList.back()->name.GetData(), L"Burst");
@@ -221,7 +211,7 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(KeySteps(data), recorded);
 
     ASSERT_TRUE(ClickAndWait(L"profile1_Qiro"));
-    ASSERT_TRUE(AssignMacro(program, L"_Qiro", L"profile1_key_Qiro_3", row));
+    ASSERT_TRUE(qiro.AssignFromList(L"profile1_key_Qiro_3", L"base_macro_setting", L"result_marco_value", row));
 
     const std::vector<uint8_t> memory = Memory();
     const std::vector<uint8_t> entry = KeyEntry(memory, 0, 2);
