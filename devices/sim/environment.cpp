@@ -33,7 +33,8 @@ std::vector<std::string> deviceNames() {
     return names;
 }
 
-// A controller's state file and the memory last saved in it.
+// A controller's state file and the memory it holds (none before the first
+// save when there was no file).
 struct StateImage {
     std::wstring path;
     std::vector<uint8_t> saved;
@@ -58,16 +59,18 @@ std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Devi
             std::wstring path = stateDir + L"\\" + widen(name);
             if (count > 1) path += L"-" + std::to_wstring(count);
             path += L".bin";
-            loadImage(path, device->firmware().memory());
-            (*states)[device.get()] = {path, device->firmware().memory()};
+            StateImage& state = (*states)[device.get()];
+            state.path = path;
+            if (loadImage(path, device->firmware().memory())) state.saved = device->firmware().memory();
         }
         machine->plugIn(device);
         if (plugged) plugged->push_back(device);
     }
     if (!stateDir.empty()) {
         CreateDirectoryW(stateDir.c_str(), nullptr);
-        // The image follows what the controller holds, committed or not: a
-        // program started again finds the controller as this one left it.
+        // From the first transfer on, the image follows what the controller
+        // holds, committed or not: a program started again finds the
+        // controller as this one left it.
         machine->setTransferListener([states](Device& device) {
             auto it = states->find(&device);
             if (it == states->end() || it->second.saved == device.firmware().memory()) return;

@@ -7,11 +7,13 @@
 
 namespace hidsim {
 
-void loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
+bool loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
     std::ifstream in(path.c_str(), std::ios::binary);
-    if (!in) return;
+    if (!in) return false;
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() == memory.size()) memory = bytes;
+    if (bytes.size() != memory.size()) return false;
+    memory = bytes;
+    return true;
 }
 
 void saveImage(const std::wstring& path, const std::vector<uint8_t>& memory) {

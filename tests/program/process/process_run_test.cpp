@@ -41,6 +41,7 @@ void RunInItsOwnProcess(const Run& run) {
     // front would close a drop-down list here.
     ProgramDriver local(run.devices);
     ASSERT_TRUE(local.Start());
+    const std::vector<uint8_t> started = local.SavedMemory(run.state);
     const int page = local.PageIndex(run.pageRoot);
     ASSERT_GE(page, 0);
     POINT combo = {}, row = {};
@@ -78,7 +79,7 @@ void RunInItsOwnProcess(const Run& run) {
     const std::vector<std::string> read = FileLines(trace);
     EXPECT_GT(LinesStartingWith(read, "GET " + family), 0u);
     EXPECT_EQ(LinesStartingWith(read, run.change), 0u);
-    EXPECT_TRUE(FileBytes(stateFile).empty());
+    EXPECT_EQ(FileBytes(stateFile), started);
 
     if (page > 0) {
         PostClick(window, combo);
