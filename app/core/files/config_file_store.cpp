@@ -28,6 +28,7 @@ void LoadMacroFile(const wchar_t* name, MacroFileFamily family, MacroList& list,
 
 ConfigFileStore& ConfigFileStore::Instance(SkinUI::CWindowManagerUI* manager) {
     static ConfigFileStore* const store = new ConfigFileStore(manager);
+    if (manager != nullptr) store->manager_ = manager;
     return *store;
 }
 

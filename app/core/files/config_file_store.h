@@ -19,9 +19,10 @@ class CWindowManagerUI;
 
 class ConfigFileStore {
 public:
-    // The first call creates the store with the manager whose control tree
-    // holds the keyboard page's "key_button_container"; later calls ignore
-    // their argument. Never destroyed.
+    // The store, with the manager of the latest call that names one: the
+    // manager whose control tree holds the keyboard page's
+    // "key_button_container" (a main window made anew brings its own). Never
+    // destroyed.
     static ConfigFileStore& Instance(SkinUI::CWindowManagerUI* manager);
 
     explicit ConfigFileStore(SkinUI::CWindowManagerUI* manager);
