@@ -39,7 +39,7 @@ public:
     void LoadMacroFileQiro(const wchar_t* name);
 
     // KelvoDriverLedCpiBlock from its four-byte file; 01 02 FF 04 when the
-    // file cannot be read or holds fewer than four bytes.
+    // file cannot be read or does not hold exactly four bytes.
     void LoadLedCpiFileKelvoDriver(const wchar_t* name);
     // Writes the block into the macro folder; a failure changes nothing.
     void SaveLedCpiFileKelvoDriver(const wchar_t* name);

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dbt.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -102,6 +100,14 @@ void EndChangePolls() {
 void* SimulatorExport(const char* name) {
     HMODULE simulator = GetModuleHandleW(L"HidSim.dll");
     return simulator != nullptr ? reinterpret_cast<void*>(GetProcAddress(simulator, name)) : nullptr;
+}
+
+// Calls the simulator's test entry of that name; true when it returned 0.
+template <class... Args>
+bool CallSimulator(const char* name, Args... args) {
+    using Entry = int (*)(Args...);
+    const auto entry = reinterpret_cast<Entry>(SimulatorExport(name));
+    return entry != nullptr && entry(args...) == 0;
 }
 
 }  // namespace
@@ -197,16 +203,34 @@ std::vector<uint8_t> ProgramDriver::ControllerMemory(const char* family) const {
 }
 
 bool ProgramDriver::PressDeviceButton(const char* family, const char* button) const {
-    using Press = int (*)(const char*, const char*);
-    const auto press = reinterpret_cast<Press>(SimulatorExport("HidSim_PressButton"));
-    return press != nullptr && press(family, button) == 0;
+    return CallSimulator("HidSim_PressButton", family, button);
 }
 
+bool ProgramDriver::UnplugController(const char* family, int transfers) const {
+    return CallSimulator("HidSim_Unplug", family, transfers);
+}
+
+bool ProgramDriver::LoseTransfers(const char* family, int nth, int count) const {
+    return CallSimulator("HidSim_LoseTransfers", family, nth, count);
+}
+
+bool ProgramDriver::StopAcknowledging(const char* family, int transfers) const {
+    return CallSimulator("HidSim_StopAcknowledging", family, transfers);
+}
+
+bool ProgramDriver::CorruptControllerByte(const char* family, int address) const {
+    return CallSimulator("HidSim_CorruptByte", family, address);
+}
+
+bool ProgramDriver::ClearControllerFaults(const char* family) const {
+    return CallSimulator("HidSim_ClearFaults", family);
+}
+
+void ProgramDriver::DeviceChanged() const { SendMessageW(window_, WM_DEVICECHANGE, 7, 0); }
+
 bool ProgramDriver::PlugDevice(const char* family, bool plugged) const {
-    using Plug = int (*)(const char*, int);
-    const auto plug = reinterpret_cast<Plug>(SimulatorExport("HidSim_SetPlugged"));
-    if (plug == nullptr || plug(family, plugged ? 1 : 0) != 0) return false;
-    SendMessageW(window_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+    if (!(plugged ? ClearControllerFaults(family) : UnplugController(family))) return false;
+    DeviceChanged();
     return WaitIdle();
 }
 

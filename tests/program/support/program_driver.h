@@ -88,17 +88,34 @@ public:
     // The memory of the family's controller ("qiro", "kelvo", ...) as it
     // holds it now; empty when there is none.
     std::vector<uint8_t> ControllerMemory(const char* family) const;
-    // The image the simulator saved of it at its last commit (the state
-    // folder's); empty before the first.
+    // Its image in the state folder, which follows its memory from its first
+    // transfer on; empty before.
     std::vector<uint8_t> SavedMemory(const std::wstring& family) const;
     // The transfer trace so far, one line per transfer.
     std::vector<std::string> TraceLines() const;
     // Presses a button on the simulated mouse ("profile", "dpi"); its input
     // report reaches the program's change poll.
     bool PressDeviceButton(const char* family, const char* button) const;
-    // Unplugs or plugs back the family's simulated controller, then tells the
-    // main window, as the system does, that devices changed and waits until
-    // the program has dealt with it.
+
+    // Faults of the family's simulated controller (HidSim.dll's fault
+    // exports), counted in feature transfers from now. Each is true when set.
+    // Unplugged once `transfers` more transfers have passed (0: at once).
+    bool UnplugController(const char* family, int transfers = 0) const;
+    // Transfers nth (1 = the next) to nth + count - 1 are lost.
+    bool LoseTransfers(const char* family, int nth, int count = 1) const;
+    // A Kelvo mouse answers no poll with an acknowledge once `transfers` more
+    // transfers have passed.
+    bool StopAcknowledging(const char* family, int transfers = 0) const;
+    // Flips one byte of a Nolx-family mouse's memory (its block's checksum
+    // no longer matches).
+    bool CorruptControllerByte(const char* family, int address) const;
+    // Plugged in again, acknowledging, losing nothing. The program hears of
+    // a controller plugged in again from its WM_DEVICECHANGE (DeviceChanged).
+    bool ClearControllerFaults(const char* family) const;
+    // The system's notice that devices came or went.
+    void DeviceChanged() const;
+    // The controller unplugged, or plugged in again with its faults cleared,
+    // then DeviceChanged; true once the program has dealt with it.
     bool PlugDevice(const char* family, bool plugged) const;
 
     const std::wstring& StateFolder() const;

@@ -10,7 +10,7 @@
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
 
-#include <dlgs.h>
+#include <utility>
 
 namespace program_test {
 
@@ -61,22 +61,13 @@ BOOL CALLBACK FindOfClass(HWND window, LPARAM param) {
     return FALSE;
 }
 
-HWND ThreadWindowOfClass(const wchar_t* className) {
-    ClassSearch search = {className, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &FindOfClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The file dialog's file-name box: an edit of its own or inside a combo box,
-// with the box's id.
-BOOL CALLBACK FindFileNameEdit(HWND window, LPARAM param) {
-    const int id = GetDlgCtrlID(window);
-    if (ClassOf(window) != L"Edit" || !IsWindowVisible(window) || (id != cmb13 && id != edt1)) return TRUE;
-    *reinterpret_cast<HWND*>(param) = window;
-    return FALSE;
-}
-
 ModalScript* g_script = nullptr;
+MessageBoxWatch* g_boxWatch = nullptr;
+
+// The file name box of the system's file dialogs: a combo box with an edit
+// in explorer-style dialogs, an edit in older ones.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 
 }  // namespace
 
@@ -110,7 +101,11 @@ bool TakeQuitSeen() {
 
 UiWindow::UiWindow(HWND window) : window_(window) {}
 
-UiWindow UiWindow::OfClass(const wchar_t* className) { return UiWindow(ThreadWindowOfClass(className)); }
+UiWindow UiWindow::OfClass(const wchar_t* className) {
+    ClassSearch search = {className, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOfClass, reinterpret_cast<LPARAM>(&search));
+    return UiWindow(search.found);
+}
 
 SkinUI::CWindowManagerUI* UiWindow::Manager() const {
     if (window_ == nullptr || !IsWindow(window_)) return nullptr;
@@ -254,26 +249,44 @@ bool UiWindow::Screenshot(const std::wstring& name) const {
     return canvas.SavePng(ScreenshotFolder() + name + L".png");
 }
 
+bool AnswerFileDialog(const std::wstring& path) {
+    const HWND dialog = UiWindow::OfClass(kSystemDialogClass).Handle();
+    if (dialog == nullptr) return false;
+    HWND name = GetDlgItem(dialog, kFileNameCombo);
+    if (name == nullptr || !IsWindowVisible(name)) name = GetDlgItem(dialog, kFileNameEdit);
+    if (name == nullptr || !SetWindowTextW(name, path.c_str())) return false;
+    // Posted: a dialog that refuses the name shows its own box meanwhile.
+    return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))) != FALSE;
+}
+
+MessageBoxWatch::MessageBoxWatch() {
+    g_boxWatch = this;
+    timer_ = SetTimer(nullptr, 0, 50, &Tick);
+}
+
+MessageBoxWatch::~MessageBoxWatch() {
+    KillTimer(nullptr, timer_);
+    if (g_boxWatch == this) g_boxWatch = nullptr;
+}
+
+std::vector<std::wstring> MessageBoxWatch::Take() { return std::exchange(texts_, {}); }
+
+void CALLBACK MessageBoxWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    const UiWindow box = UiWindow::OfClass(L"MessageBox");
+    SkinUI::CControlUI* text = box.Find(L"label_display");
+    if (g_boxWatch == nullptr || text == nullptr) return;
+    // A box not laid out yet takes no click: it is answered at a later tick.
+    const std::wstring shown = text->GetText().GetData();
+    if (box.Click(L"btn_ok")) g_boxWatch->texts_.push_back(shown);
+}
+
 void SendKeyDown(WORD virtualKey) { SendKey(virtualKey, 0); }
 void SendKeyUp(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
 
 void SendKeyPress(WORD virtualKey) {
     SendKeyDown(virtualKey);
     SendKeyUp(virtualKey);
-}
-
-bool AnswerFileDialog(const std::wstring& path) {
-    const HWND dialog = ThreadWindowOfClass(kSystemDialogClass);
-    HWND edit = nullptr;
-    if (dialog != nullptr) EnumChildWindows(dialog, &FindFileNameEdit, reinterpret_cast<LPARAM>(&edit));
-    if (edit == nullptr) return false;
-    SetFocus(edit);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-    for (wchar_t c : path) SendMessageW(edit, WM_CHAR, c, 1);
-    // The dialog's own loop turns Enter into its OK.
-    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageW(edit, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001));
-    return true;
 }
 
 ModalScript::ModalScript(std::vector<Step> steps) : steps_(std::move(steps)) {
