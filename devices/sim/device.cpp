@@ -7,6 +7,9 @@ namespace hidsim {
 Device::Device(std::string family, std::vector<InterfaceSpec> interfaces, std::unique_ptr<Firmware> firmware)
     : family_(std::move(family)), interfaces_(std::move(interfaces)), firmware_(std::move(firmware)) {
     firmware_->sendInput = [this](const std::vector<uint8_t>& report) { sendInput(report); };
+    firmware_->committed = [this] {
+        if (machine_ && machine_->commitListener_) machine_->commitListener_(*this);
+    };
 }
 
 void Device::unplug() {

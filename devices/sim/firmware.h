@@ -21,11 +21,17 @@ public:
     std::vector<uint8_t>& memory() { return memory_; }
     const std::vector<uint8_t>& memory() const { return memory_; }
 
-    // Wired by the device: the firmware sends an input report to the host.
+    // Wired by the device: the firmware stored its memory durably, and the
+    // firmware sends an input report to the host.
+    std::function<void()> committed;
     std::function<void(const std::vector<uint8_t>&)> sendInput;
 
 protected:
     explicit Firmware(size_t memorySize) : memory_(memorySize, 0xFF) {}
+
+    void notifyCommitted() {
+        if (committed) committed();
+    }
 
 private:
     std::vector<uint8_t> memory_;

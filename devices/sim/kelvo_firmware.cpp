@@ -73,6 +73,7 @@ void KelvoFirmware::execute(const uint8_t* report) {
     case 8:
         if (staged_) stored = *staged_;
         staged_.reset();
+        notifyCommitted();
         break;
     default: break;  // 1: a transaction starts; nothing is kept for it
     }

@@ -13,8 +13,8 @@
 //   code in reply byte 1;
 // - windows are clipped at the end of the 2048-byte memory; a chunk reads 0
 //   past the window and writes nothing there;
-// - written chunks are staged and reach the memory at the commit; a
-//   transaction end without a commit drops them;
+// - written chunks are staged and reach the memory at the commit, which also
+//   stores it durably; a transaction end without a commit drops them;
 // - commands are accepted inside or outside a transaction; unknown commands
 //   and those a test refuses are answered with status 0xEE (no acknowledge).
 

@@ -91,9 +91,9 @@ void Machine::setTrace(std::function<void(const std::string&)> trace) {
 
 void Machine::setTransferLatencyMs(unsigned milliseconds) { latencyMs_ = milliseconds; }
 
-void Machine::setTransferListener(std::function<void(Device&)> listener) {
+void Machine::setCommitListener(std::function<void(Device&)> listener) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
-    transferListener_ = std::move(listener);
+    commitListener_ = std::move(listener);
 }
 
 std::unique_ptr<hid::InterfaceList> Machine::interfaces() {
@@ -195,7 +195,6 @@ bool Machine::setFeature(HANDLE handle, const uint8_t* report, size_t length) {
         return false;
     }
     trace("SET", *open->device, report, length);
-    if (transferListener_) transferListener_(*open->device);
     return true;
 }
 
@@ -211,7 +210,6 @@ bool Machine::getFeature(HANDLE handle, uint8_t* report, size_t length) {
         return false;
     }
     trace("GET", *open->device, report, length);
-    if (transferListener_) transferListener_(*open->device);
     return true;
 }
 

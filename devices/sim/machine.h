@@ -45,9 +45,8 @@ public:
     void setTrace(std::function<void(const std::string&)> trace);
     // Wall-clock cost of one feature transfer.
     void setTransferLatencyMs(unsigned milliseconds);
-    // Called, with the machine locked, after every feature transfer a device
-    // accepted: the transfer may have changed the device's memory.
-    void setTransferListener(std::function<void(Device&)> listener);
+    // Called after a device's firmware committed its memory.
+    void setCommitListener(std::function<void(Device&)> listener);
 
     std::unique_ptr<hid::InterfaceList> interfaces() override;
     HANDLE open(const std::wstring& path) override;
@@ -85,7 +84,7 @@ private:
     uintptr_t nextHandle_ = 0x1000;
     Counters counters_;
     std::function<void(const std::string&)> trace_;
-    std::function<void(Device&)> transferListener_;
+    std::function<void(Device&)> commitListener_;
     unsigned latencyMs_ = 0;
 };
 

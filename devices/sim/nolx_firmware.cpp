@@ -58,10 +58,19 @@ NolxFirmware::NolxFirmware(nolx::ChipId chip)
 
 bool NolxFirmware::setFeature(const uint8_t* report, size_t length) {
     if (length != kReportSize) return false;
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (report[0] == kCommandReport) return command(report);
-    if (report[0] == kDataReport) return writeData(report + 1);
-    return false;
+    bool committed = false;
+    bool accepted = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (report[0] == kCommandReport) {
+            accepted = command(report);
+            committed = accepted && report[1] == kCommit;
+        } else if (report[0] == kDataReport) {
+            accepted = writeData(report + 1);
+        }
+    }
+    if (committed) notifyCommitted();
+    return accepted;
 }
 
 bool NolxFirmware::getFeature(uint8_t* report, size_t length) {

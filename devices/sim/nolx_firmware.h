@@ -3,7 +3,8 @@
 // 2048-byte configuration memory.
 //
 // Where the controller's behaviour is not pinned down, it behaves as follows:
-// - Memory is live: a write lands at once; commits (0x0E) are counted.
+// - Memory is live: a write lands at once; commit (0x0E) makes it durable,
+//   which the host side sees as a committed device (state file saved).
 // - Block write 0x07, block read 0x09 and read area 0x06 open a window of
 //   the given length at the given address; each data report moves the next
 //   7 bytes through it. The last chunk is clipped to the window: bytes past

@@ -7,13 +7,11 @@
 
 namespace hidsim {
 
-bool loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
+void loadImage(const std::wstring& path, std::vector<uint8_t>& memory) {
     std::ifstream in(path.c_str(), std::ios::binary);
-    if (!in) return false;
+    if (!in) return;
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() != memory.size()) return false;
-    memory = bytes;
-    return true;
+    if (bytes.size() == memory.size()) memory = bytes;
 }
 
 void saveImage(const std::wstring& path, const std::vector<uint8_t>& memory) {

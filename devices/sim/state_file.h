@@ -8,9 +8,8 @@
 
 namespace hidsim {
 
-// The file's bytes into the memory when the file holds exactly as many;
-// whether it did.
-bool loadImage(const std::wstring& path, std::vector<uint8_t>& memory);
+// The file's bytes into the memory when the file holds exactly as many.
+void loadImage(const std::wstring& path, std::vector<uint8_t>& memory);
 // The memory into the file, through a temporary file beside it.
 void saveImage(const std::wstring& path, const std::vector<uint8_t>& memory);
 

@@ -37,6 +37,7 @@ bool WenkFirmware::setFeature(const uint8_t* report, size_t length) {
         size_t index = 0;
         if (writeWindow_.next(index)) stored[index] = report[1 + i];
     }
+    if (writeWindow_.complete()) notifyCommitted();
     return true;
 }
 

@@ -8,7 +8,7 @@
 //   other commands are accepted and ignored;
 // - a data report read returns the next 7 window bytes, 0 past the window;
 // - a data report written lands in memory at once, bytes past the window are
-//   dropped;
+//   dropped; the memory is stored durably when a write window has been filled;
 // - data reports written without a write window are accepted and ignored;
 //   reading report 8, or any other report id, is stalled.
 

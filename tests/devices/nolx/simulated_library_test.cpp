@@ -61,7 +61,7 @@ std::wstring SimulatedLibraries::folder, SimulatedLibraries::stateDir, Simulated
 
 }  // namespace
 
-TEST_F(SimulatedLibraries, QiroReadsChangesADpiLevelAndTheStateFollowsTheMemory) {
+TEST_F(SimulatedLibraries, QiroReadsChangesADpiLevelAndTheCommitSavesTheState) {
     HMODULE qiro = LoadLibraryW(LibraryPath(L"bin-sim", L"Qiro").c_str());
     ASSERT_NE(qiro, nullptr);
     auto init = Bind<int(__stdcall*)(int, int, int)>(qiro, "InitMCUDevice_Qiro");
@@ -84,14 +84,12 @@ TEST_F(SimulatedLibraries, QiroReadsChangesADpiLevelAndTheStateFollowsTheMemory)
     EXPECT_EQ(trace.back(), "SET qiro 40 05 00 a6 01 00 00 01");
     EXPECT_TRUE(Contains(trace, "SET qiro 40 05 00 2c 67 00 00 01"));
 
-    // Saved without a commit: the mouse holds it.
     const std::wstring state = stateDir + L"\\qiro.bin";
-    std::vector<uint8_t> saved = ReadFileBytes(state);
+    EXPECT_EQ(GetFileAttributesW(state.c_str()), INVALID_FILE_ATTRIBUTES);  // nothing committed yet
+    ASSERT_EQ(setRate(2), 0);
+    const std::vector<uint8_t> saved = ReadFileBytes(state);
     ASSERT_EQ(saved.size(), 2048u);
     EXPECT_EQ(saved[44], 0x67);
-    ASSERT_EQ(setRate(2), 0);
-    saved = ReadFileBytes(state);
-    ASSERT_EQ(saved.size(), 2048u);
     EXPECT_EQ(saved[4], 0xAF);
     FreeLibrary(qiro);
 }

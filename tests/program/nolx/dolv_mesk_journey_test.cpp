@@ -166,7 +166,6 @@ void WalkThePage(const Family& family) {
     ASSERT_TRUE(j.program.Restart());
     ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
     EXPECT_EQ(j.Memory(), held);
-    EXPECT_EQ(j.program.SavedMemory(family.devices), held);
     EXPECT_EQ(j.program.Window().FontOf(page.Name(L"profile3").c_str()), 4);
     EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
     EXPECT_EQ(page.Text(L"profile_key", 3), L"Burst");

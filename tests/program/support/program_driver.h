@@ -88,8 +88,8 @@ public:
     // The memory of the family's controller ("qiro", "kelvo", ...) as it
     // holds it now; empty when there is none.
     std::vector<uint8_t> ControllerMemory(const char* family) const;
-    // Its image in the state folder, which follows its memory from its first
-    // transfer on; empty before.
+    // The image the simulator saved of it at its last commit (the state
+    // folder's); empty before the first.
     std::vector<uint8_t> SavedMemory(const std::wstring& family) const;
     // The transfer trace so far, one line per transfer.
     std::vector<std::string> TraceLines() const;
