@@ -9,7 +9,6 @@
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/button.h"
-#include "ui/controls/check_box.h"
 #include "ui/controls/combo.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +33,6 @@ KeyAssignmentRecord& Key(const wchar_t* name) { return *WenkKeyMap1.at(name); }
 std::wstring KeyImage(const UiWindow& page, const wchar_t* key) {
     auto* button = page.FindAs<SkinUI::CButtonUI>(key);
     return button != nullptr ? button->GetNormalImage().GetData() : L"<missing>";
-}
-
-// Clicks a button whose work ends in the message box, and closes the box;
-// the text it showed, empty when none showed.
-std::wstring MessageAfter(const UiWindow& page, const wchar_t* button, const std::wstring& file) {
-    std::wstring shown;
-    std::vector<ModalScript::Step> steps;
-    if (!file.empty()) steps.push_back([&] { return AnswerFileDialog(file); });
-    steps.push_back([&] {
-        const UiWindow box = UiWindow::OfClass(L"MessageBox");
-        shown = box.TextOf(L"label_display");
-        return box.Click(L"btn_ok");
-    });
-    ModalScript script(steps);
-    return page.Click(button) && script.Wait() ? shown : std::wstring();
 }
 
 TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterARestart) {
@@ -135,12 +119,15 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
 
     // The keyboard library has no whole-image transfer: once the keyboard is
     // open, each ends in the transfer message, and the export writes no file.
-    const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
-    EXPECT_EQ(MessageAfter(page, L"save_data_Wenk", exported), L"%{083}");
-    EXPECT_FALSE(std::filesystem::exists(exported));
-    const std::wstring factoryFile = std::filesystem::absolute(L"DefaultData_1.bin").wstring();
-    EXPECT_EQ(MessageAfter(page, L"import_data_Wenk", factoryFile), L"%{083}");
-    EXPECT_EQ(MessageAfter(page, L"reset_data_Wenk", L""), L"%{083}");
+    {
+        MessageBoxWatch boxes;
+        const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
+        ASSERT_TRUE(program.ChooseFile(L"save_data_Wenk", exported));
+        EXPECT_FALSE(std::filesystem::exists(exported));
+        ASSERT_TRUE(program.ChooseFile(L"import_data_Wenk", std::filesystem::absolute(L"DefaultData_1.bin").wstring()));
+        ASSERT_TRUE(program.ClickAndWait(L"reset_data_Wenk"));
+        EXPECT_EQ(boxes.Take(), (std::vector<std::wstring>{L"%{083}", L"%{083}", L"%{083}"}));
+    }
     EXPECT_EQ(written(), memory);
 
     // In Chinese, and back.
