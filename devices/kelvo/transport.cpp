@@ -24,25 +24,45 @@ size_t chunkCount(uint16_t length) { return (length + kChunkSize - 1) / kChunkSi
 
 }  // namespace
 
-bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
+bool Transport::attempt(std::array<uint8_t, kReportLength>& report) {
     hid::Platform& hid = hid::platform();
-    const std::array<uint8_t, kReportLength> request = report;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        report = request;
-        const bool sent = hid.setFeature(handles_.feature, report.data(), report.size());
+    const bool sent = hid.setFeature(handles_.feature, report.data(), report.size());
+    hid.sleepMs(kPollIntervalMs);
+    // Polling after a request that never arrived would take the previous
+    // command's acknowledge for this one.
+    if (!sent) return false;
+    uint8_t status = 0;
+    for (int poll = 0; poll < kPolls; ++poll) {
+        report[0] = kReportId;
+        // A poll that fails yields no reply, whatever the buffer still holds.
+        status = hid.getFeature(handles_.feature, report.data(), report.size()) ? report[7] : 0;
+        if (status != 0) break;
         hid.sleepMs(kPollIntervalMs);
-        // Polling after a request that never arrived would take the previous
-        // command's acknowledge for this one.
-        if (!sent) continue;
-        uint8_t status = 0;
-        for (int poll = 0; poll < kPolls; ++poll) {
-            report[0] = kReportId;
-            // A poll that fails yields no reply, whatever the buffer still holds.
-            status = hid.getFeature(handles_.feature, report.data(), report.size()) ? report[7] : 0;
-            if (status != 0) break;
-            hid.sleepMs(kPollIntervalMs);
+    }
+    return status == kAcknowledged;
+}
+
+bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
+    const std::array<uint8_t, kReportLength> request = report;
+    for (int tries = 0; tries < kAttempts; ++tries) {
+        report = request;
+        if (attempt(report)) return true;
+    }
+    return false;
+}
+
+bool Transport::exchangeChunk(std::array<uint8_t, kReportLength>& report, const Window& window) {
+    const std::array<uint8_t, kReportLength> request = report;
+    for (int tries = 0; tries < kAttempts; ++tries) {
+        // A chunk whose acknowledge was missed may have moved the controller's
+        // window on already: it is sent again only from a window opened again
+        // at that chunk.
+        if (tries > 0 && FAILED(sendCommand(window.command, window.address & 0xFF, window.address >> 8,
+                                            window.length & 0xFF, window.length >> 8))) {
+            return false;
         }
-        if (status == kAcknowledged) return true;
+        report = request;
+        if (attempt(report)) return true;
     }
     return false;
 }
@@ -53,15 +73,6 @@ HRESULT Transport::sendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3,
     if (!exchange(report)) return E_FAIL;
     std::copy(report.begin() + 1, report.end(), lastReply_.begin());
     return S_OK;
-}
-
-HRESULT Transport::readChunk() { return sendCommand(command::kReadChunk); }
-
-HRESULT Transport::writeChunk(const uint8_t* data) {
-    if (handles_.feature == nullptr) return E_FAIL;
-    std::array<uint8_t, kReportLength> report{kReportId, command::kWriteChunk};
-    std::copy(data, data + kChunkSize, report.begin() + 2);
-    return exchange(report) ? S_OK : E_FAIL;
 }
 
 HRESULT Transport::handshake() {
@@ -79,7 +90,11 @@ HRESULT Transport::readBlock(uint16_t address, uint16_t length, uint8_t* destina
         return E_FAIL;
     }
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
-        if (FAILED(readChunk())) return E_FAIL;
+        std::array<uint8_t, kReportLength> report{kReportId, command::kReadChunk};
+        const Window rest{command::kReadWindow, static_cast<uint16_t>(address + offset),
+                          static_cast<uint16_t>(length - offset)};
+        if (!exchangeChunk(report, rest)) return E_FAIL;
+        std::copy(report.begin() + 1, report.end(), lastReply_.begin());
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(lastReply_.begin(), count, destination + offset);
     }
@@ -97,7 +112,11 @@ HRESULT Transport::writeBlock(uint16_t address, uint16_t length, const uint8_t* 
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(source + offset, count, staging.begin());
-        if (FAILED(writeChunk(staging.data()))) return E_FAIL;
+        std::array<uint8_t, kReportLength> report{kReportId, command::kWriteChunk};
+        std::copy(staging.begin(), staging.begin() + kChunkSize, report.begin() + 2);
+        const Window rest{command::kWriteWindow, static_cast<uint16_t>(address + offset),
+                          static_cast<uint16_t>(length - offset)};
+        if (!exchangeChunk(report, rest)) return E_FAIL;
     }
     return S_OK;
 }

@@ -32,12 +32,11 @@ public:
     // One command, up to 5 attempts of 5 polls; E_FAIL without an acknowledge
     // (or at once for the null handle).
     HRESULT sendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0, uint8_t p4 = 0);
-    HRESULT readChunk();
-    HRESULT writeChunk(const uint8_t* data);
     // Transaction start, identify, then the ready and chip tests.
     HRESULT handshake();
     // Both fail when the window is refused or any chunk is lost; the transfer
-    // stops at the first lost chunk. A failed read leaves the destination as
+    // stops at the first lost chunk. A chunk sent again goes to a window
+    // opened again at it. A failed read leaves the destination as
     // far as it was filled.
     HRESULT readBlock(uint16_t address, uint16_t length, uint8_t* destination);
     HRESULT writeBlock(uint16_t address, uint16_t length, const uint8_t* source);
@@ -47,9 +46,21 @@ public:
     uint8_t chipCode() const { return chipCode_; }
 
 private:
-    // Sends the request and polls for its status; true on an acknowledge, with
-    // the reply left in the report.
+    // The window a block transfer opened, from the chunk it is at.
+    struct Window {
+        uint8_t command;
+        uint16_t address;
+        uint16_t length;
+    };
+
+    // Sends the request once and polls for its status; true on an
+    // acknowledge, with the reply left in the report.
+    bool attempt(std::array<uint8_t, kReportLength>& report);
+    // Up to 5 attempts.
     bool exchange(std::array<uint8_t, kReportLength>& report);
+    // Up to 5 attempts of a chunk command, each after the first from the
+    // window opened again at the chunk.
+    bool exchangeChunk(std::array<uint8_t, kReportLength>& report, const Window& window);
 
     hid::DeviceHandles& handles_;
     std::array<uint8_t, 7> lastReply_{};

@@ -56,10 +56,13 @@ bool ChangeListener::waitStopped(unsigned milliseconds) {
 DWORD WINAPI ChangeListener::threadMain(void* self) {
     auto* listener = static_cast<ChangeListener*>(self);
     listener->run();
-    // Signal and leave at once: after the event the library may be unloaded
-    // while this thread still waits for the loader to let it exit.
-    SetEvent(listener->stoppedEvent_);
-    ExitThread(0);
+    // Once the event is set the library may be unloaded, so this thread must
+    // not return into it: the exit is queued as an APC, which the alertable
+    // wait runs right after it sets the event. The thread's own handle is
+    // never signalled while it runs.
+    QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void*>(&ExitThread)), GetCurrentThread(), 0);
+    SignalObjectAndWait(listener->stoppedEvent_, GetCurrentThread(), INFINITE, TRUE);
+    return 0;
 }
 
 void ChangeListener::run() {

@@ -75,8 +75,10 @@ HRESULT McuDevice::writeBlock164() {
 HRESULT McuDevice::reloadKeyAssignments() {
     StatusChain chain;
     std::array<uint8_t, kBlock164Size> fresh{};
-    // A failed refresh keeps the copy instead of the read's filler bytes.
-    if (SUCCEEDED(chain.add(transport_.readArea(0, kBlock164, kBlock164Size, fresh.data())))) copies_.block164 = fresh;
+    // A failed refresh, or one whose checksum is wrong (a damaged answer), keeps
+    // the copy: its key-mode byte goes back to the controller below.
+    const HRESULT read = chain.add(transport_.readArea(0, kBlock164, kBlock164Size, fresh.data()));
+    if (SUCCEEDED(read) && BlockIsSealed(fresh.data(), kBlock164Size)) copies_.block164 = fresh;
     chain.add(transport_.setBytes(kKeyModeByte, 15, 0, 0, 1));
     chain.add(transport_.setBytes(kKeyModeByte, copies_.block164[0], 0, 0, 1));
     return chain.result();

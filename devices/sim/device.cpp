@@ -28,14 +28,39 @@ std::unique_lock<std::recursive_mutex> Device::lockMachine() {
     return machine_ ? std::unique_lock<std::recursive_mutex>(machine_->mutex_) : std::unique_lock<std::recursive_mutex>();
 }
 
-void Device::failTransfer(unsigned nth) {
+void Device::failTransfer(unsigned nth, unsigned count) {
     auto lock = lockMachine();
-    failCountdown_ = nth;
+    failCountdown_ = count > 0 ? nth : 0;
+    failRun_ = count;
 }
 
 void Device::failAllTransfers(bool fail) {
     auto lock = lockMachine();
     failAll_ = fail;
+}
+
+void Device::afterTransfers(unsigned transfers, std::function<void()> action) {
+    auto lock = lockMachine();
+    if (transfers == 0) {
+        pendingAction_ = nullptr;
+        if (action) action();
+        return;
+    }
+    transfersBeforeAction_ = transfers + 1;  // counted down by each transfer, the last one included
+    pendingAction_ = std::move(action);
+}
+
+void Device::clearTransferFaults() {
+    auto lock = lockMachine();
+    failCountdown_ = 0;
+    failRun_ = 0;
+    failAll_ = false;
+    pendingAction_ = nullptr;
+}
+
+void Device::damageReplies(std::shared_ptr<ReplyFaults> faults) {
+    auto lock = lockMachine();
+    replyFaults_ = std::move(faults);
 }
 
 void Device::sendInput(const std::vector<uint8_t>& report) {

@@ -3,7 +3,9 @@
 // test takes on it (unplug, fail a transfer, send an input report).
 
 #include "devices/sim/firmware.h"
+#include "devices/sim/reply_faults.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -37,11 +39,20 @@ public:
     void unplug();
     void plugBack();
     bool plugged() const;
-    // The nth feature transfer from now (1 = the next) fails.
-    void failTransfer(unsigned nth);
+    // The nth feature transfer from now (1 = the next) fails, and the
+    // count - 1 transfers after it; 0 fails none.
+    void failTransfer(unsigned nth, unsigned count = 1);
     // Every transfer fails until cleared.
     void failAllTransfers(bool fail);
+    // Runs the action once `transfers` more feature transfers have passed:
+    // the transfer after them meets its effect (an unplug, a controller
+    // that falls silent). 0 runs it at once; a later call replaces it.
+    void afterTransfers(unsigned transfers, std::function<void()> action);
+    // Forgets the failing transfers and the pending action.
+    void clearTransferFaults();
     void sendInput(const std::vector<uint8_t>& report);
+    // Answers to GET_FEATURE damaged from now on; null answers them whole again.
+    void damageReplies(std::shared_ptr<ReplyFaults> faults);
 
 private:
     friend class Machine;
@@ -53,7 +64,11 @@ private:
     Machine* machine_ = nullptr;
     bool plugged_ = true;
     unsigned failCountdown_ = 0;
+    unsigned failRun_ = 0;
     bool failAll_ = false;
+    unsigned transfersBeforeAction_ = 0;
+    std::function<void()> pendingAction_;
+    std::shared_ptr<ReplyFaults> replyFaults_;
 };
 
 }  // namespace hidsim

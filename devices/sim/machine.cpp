@@ -168,9 +168,18 @@ bool Machine::capabilities(HANDLE handle, uint16_t& featureLength, uint16_t& inp
     return true;
 }
 
-bool Machine::takeTransferFault(Device& device) {
-    if (device.failAll_) return true;
-    if (device.failCountdown_ > 0 && --device.failCountdown_ == 0) return true;
+bool Machine::takeTransferFault(OpenHandle& open) {
+    Device& device = *open.device;
+    if (device.pendingAction_ && --device.transfersBeforeAction_ == 0) {
+        const std::function<void()> action = std::move(device.pendingAction_);
+        device.pendingAction_ = nullptr;
+        action();
+    }
+    if (open.dead || device.failAll_) return true;
+    if (device.failCountdown_ > 0 && --device.failCountdown_ == 0) {
+        if (--device.failRun_ > 0) device.failCountdown_ = 1;
+        return true;
+    }
     return false;
 }
 
@@ -179,7 +188,7 @@ bool Machine::setFeature(HANDLE handle, const uint8_t* report, size_t length) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     ++counters_.setFeature;
     auto open = find(handle);
-    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open->device) &&
+    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open) &&
               open->device->firmware().setFeature(report, length);
     if (!ok) {
         ++counters_.failedTransfers;
@@ -194,14 +203,19 @@ bool Machine::getFeature(HANDLE handle, uint8_t* report, size_t length) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     ++counters_.getFeature;
     auto open = find(handle);
-    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open->device) &&
-              open->device->firmware().getFeature(report, length);
+    bool ok = open && length == open->info().featureLength && length > 0 && !takeTransferFault(*open) &&
+              answer(*open->device, report, length);
     if (!ok) {
         ++counters_.failedTransfers;
         return false;
     }
     trace("GET", *open->device, report, length);
     return true;
+}
+
+bool Machine::answer(Device& device, uint8_t* report, size_t length) {
+    if (device.replyFaults_) return device.replyFaults_->answer(device.firmware(), report, length);
+    return device.firmware().getFeature(report, length);
 }
 
 bool Machine::readInput(HANDLE handle, uint8_t* report, size_t length) {

@@ -68,7 +68,10 @@ private:
 
     void devicePlugChanged(Device& device, bool plugged);
     void deliverInput(Device& device, const std::vector<uint8_t>& report);
-    bool takeTransferFault(Device& device);
+    // Runs a device action that is due, then tells whether this transfer fails.
+    bool takeTransferFault(OpenHandle& open);
+    // The firmware's answer to GET_FEATURE, damaged when the device is set to.
+    bool answer(Device& device, uint8_t* report, size_t length);
     std::shared_ptr<OpenHandle> find(HANDLE handle) const;
     void trace(const char* kind, const Device& device, const uint8_t* bytes, size_t length);
     void transferLatency();

@@ -9,7 +9,9 @@ namespace ListRowUI {
 
 bool Select(CControlUI& row, ListRowStateUI& state, bool select, bool takeFocus)
 {
-    if (!row.IsEnabled())
+    // A disabled row refuses to be selected but lets go of a selection, so that
+    // the owner's next selection leaves no second row marked.
+    if (select && !row.IsEnabled())
         return false;
     if (state.selected == select)
         return true;

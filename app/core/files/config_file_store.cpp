@@ -28,6 +28,7 @@ void LoadMacroFile(const wchar_t* name, MacroFileFamily family, MacroList& list,
 
 ConfigFileStore& ConfigFileStore::Instance(SkinUI::CWindowManagerUI* manager) {
     static ConfigFileStore* const store = new ConfigFileStore(manager);
+    if (manager != nullptr) store->manager_ = manager;
     return *store;
 }
 
@@ -59,11 +60,12 @@ void ConfigFileStore::LoadMacroFileQiro(const wchar_t* name) {
 
 void ConfigFileStore::LoadLedCpiFileKelvoDriver(const wchar_t* name) {
     auto& block = DeviceSettings.KelvoDriverLedCpiBlock;
-    uint8_t bytes[sizeof(kDefaultLedCpiBlock)];
+    // One byte more than the block: a longer file is no block file either.
+    uint8_t bytes[sizeof(kDefaultLedCpiBlock) + 1];
     size_t size = 0;
     const bool read = ReadBinaryFile(LocateDataFile(name), bytes, sizeof(bytes), &size);
-    const uint8_t* source = read && size == sizeof(bytes) ? bytes : kDefaultLedCpiBlock;
-    std::copy(source, source + sizeof(bytes), block.begin());
+    const uint8_t* source = read && size == sizeof(kDefaultLedCpiBlock) ? bytes : kDefaultLedCpiBlock;
+    std::copy(source, source + sizeof(kDefaultLedCpiBlock), block.begin());
 }
 
 void ConfigFileStore::SaveLedCpiFileKelvoDriver(const wchar_t* name) {

@@ -19,9 +19,10 @@ class CWindowManagerUI;
 
 class ConfigFileStore {
 public:
-    // The first call creates the store with the manager whose control tree
-    // holds the keyboard page's "key_button_container"; later calls ignore
-    // their argument. Never destroyed.
+    // The store, with the manager of the latest call that names one: the
+    // manager whose control tree holds the keyboard page's
+    // "key_button_container" (a main window made anew brings its own). Never
+    // destroyed.
     static ConfigFileStore& Instance(SkinUI::CWindowManagerUI* manager);
 
     explicit ConfigFileStore(SkinUI::CWindowManagerUI* manager);
@@ -38,7 +39,7 @@ public:
     void LoadMacroFileQiro(const wchar_t* name);
 
     // KelvoDriverLedCpiBlock from its four-byte file; 01 02 FF 04 when the
-    // file cannot be read or holds fewer than four bytes.
+    // file cannot be read or does not hold exactly four bytes.
     void LoadLedCpiFileKelvoDriver(const wchar_t* name);
     // Writes the block into the macro folder; a failure changes nothing.
     void SaveLedCpiFileKelvoDriver(const wchar_t* name);

@@ -18,6 +18,18 @@ void FillCpiLevels(RecordList<CpiLevelEntry>& levels, int count) {
 
 }  // namespace
 
+// The library answers 1 for a mouse it did not find; only 0 is success.
+TEST_F(BinderTest, KelvoPositiveResultsAreFailures) {
+    fake.Answer("WriteMCUDevice_Kelvo", 1);
+    fake.Answer("WriteMCUDevice_Kelvo_Driver", 1);
+    fake.Answer("Device_Get_Key_Mode_Kelvo", 1);
+    EXPECT_FALSE(binder.WriteDeviceKelvo());
+    EXPECT_FALSE(binder.WriteDeviceKelvoDriver());
+    EXPECT_FALSE(binder.ReadKeyModeKelvo());
+    fake.Answer("WriteMCUDevice_Kelvo", 0);
+    EXPECT_TRUE(binder.WriteDeviceKelvo());
+}
+
 TEST_F(BinderTest, KelvoCpiReadCountsValuesFromZeroAndColoursFromOne) {
     fake.On("Device_Get_CPI_Step_Kelvo", [](const CallArgs& a) {
         *Out<int>(a[0]) = 5;

@@ -5,8 +5,11 @@
 #include "app/core/files/macro_file_format.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
+#include "tests/support/mutator.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <random>
 
@@ -140,6 +143,24 @@ TEST_F(MacroFiles, LedCpiFileDefaultsAndRoundTrip) {
     PutFile(macroFolder.File(LedCpiFileKelvoDriver), {7, 7});
     store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
     EXPECT_EQ(block, defaults) << "a short file counts as unreadable";
+
+    // Damaged files: exactly four bytes are the block; shorter or longer ones give the defaults.
+    const HANDLE file = CreateFileW(macroFolder.File(LedCpiFileKelvoDriver).c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const std::vector<std::vector<uint8_t>> seeds = {{0x01, 0x02, 0xFF, 0x04}, {0x3F, 0x8F, 0x00, 0xFF}};
+    hostile::Mutator mutator(0x4C454443);
+    for (int round = 0; round < 5000; ++round) {
+        const std::vector<uint8_t> bytes = mutator.Mutate(seeds);
+        DWORD written = 0;
+        SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+        ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+        ASSERT_TRUE(SetEndOfFile(file));
+        store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+        const std::vector<uint8_t> expected = bytes.size() == 4 ? bytes : std::vector<uint8_t>(defaults.begin(), defaults.end());
+        ASSERT_TRUE(std::equal(block.begin(), block.end(), expected.begin())) << round;
+    }
+    CloseHandle(file);
 }
 
 }  // namespace

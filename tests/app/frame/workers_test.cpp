@@ -180,6 +180,14 @@ TEST_F(Workers, AConnectedControllerThatCannotBeOpenedReportsItsConnectError)
                     ElementsAre(Message{1001, 20}, expected[family], Message{1002, 100}))
             << family;
     }
+    // The Kelvo libraries answer 1 for a mouse they did not find.
+    for (int family : {1, 2}) {
+        Opens() = {};
+        Opens().result[family] = 1;
+        EXPECT_THAT(Run(&DeviceChangeThreadProc, 0),
+                    ElementsAre(Message{1001, 20}, expected[family], Message{1002, 100}))
+            << family;
+    }
     // Still present: only start and end, and no page is read again.
     Opens() = {};
     CallLog().clear();

@@ -127,6 +127,7 @@ TEST(BlankKeyboard, AReadStoppedByTheProfileIndexKeepsTheConnectedPage) {
 }
 
 TEST_F(KeyboardPage, AReadShowsEveryKeyAndTheLightingOfTheActiveSet) {
+    EXPECT_EQ(page.GetCount(), 1);  // its layout once: the page frees each child once
     EXPECT_EQ(page.ConnectedFlag(), 1);
     EXPECT_TRUE(host.Find(L"device_keyboard_page")->IsEnabled());
     EXPECT_EQ(WenkKeyMap1.size(), wenk::kDefaultKeyCount);

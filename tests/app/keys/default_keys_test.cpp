@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 namespace {
@@ -55,6 +56,19 @@ TEST_F(DefaultKeys, WithoutFileOrContainerTheMapsStay) {
     LoadAll();
     EXPECT_TRUE(WenkKeyMap1.empty());
     EXPECT_EQ(WenkFunctionButtonMap1.size(), 12u);
+}
+
+TEST_F(DefaultKeys, TheSharedStoreReadsTheKeysOfTheLatestWindowsTree) {
+    PutFile(current.File(L"DefaultData_1.bin"), std::vector<uint8_t>(2048, 0x04));
+    auto first = std::make_unique<SkinUI::CWindowManagerUI>();
+    first->AttachRoot(KeyContainer(L"key_button_container", 10));
+    ConfigFileStore::Instance(first.get());
+    first.reset();
+    manager.AttachRoot(KeyContainer(L"key_button_container", 20));
+    ConfigFileStore::Instance(&manager).LoadDefaultKeysSet1();
+    EXPECT_EQ(WenkKeyMap1.size(), 20u);
+    ConfigFileStore::Instance(nullptr).LoadDefaultKeysSet2();
+    EXPECT_EQ(WenkKeyMap2.size(), 20u);
 }
 
 TEST_F(DefaultKeys, ShortLongAndRandomImagesAndAtMost152Keys) {

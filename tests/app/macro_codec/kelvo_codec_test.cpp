@@ -1,6 +1,7 @@
 // The Kelvo and Kelvo driver macro byte code.
 #include "app/macro/codec/kelvo_macro_codec.h"
-#include "tests/app/macro_codec/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
+#include "tests/support/mutator.h"
 
 #include <gtest/gtest.h>
 
@@ -82,16 +83,16 @@ TEST(KelvoCodec, DecodingStopsAtTheLengthAndAtTheDataEnd) {
     EXPECT_TRUE(DecodeKelvoMacro(KelvoVariant::Kelvo, Bytes{0, 0, 0x82, 4}).steps.empty()) << "end before the start";
     EXPECT_TRUE(DecodeKelvoMacro(KelvoVariant::Driver, Bytes{0, 0, 1, 0x82, 4}).steps.empty());
     Bytes longLength = {0, 0xFF, 0x82, 4, 0xA1, 0xFE};
-    GuardedBytes guarded(longLength);
+    hostile::GuardedBytes guarded(longLength);
     const KelvoDecodedMacro decoded = DecodeKelvoMacro(KelvoVariant::Kelvo, {guarded.data(), guarded.size()});
     EXPECT_EQ(decoded.steps, (MacroSteps{{0x82, 4}, {0xA1, 0xA1}})) << "FE without its operand is dropped";
     Bytes driverLength = {0, 0xFF, 0xFF, 0xFD, 0x03, 0x21};
-    GuardedBytes driver(driverLength);
+    hostile::GuardedBytes driver(driverLength);
     const KelvoDecodedMacro driverDecoded = DecodeKelvoMacro(KelvoVariant::Driver, {driver.data(), driver.size()});
     EXPECT_EQ(driverDecoded.steps, (MacroSteps{{0x21, 0x21}}));
     EXPECT_EQ(driverDecoded.loop->repeatCount, 4);
     for (size_t size = 0; size < 3; ++size) {
-        GuardedBytes shortData(Bytes(size, 0xFE));
+        hostile::GuardedBytes shortData(Bytes(size, 0xFE));
         DecodeKelvoMacro(KelvoVariant::Driver, {shortData.data(), shortData.size()});
         DecodeKelvoMacro(KelvoVariant::Kelvo, {shortData.data(), shortData.size()});
     }
@@ -124,10 +125,17 @@ TEST(KelvoCodec, TooManyStepsStillEndWithMarkerAndChecksum) {
 }
 
 TEST(KelvoCodec, HostileDataIsNeverReadPastItsEnd) {
-    HostileInputs inputs(0x4B454C56, {0x01, 0x81, 0x02, 0x82, 0xFA, 0xFB, 0xFD, 0xFE, 0xFC, 0xFF, 0x21, 0xB0}, 300);
-    for (int round = 0; round < 3000; ++round) {
-        const Bytes bytes = inputs.Next();
-        GuardedBytes guarded(bytes);
+    const std::vector<Bytes> seeds = {
+        Encode({{0x82, 0x04}, {0xFE, 100}, {0x02, 0x04}, {0xFB, -3}, {0xFA, 9}, {0xA1, 1}, {0x21, 1}}),
+        Encode({{0x81, 2}, {0xFE, 2048}, {0x01, 2}}, kContinueEndless, KelvoVariant::Driver),
+        Encode(MacroSteps(120, MacroStep{0x82, 4})),
+    };
+    const std::vector<Bytes> tokens = {{0x01}, {0x81}, {0x02}, {0x82}, {0xFA}, {0xFB}, {0xFD},
+                                       {0xFE}, {0xFC}, {0xFF}, {0x21}, {0xB0}, {0xFC, 0x00}};
+    hostile::Mutator mutator(0x4B454C56);
+    for (int round = 0; round < 5000; ++round) {
+        const Bytes bytes = mutator.Mutate(seeds, tokens);
+        hostile::GuardedBytes guarded(bytes);
         for (KelvoVariant variant : {KelvoVariant::Kelvo, KelvoVariant::Driver}) {
             const KelvoDecodedMacro decoded = DecodeKelvoMacro(variant, {guarded.data(), guarded.size()});
             ASSERT_LE(decoded.steps.size(), bytes.size());

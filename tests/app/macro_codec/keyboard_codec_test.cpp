@@ -1,6 +1,7 @@
 // The keyboard's macro byte code.
 #include "app/macro/codec/keyboard_macro_codec.h"
-#include "tests/app/macro_codec/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
+#include "tests/support/mutator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 KeyboardDecodedMacro Decode(const Bytes& bytes) {
-    GuardedBytes guarded(bytes);
+    hostile::GuardedBytes guarded(bytes);
     return DecodeKeyboardMacro({guarded.data(), guarded.size()});
 }
 
@@ -59,9 +60,16 @@ TEST(KeyboardCodec, DecodingNeverReadsPastTheData) {
     EXPECT_FALSE(Decode({0x05}).loop);
     EXPECT_EQ(Decode({0x07}).loop->mode, KeyboardLoopMode::Stop) << "the option needs no operand";
     EXPECT_EQ(Decode({0x08, 0x05}).loop->mode, KeyboardLoopMode::Continue);
-    HostileInputs inputs(0x57454E4B, {0x01, 0x81, 0x02, 0x82, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0xFF}, 200);
-    for (int round = 0; round < 3000; ++round) {
-        const Bytes bytes = inputs.Next();
+    const std::vector<Bytes> seeds = {
+        EncodeKeyboardMacro({{0x81, 0x04}, {0x01, 0x04}, {0x04, 500}, {0x82, 1}}, {KeyboardLoopMode::Count, 3}),
+        EncodeKeyboardMacro({{0x04, 500}, {0x03, 2}}, {KeyboardLoopMode::Continue, 1}),
+        EncodeKeyboardMacro(MacroSteps(60, MacroStep{0x81, 4}), {KeyboardLoopMode::Stop, 1}),
+    };
+    const std::vector<Bytes> tokens = {{0x01}, {0x81}, {0x02}, {0x82}, {0x03}, {0x04},
+                                       {0x05}, {0x06}, {0x07}, {0x08}, {0xFF}};
+    hostile::Mutator mutator(0x57454E4B);
+    for (int round = 0; round < 5000; ++round) {
+        const Bytes bytes = mutator.Mutate(seeds, tokens);
         const KeyboardDecodedMacro decoded = Decode(bytes);
         ASSERT_LE(decoded.steps.size(), bytes.size());
         const Bytes again = EncodeKeyboardMacro(decoded.steps, decoded.loop ? *decoded.loop : KeyboardLoop{});

@@ -3,7 +3,8 @@
 #include "app/macro/codec/kelvo_macro_codec.h"
 #include "app/macro/codec/nolx_macro_codec.h"
 #include "app/macro/files/macro_files.h"
-#include "tests/app/macro_codec/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
+#include "tests/support/mutator.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 
@@ -160,17 +161,21 @@ TEST_F(FamilyFiles, DamagedFilesLoadTheirWholeRecordsBounded) {
 }
 
 TEST_F(FamilyFiles, HostileFilesNeverReadPastTheirBytes) {
+    const std::vector<Bytes> tokens = {{0x00}, {0xFD}, {0xFE}, {0x04}, {0x82}, {0xFF}, {0xFC, 0x00}};
     for (MacroFileFamily family : kFamilies) {
-        const size_t record = MacroFileLayoutOf(family).RecordSize();
-        HostileInputs inputs(0x46494C45 + static_cast<uint32_t>(family), {0x00, 0xFD, 0xFE, 0x04, 0x82, 0xFF}, 3 * record);
-        for (int round = 0; round < 1500; ++round) {
-            Bytes bytes = inputs.Next();
-            if (round % 3 == 0) bytes.resize(bytes.size() + record);  // whole records with hostile tails
-            GuardedBytes guarded(bytes);
+        const MacroFileLayout layout = MacroFileLayoutOf(family);
+        const std::vector<Bytes> seeds = {
+            EncodeMacroFile(family, {Macro(L"One", SampleData(family))}),
+            EncodeMacroFile(family, {Macro(L"Two", SampleData(family)), Macro(L"", {}), Macro(L"Three", {0x82})}),
+        };
+        hostile::Mutator mutator(0x46494C45 + static_cast<uint32_t>(family));
+        for (int round = 0; round < 5000; ++round) {
+            const Bytes bytes = mutator.Mutate(seeds, tokens);
+            hostile::GuardedBytes guarded(bytes);
             const MacroList macros = DecodeMacroFile(family, guarded.data(), guarded.size());
-            ASSERT_EQ(macros.size(), bytes.size() / record);
-            for (const MacroRef& macro : macros) ASSERT_LE(macro->data.size(), MacroFileLayoutOf(family).dataField);
-            if (round % 10 == 0) {
+            ASSERT_EQ(macros.size(), bytes.size() / layout.RecordSize());
+            for (const MacroRef& macro : macros) ASSERT_LE(macro->data.size(), layout.dataField);
+            if (round % 50 == 0) {
                 PutFile(folder.File(L"hostile.bin"), bytes);
                 MacroListOf(family).clear();
                 ImportMacroFile(store, family, folder.File(L"hostile.bin").c_str());

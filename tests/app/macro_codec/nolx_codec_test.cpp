@@ -1,6 +1,7 @@
 // The Dolv, Mesk and Qiro macro byte code.
 #include "app/macro/codec/nolx_macro_codec.h"
-#include "tests/app/macro_codec/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
+#include "tests/support/mutator.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ const NolxLoop kQiroContinue{NolxLoopMode::QiroContinue, 1};
 const NolxChip kChips[] = {NolxChip::Dolv, NolxChip::Mesk, NolxChip::Qiro};
 
 NolxDecodedMacro Decode(NolxChip chip, const Bytes& bytes) {
-    GuardedBytes guarded(bytes);
+    hostile::GuardedBytes guarded(bytes);
     return DecodeNolxMacro(chip, {guarded.data(), guarded.size()});
 }
 
@@ -112,9 +113,16 @@ TEST(NolxCodec, RoomEndsAt224BytesAndCountsWhatIsAdded) {
 }
 
 TEST(NolxCodec, HostileDataIsNeverReadPastItsEnd) {
-    HostileInputs inputs(0x4E4F4C58, {0x02, 0x82, 0x04, 0xFE, 0xFD, 0xFC, 0x21, 0xA1, 0x7F, 0x80, 0x01}, 260);
-    for (int round = 0; round < 3000; ++round) {
-        const Bytes bytes = inputs.Next();
+    const std::vector<Bytes> seeds = {
+        EncodeNolxMacro(NolxChip::Qiro, {{0x82, 0x04}, {0xFE, 300}, {0x02, 0x04}, {0x04, -5}}, {NolxLoopMode::Count, 3}),
+        EncodeNolxMacro(NolxChip::Dolv, {{0xA1, 1}, {0xFE, 50}, {0x21, 1}, {0x81, 7}}, {NolxLoopMode::Count, 5}),
+        EncodeNolxMacro(NolxChip::Mesk, MacroSteps(70, MacroStep{0xFE, 9}), {NolxLoopMode::Count, 1}),
+    };
+    const std::vector<Bytes> tokens = {{0x02}, {0x82}, {0x04}, {0xFE}, {0xFD}, {0xFC},
+                                       {0x21}, {0xA1}, {0x7F}, {0x80}, {0x01}, {0xFC, 0x00}};
+    hostile::Mutator mutator(0x4E4F4C58);
+    for (int round = 0; round < 5000; ++round) {
+        const Bytes bytes = mutator.Mutate(seeds, tokens);
         for (NolxChip chip : kChips) {
             const NolxDecodedMacro decoded = Decode(chip, bytes);
             ASSERT_LE(decoded.steps.size(), bytes.size());

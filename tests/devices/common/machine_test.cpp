@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -57,6 +58,68 @@ TEST_F(Bus, InjectedFaultsFailExactlyTheChosenTransfers) {
     EXPECT_EQ(machine->counters().transfers(), 5u);
     // Reports of the wrong length never reach the firmware.
     EXPECT_FALSE(machine->setFeature(handle, report, 7));
+
+    device->failTransfer(2, 3);
+    const bool expected[] = {true, false, false, false, true};
+    for (bool ok : expected) EXPECT_EQ(machine->getFeature(handle, report, 8), ok);
+}
+
+TEST_F(Bus, ScheduledUnplugMeetsTheTransferAfterTheCountedOnes) {
+    uint8_t report[8] = {};
+    device->afterTransfers(2, [this] { device->unplug(); });
+    EXPECT_TRUE(machine->setFeature(handle, report, 8));
+    EXPECT_TRUE(machine->getFeature(handle, report, 8));
+    EXPECT_FALSE(machine->setFeature(handle, report, 8));
+    EXPECT_FALSE(device->plugged());
+    device->plugBack();
+    EXPECT_FALSE(machine->setFeature(handle, report, 8)) << "the old handle stays dead";
+    HANDLE again = machine->open(L"dev");
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+
+    device->afterTransfers(1, [this] { device->unplug(); });
+    device->failTransfer(1, 5);
+    device->clearTransferFaults();
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+    EXPECT_TRUE(machine->setFeature(again, report, 8));
+    EXPECT_TRUE(device->plugged());
+}
+
+TEST_F(Bus, DamagedRepliesAreRandomShortOrTheLastAnswerAgain) {
+    const uint8_t first[8] = {0x41, 1, 2, 3, 4, 5, 6, 7};
+    const uint8_t second[8] = {0x41, 9, 9, 9, 9, 9, 9, 9};
+    uint8_t in[8] = {};
+    auto exchange = [&](const uint8_t* out) {
+        std::fill(std::begin(in), std::end(in), 0xEE);
+        in[0] = 0x41;
+        ASSERT_TRUE(machine->setFeature(handle, out, 8));
+        ASSERT_TRUE(machine->getFeature(handle, in, 8));
+    };
+    device->damageReplies(std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Stale, 100, 1));
+    exchange(first);
+    EXPECT_TRUE(std::equal(first, first + 8, in)) << "nothing before it: the true answer";
+    exchange(second);
+    EXPECT_TRUE(std::equal(first, first + 8, in));
+
+    device->damageReplies(std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Short, 100, 2));
+    exchange(second);
+    EXPECT_EQ(in[1], 9);
+    EXPECT_EQ(in[7], 0xEE) << "the last byte never arrives";
+
+    auto random = std::make_shared<hidsim::ReplyFaults>(hidsim::ReplyFault::Random, 50, 3);
+    device->damageReplies(random);
+    int whole = 0;
+    for (int i = 0; i < 100; ++i) {
+        exchange(second);
+        EXPECT_EQ(in[0], 0x41) << "the report id stays";
+        whole += std::equal(second, second + 8, in);
+    }
+    EXPECT_EQ(static_cast<unsigned>(100 - whole), random->damaged());
+    EXPECT_GT(whole, 25);
+    EXPECT_LT(whole, 75);
+
+    device->damageReplies(nullptr);
+    exchange(second);
+    EXPECT_TRUE(std::equal(second, second + 8, in));
 }
 
 TEST_F(Bus, InputReportsReachEveryOpenHandleOnce) {

@@ -1,7 +1,11 @@
 #include "devices/common/device_ids.h"
+#include "devices/kelvo/default_image.h"
 #include "library_exports.h"
+#include "tests/support/guarded_bytes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -85,6 +89,17 @@ TEST(KelvoLibraries, DeliveredOneFindsNoControllerAndSimulatedOneOpensItsMouse) 
     int vendorByte = -1;
     EXPECT_EQ(byAddress(&vendorByte, 0x36), 0);
     EXPECT_EQ(vendorByte, device_ids::kVendor & 0xFF);
+
+    // The whole image as read, exactly 2048 bytes, into a buffer that ends at a guard page.
+    auto read = simulated.entry<int __stdcall()>("ReadMCUDevice_Kelvo");
+    auto getImage = simulated.entry<int __stdcall(uint8_t*, int)>("Device_Get_Device_Data_Kelvo");
+    ASSERT_TRUE(read && getImage);
+    EXPECT_EQ(read(), 0);
+    hostile::GuardedBytes image(kelvo::kImageSize);
+    ASSERT_EQ(getImage(image.data(), static_cast<int>(kelvo::kImageSize)), 0);
+    const auto factory = kelvo::defaultImage();
+    EXPECT_TRUE(std::equal(factory.begin(), factory.end(), image.data()));
+
     EXPECT_EQ(close(), 0);
     EXPECT_EQ(close(), 1);
 }

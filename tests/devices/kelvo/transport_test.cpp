@@ -39,20 +39,36 @@ TEST_F(KelvoTransport, ReplyWithoutAcknowledgeIsRetriedAndFails) {
 }
 
 TEST_F(KelvoTransport, ChunkEndingIn0xCCNeedsAnAcknowledgeActuallyRead) {
-    const auto before = transport().lastReply();
     const uint8_t data[6] = {1, 2, 3, 4, 5, 0xCC};
-    mouse->failAllTransfers(true);
-    EXPECT_EQ(transport().writeChunk(data), E_FAIL);
-    mouse->failAllTransfers(false);
-    EXPECT_EQ(transport().lastReply(), before);
+    // The window and its acknowledge pass; every poll after the chunk fails.
+    mouse->failTransfer(4, 1000);
+    EXPECT_EQ(transport().writeBlock(0x300, 6, data), E_FAIL);
+    mouse->failTransfer(0);
 }
 
 TEST_F(KelvoTransport, LostRequestIsSentAgainInsteadOfTakingTheOldAcknowledge) {
-    ASSERT_EQ(transport().sendCommand(command::kReadWindow, 0x40, 0, 6, 0), S_OK);
-    mouse->failTransfer(1);  // the chunk request never reaches the controller
-    ASSERT_EQ(transport().readChunk(), S_OK);
+    mouse->failTransfer(3);  // the chunk request never reaches the controller
+    uint8_t block[6] = {};
+    ASSERT_EQ(transport().readBlock(0x40, 6, block), S_OK);
     EXPECT_EQ(firmware.commandCount(command::kReadChunk), 1u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(transport().lastReply()[i], memory()[0x40 + i]) << i;
+    EXPECT_TRUE(std::equal(block, block + 6, memory().begin() + 0x40));
+}
+
+TEST_F(KelvoTransport, AChunkWhoseAcknowledgesWereLostIsSentAgainFromItsWindow) {
+    // Window, first chunk, then the second chunk's request arrives and its
+    // five polls are lost: the controller moved its window on already.
+    mouse->failTransfer(6, 5);
+    uint8_t block[18] = {};
+    ASSERT_EQ(transport().readBlock(0x40, 18, block), S_OK);
+    EXPECT_TRUE(std::equal(block, block + 18, memory().begin() + 0x40));
+    EXPECT_EQ(firmware.commandCount(command::kReadWindow), 2u);
+
+    uint8_t source[18];
+    for (int i = 0; i < 18; ++i) source[i] = static_cast<uint8_t>(0x60 + i);
+    mouse->failTransfer(6, 5);
+    ASSERT_EQ(transport().writeBlock(0x300, 18, source), S_OK);
+    ASSERT_EQ(transport().sendCommand(command::kCommit), S_OK);
+    EXPECT_TRUE(std::equal(source, source + 18, memory().begin() + 0x300));
 }
 
 TEST_F(KelvoTransport, BlocksMoveInSixByteChunksAndTheLastOneShort) {

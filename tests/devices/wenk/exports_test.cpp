@@ -39,8 +39,13 @@ TEST(WenkLibraries, DeliveredOneFindsNoControllerAndSimulatedOneReadsItsKeyboard
     {
         Library delivered(builtFile(L"bin", L"KorvaneIT_Wenk.dll"));
         auto init = delivered.entry<Init>("InitMCUDevice");
-        ASSERT_NE(init, nullptr);
+        auto getLed = delivered.entry<int __stdcall(int, uint8_t*, uint8_t*, uint8_t*, uint8_t*)>("Device_GetLedData");
+        ASSERT_TRUE(init && getLed);
         EXPECT_EQ(init(device_ids::kVendor, device_ids::kWenkProduct), -1);
+        // Without a keyboard the LED read fails and leaves the caller's bytes.
+        uint8_t type = 7, speed = 7, brightness = 7, sync = 7;
+        EXPECT_EQ(getLed(0, &type, &speed, &brightness, &sync), -1);
+        EXPECT_EQ(type + speed + brightness + sync, 28);
     }
     SetEnvironmentVariableW(L"HIDSIM_DEVICES", L"wenk");
     Library simulated(builtFile(L"bin-sim", L"KorvaneIT_Wenk.dll"));

@@ -208,6 +208,40 @@ TEST_F(WenkBus, KeyboardLibraryCanProbeTheMouseTheMouseLibraryHoldsOpen) {
     EXPECT_EQ(device.reload(), S_OK);
 }
 
+// Without an acknowledge a damaged answer passes for data; but reads never
+// write, a garbled profile index is refused, and writes land as sent.
+TEST_F(WenkBus, DamagedAnswersNeverReachTheKeyboardsMemory) {
+    open();
+    using hidsim::ReplyFault;
+    for (ReplyFault kind : {ReplyFault::Random, ReplyFault::Short, ReplyFault::Stale}) {
+        for (unsigned percent : {30u, 100u}) {
+            keyboard->damageReplies(std::make_shared<hidsim::ReplyFaults>(kind, percent, percent + 1));
+            const std::vector<uint8_t> before = memory();
+            std::array<uint8_t, wenk::kProfileSize> block{};
+            std::array<uint8_t, wenk::kMacroNameSize> name{};
+            std::array<uint8_t, wenk::kMacroDataSize> data{};
+            wenk::LedSettings led;
+            for (int profile = 0; profile < wenk::kProfiles; ++profile) {
+                device.readProfile(profile, block.data());
+                device.readLed(profile, led);
+            }
+            for (int slot = 0; slot < wenk::kMacroSlots; ++slot) device.readMacro(slot, name.data(), data.data());
+            int index = 9;
+            const HRESULT read = device.readProfileIndex(index);
+            if (FAILED(read)) EXPECT_EQ(index, 9);
+            if (kind == ReplyFault::Random && percent == 100) EXPECT_EQ(read, E_FAIL);
+            EXPECT_EQ(memory(), before);
+
+            block = profileBlock(static_cast<uint8_t>(percent));
+            ASSERT_EQ(device.writeProfile(1, block.data()), S_OK);
+            EXPECT_TRUE(std::equal(block.begin(), block.end(), memory().begin() + wenk::profileAddress(1)));
+            ASSERT_EQ(device.writeProfileIndex(1), S_OK);
+            EXPECT_EQ(memory()[wenk::kProfileIndexAddress + 1], 0xFE);
+        }
+    }
+    keyboard->damageReplies(nullptr);
+}
+
 TEST(WenkDefaultImage, HoldsAFullKeyMapInBothProfiles) {
     const auto image = wenk::defaultImage();
     EXPECT_EQ(image[0x02], 0);

@@ -102,6 +102,14 @@ void* SimulatorExport(const char* name) {
     return simulator != nullptr ? reinterpret_cast<void*>(GetProcAddress(simulator, name)) : nullptr;
 }
 
+// Calls the simulator's test entry of that name; true when it returned 0.
+template <class... Args>
+bool CallSimulator(const char* name, Args... args) {
+    using Entry = int (*)(Args...);
+    const auto entry = reinterpret_cast<Entry>(SimulatorExport(name));
+    return entry != nullptr && entry(args...) == 0;
+}
+
 }  // namespace
 
 std::wstring MousePage(const wchar_t* family) { return std::wstring(L"device_Mouse_") + family + L"_page"; }
@@ -181,10 +189,30 @@ std::vector<uint8_t> ProgramDriver::ControllerMemory(const char* family) const {
 }
 
 bool ProgramDriver::PressDeviceButton(const char* family, const char* button) const {
-    using Press = int (*)(const char*, const char*);
-    const auto press = reinterpret_cast<Press>(SimulatorExport("HidSim_PressButton"));
-    return press != nullptr && press(family, button) == 0;
+    return CallSimulator("HidSim_PressButton", family, button);
 }
+
+bool ProgramDriver::UnplugController(const char* family, int transfers) const {
+    return CallSimulator("HidSim_Unplug", family, transfers);
+}
+
+bool ProgramDriver::LoseTransfers(const char* family, int nth, int count) const {
+    return CallSimulator("HidSim_LoseTransfers", family, nth, count);
+}
+
+bool ProgramDriver::StopAcknowledging(const char* family, int transfers) const {
+    return CallSimulator("HidSim_StopAcknowledging", family, transfers);
+}
+
+bool ProgramDriver::CorruptControllerByte(const char* family, int address) const {
+    return CallSimulator("HidSim_CorruptByte", family, address);
+}
+
+bool ProgramDriver::ClearControllerFaults(const char* family) const {
+    return CallSimulator("HidSim_ClearFaults", family);
+}
+
+void ProgramDriver::DeviceChanged() const { SendMessageW(window_, WM_DEVICECHANGE, 7, 0); }
 
 const std::wstring& ProgramDriver::StateFolder() const { return Simulation().stateFolder; }
 

@@ -90,6 +90,24 @@ public:
     // report reaches the program's change poll.
     bool PressDeviceButton(const char* family, const char* button) const;
 
+    // Faults of the family's simulated controller (HidSim.dll's fault
+    // exports), counted in feature transfers from now. Each is true when set.
+    // Unplugged once `transfers` more transfers have passed (0: at once).
+    bool UnplugController(const char* family, int transfers = 0) const;
+    // Transfers nth (1 = the next) to nth + count - 1 are lost.
+    bool LoseTransfers(const char* family, int nth, int count = 1) const;
+    // A Kelvo mouse answers no poll with an acknowledge once `transfers` more
+    // transfers have passed.
+    bool StopAcknowledging(const char* family, int transfers = 0) const;
+    // Flips one byte of a Nolx-family mouse's memory (its block's checksum
+    // no longer matches).
+    bool CorruptControllerByte(const char* family, int address) const;
+    // Plugged in again, acknowledging, losing nothing. The program hears of
+    // a controller plugged in again from its WM_DEVICECHANGE (DeviceChanged).
+    bool ClearControllerFaults(const char* family) const;
+    // The system's notice that devices came or went.
+    void DeviceChanged() const;
+
     const std::wstring& StateFolder() const;
 
 private:

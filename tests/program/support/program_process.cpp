@@ -2,6 +2,8 @@
 
 #include "tests/ui/support/mem_canvas.h"
 
+#include <psapi.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -136,6 +138,13 @@ double ProgramProcess::CpuMs() const
     if (!GetProcessTimes(info_.hProcess, &created, &exited, &kernel, &user))
         return -1;
     return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+size_t ProgramProcess::WorkingSetBytes() const
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    return K32GetProcessMemoryInfo(info_.hProcess, &counters, sizeof(counters)) ? counters.WorkingSetSize : 0;
 }
 
 bool SaveScreenCapture(HWND window, const std::wstring& name)

@@ -38,6 +38,8 @@ public:
     bool WaitForExit(DWORD milliseconds, DWORD* exitCode);
     // User plus kernel time so far.
     double CpuMs() const;
+    // The process's working set now in bytes; 0 when it cannot be read.
+    size_t WorkingSetBytes() const;
 
 private:
     PROCESS_INFORMATION info_ = {};

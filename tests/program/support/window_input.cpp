@@ -9,6 +9,8 @@
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
 
+#include <utility>
+
 namespace program_test {
 
 namespace {
@@ -50,6 +52,12 @@ BOOL CALLBACK FindOfClass(HWND window, LPARAM param) {
 }
 
 ModalScript* g_script = nullptr;
+MessageBoxWatch* g_boxWatch = nullptr;
+
+// The file name box of the system's file dialogs: a combo box with an edit
+// in explorer-style dialogs, an edit in older ones.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 
 }  // namespace
 
@@ -213,6 +221,38 @@ bool UiWindow::Screenshot(const std::wstring& name) const {
     SkinUI::test::MemCanvas canvas(client.right, client.bottom, 0xFFFFFFFF);
     SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
     return canvas.SavePng(ScreenshotFolder() + name + L".png");
+}
+
+bool AnswerFileDialog(const std::wstring& path) {
+    const HWND dialog = UiWindow::OfClass(L"#32770").Handle();
+    if (dialog == nullptr) return false;
+    HWND name = GetDlgItem(dialog, kFileNameCombo);
+    if (name == nullptr || !IsWindowVisible(name)) name = GetDlgItem(dialog, kFileNameEdit);
+    if (name == nullptr || !SetWindowTextW(name, path.c_str())) return false;
+    // Posted: a dialog that refuses the name shows its own box meanwhile.
+    return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))) != FALSE;
+}
+
+MessageBoxWatch::MessageBoxWatch() {
+    g_boxWatch = this;
+    timer_ = SetTimer(nullptr, 0, 50, &Tick);
+}
+
+MessageBoxWatch::~MessageBoxWatch() {
+    KillTimer(nullptr, timer_);
+    if (g_boxWatch == this) g_boxWatch = nullptr;
+}
+
+std::vector<std::wstring> MessageBoxWatch::Take() { return std::exchange(texts_, {}); }
+
+void CALLBACK MessageBoxWatch::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    const UiWindow box = UiWindow::OfClass(L"MessageBox");
+    SkinUI::CControlUI* text = box.Find(L"label_display");
+    if (g_boxWatch == nullptr || text == nullptr) return;
+    // A box not laid out yet takes no click: it is answered at a later tick.
+    const std::wstring shown = text->GetText().GetData();
+    if (box.Click(L"btn_ok")) g_boxWatch->texts_.push_back(shown);
 }
 
 void SendKeyDown(WORD virtualKey) { SendKey(virtualKey, 0); }

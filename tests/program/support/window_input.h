@@ -81,6 +81,31 @@ private:
     HWND window_ = nullptr;
 };
 
+// A ModalScript step for the system's open and save dialogs: puts the path
+// into the file name box of the one open on this thread and accepts it;
+// false while none is open.
+bool AnswerFileDialog(const std::wstring& path);
+
+// Answers every message box the program shows (its "MessageBox" window)
+// with OK while the watch lives, inside whatever loop runs, and keeps the
+// texts they showed, language tokens unreplaced.
+class MessageBoxWatch {
+public:
+    MessageBoxWatch();
+    ~MessageBoxWatch();
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+
+    // The texts of the boxes answered since the last call.
+    std::vector<std::wstring> Take();
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+
+    std::vector<std::wstring> texts_;
+    UINT_PTR timer_ = 0;
+};
+
 // Key presses through the system's input queue (SendInput): low-level
 // keyboard hooks see them as they see the keyboard's. They arrive once the
 // thread pumps its messages.

@@ -200,6 +200,19 @@ TEST(XmlDocument, NestingIsBounded)
     for (int i = 0; i < 100; ++i)
         fine += L"</a>";
     EXPECT_TRUE(CXmlDocumentUI(fine.c_str()).IsLoaded());
+
+    const auto nested = [](int depth) {
+        std::wstring text;
+        for (int i = 0; i < depth; ++i)
+            text += L"<a>";
+        for (int i = 0; i < depth; ++i)
+            text += L"</a>";
+        return text;
+    };
+    EXPECT_TRUE(CXmlDocumentUI(nested(CXmlDocumentUI::MAX_NESTING).c_str()).IsLoaded());
+    CXmlDocumentUI tooDeep(nested(CXmlDocumentUI::MAX_NESTING + 1).c_str());
+    EXPECT_FALSE(tooDeep.IsLoaded());
+    EXPECT_STREQ(L"Elements nested too deeply", tooDeep.GetLastErrorMessage());
 }
 
 TEST(XmlDocument, AttributeLimitsAndTheBoundedGetter)

@@ -100,6 +100,22 @@ TEST_F(ComboLogic, SelectItemClampsAndClears)
     EXPECT_EQ(-1, combo->GetExpandedItem());
 }
 
+TEST_F(ComboLogic, TheItemCountSelectsTheLastItemAndMovesMayEndThere)
+{
+    AddItems(4);
+    EXPECT_TRUE(combo->SelectItem(combo->GetCount()));
+    EXPECT_EQ(3, combo->GetCurSel());
+    CControlUI* selected = combo->GetItemAt(3);
+    CControlUI* first = combo->GetItemAt(0);
+    ASSERT_TRUE(combo->SetItemRangeIndex(first, 2, 2));
+    EXPECT_EQ(first, combo->GetItemAt(2));
+    EXPECT_EQ(selected, combo->GetItemAt(combo->GetCurSel()));
+    ASSERT_TRUE(combo->SetItemIndex(selected, 3));
+    EXPECT_EQ(3, combo->GetCurSel());
+    for (int i = 0; i < combo->GetCount(); ++i)
+        EXPECT_EQ(i, Item(i)->GetIndex());
+}
+
 TEST_F(ComboLogic, KeysAndWheelSelectNeighbours)
 {
     AddItems(4);

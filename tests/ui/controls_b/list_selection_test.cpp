@@ -138,6 +138,56 @@ TEST_F(ListSelection, InsertsAndMovesKeepTheSameRowSelected)
     EXPECT_TRUE(Selections().empty());
 }
 
+// A row that agrees to every selection, whatever its state.
+class AgreeableRow : public CListLabelElementUI {
+public:
+    bool Select(bool, bool) override { return true; }
+};
+
+TEST_F(ListSelection, SearchesStepOverDisabledRowsAndMovesMayEndAtTheLastRow)
+{
+    // The list refuses a disabled row even when the row would agree; a disabled row refuses itself.
+    AgreeableRow* agreeable = new AgreeableRow;
+    list->AddItem(agreeable);
+    agreeable->SetEnabled(false);
+    EXPECT_FALSE(list->SelectItem(0));
+    EXPECT_EQ(-1, list->GetCurSel());
+    list->RemoveItemAt(0);
+
+    AddRows(5);
+    auto press = [this](wchar_t key) { Dispatch(list, EventTypeUI::KeyDown, POINT{0, 0}, key); };
+    list->SelectItem(0);
+    list->GetItemAt(1)->SetEnabled(false);
+    press(VK_DOWN);
+    EXPECT_EQ(2, list->GetCurSel());
+    press(VK_UP);
+    EXPECT_EQ(0, list->GetCurSel());
+    list->GetItemAt(0)->SetEnabled(false);
+    press(VK_HOME);  // none at or before the first row: the first selectable one after it
+    EXPECT_EQ(2, list->GetCurSel());
+    EXPECT_FALSE(Row(0)->IsSelected()) << "the row disabled while selected let go";
+    EXPECT_FALSE(Row(0)->Select(true));
+    EXPECT_FALSE(Row(0)->IsSelected());
+
+    // The selected last row removed: the nearest enabled row before it, past a disabled one.
+    list->GetItemAt(0)->SetEnabled(true);
+    list->GetItemAt(3)->SetEnabled(false);
+    list->SelectItem(4);
+    list->RemoveItemAt(4);
+    EXPECT_EQ(2, list->GetCurSel());
+
+    // A run moved so that it ends at the last row, and a row moved to the last place.
+    CControlUI* first = list->GetItemAt(0);
+    CControlUI* selected = list->GetItemAt(2);
+    ASSERT_TRUE(list->SetItemRangeIndex(first, 2, 2));
+    EXPECT_EQ(first, list->GetItemAt(2));
+    EXPECT_EQ(selected, list->GetItemAt(list->GetCurSel()));
+    ASSERT_TRUE(list->SetItemIndex(selected, list->GetCount() - 1));
+    EXPECT_EQ(list->GetCount() - 1, list->GetCurSel());
+    for (int i = 0; i < list->GetCount(); ++i)
+        EXPECT_EQ(i, Row(i)->GetIndex());
+}
+
 TEST_F(ListSelection, ClicksOnRows)
 {
     AddRows(3);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "tests/support/guarded_bytes.h"
+#include "tests/support/mutator.h"
+#include "tests/ui/render/image_seeds.h"
 #include "tests/ui/render/manager_host.h"
 #include "tests/ui/support/scratch_dir.h"
 #include "tests/ui/support/image_writer.h"
@@ -16,42 +18,38 @@
 namespace SkinUI {
 namespace {
 
-std::vector<BYTE> Mutate(std::vector<BYTE> bytes, std::mt19937& random)
-{
-    switch (random() % 3) {
-    case 0:  // flip a few bytes
-        for (int i = 1 + random() % 8; i > 0 && !bytes.empty(); --i)
-            bytes[random() % bytes.size()] = static_cast<BYTE>(random());
-        break;
-    case 1:  // cut short
-        bytes.resize(random() % (bytes.size() + 1));
-        break;
-    default:  // rewrite a header field (sizes, types)
-        for (size_t i = 8 + random() % 24, n = 0; n < 4 && i < bytes.size(); ++i, ++n)
-            bytes[i] = static_cast<BYTE>(random() % 2 ? 0xFF : random());
-        break;
-    }
-    return bytes;
-}
+// Every format, each seed intact and then damaged: decoded within the limits or refused.
+class HostileImages : public ::testing::TestWithParam<size_t> {};
 
-TEST(HostileImages, MutatedImagesDecodeOrFailCleanly)
+TEST_P(HostileImages, MutatedImagesDecodeOrFailCleanly)
 {
-    std::vector<BYTE> rgba = test::SolidRgba(16, 16, 0x80FF8040);
-    for (int i = 0; i < 16; ++i) test::SetRgbaPixel(rgba, 16, i, i, 0xFF00FFFF);
-    const std::vector<BYTE> png = test::EncodePng(16, 16, rgba);
-    std::mt19937 random(20240611);
+    const test::ImageSeeds seeds = test::EveryImageFormat()[GetParam()];
+    for (const std::vector<BYTE>& file : seeds.files) {
+        ImageRecordUI* image = ImageLoaderUI::Decode(file.data(), file.size(), 0xFF00FFFF);
+        ASSERT_TRUE(image) << seeds.format;
+        CRendererUI::FreeImage(image);
+    }
+    const std::vector<std::vector<BYTE>> tokens = {
+        {0xFF, 0xFF, 0xFF, 0x7F}, {0x00, 0x00, 0x00, 0x00}, {0x80, 0x00, 0x00, 0x00}, {0x00, 0x40, 0x00, 0x00}, {0xFF}};
+    hostile::Mutator mutator(20240611 + static_cast<uint32_t>(GetParam()));
     int decoded = 0;
-    for (int round = 0; round < 3000; ++round) {
-        const std::vector<BYTE> input = Mutate(round % 7 == 0 ? Mutate(png, random) : png, random);
-        ImageRecordUI* image = ImageLoaderUI::Decode(input.data(), input.size(), 0xFF00FFFF);
+    for (int round = 0; round < 5000; ++round) {
+        const std::vector<BYTE> input = mutator.Mutate(seeds.files, tokens);
+        hostile::GuardedBytes guarded(input);
+        ImageRecordUI* image = ImageLoaderUI::Decode(guarded.data(), guarded.size(), 0xFF00FFFF);
         if (!image) continue;
         ++decoded;
         ASSERT_TRUE(image->bitmap);
         ASSERT_TRUE(ImageLoaderUI::FitsLimits(image->width, image->height));
         CRendererUI::FreeImage(image);
     }
-    EXPECT_GT(decoded, 0);
+    EXPECT_GT(decoded, 0) << seeds.format;
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFormat, HostileImages, ::testing::Range<size_t>(0, test::EveryImageFormat().size()),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                             return test::EveryImageFormat()[info.param].format;
+                         });
 
 const wchar_t* const kPieces[] = {
     L"<b>", L"</b>", L"{x 4}", L"{x", L"<x -30>", L"<a link>", L"</a>", L"{a}", L"{c #FF00FF}", L"</c>",
@@ -61,16 +59,14 @@ const wchar_t* const kPieces[] = {
     L"{>}", L"<", L"{", L">", L"}", L" ", L"\n", L"abc", L"word,", L"Sensitivity level", L"%{12}", L"x",
     L"</", L"<q>", L"{z 9}"};
 
-std::wstring RandomMarkup(std::mt19937& random)
+std::vector<std::wstring> MarkupSeeds()
 {
-    std::wstring text;
-    for (int n = 1 + random() % 20; n > 0; --n) text += kPieces[random() % (sizeof kPieces / sizeof kPieces[0])];
-    for (int n = random() % 4; n > 0 && !text.empty(); --n) {
-        const size_t at = random() % text.size();
-        if (random() % 2) text.erase(at, 1 + random() % 3);
-        else text.insert(at, 1, static_cast<wchar_t>(L" <>{}/#0a\n"[random() % 10]));
-    }
-    return text;
+    std::vector<std::wstring> seeds = {
+        L"<b>Sensitivity</b> level {x 4}<c #FF00FF>word,</c> <a link>abc</a>{i strip.png 18 3}<n>",
+        L"<f Tahoma 12 bold italic><u>x</u></f><p 3><v center>%{12}</v></p>{y 20}<r>abc</r>",
+        L"{s}<i>word, word, word</i>{/s} <x -30>{c #FF00FF}abc{/c}{i file='strip.png' restype='x'}\n<{>",
+    };
+    return seeds;
 }
 
 TEST(HostileMarkup, MutatedTextAlwaysFinishes)
@@ -81,21 +77,25 @@ TEST(HostileMarkup, MutatedTextAlwaysFinishes)
     test::MemCanvas canvas(120, 80);
     const UINT formats[] = {0, DT_SINGLELINE, DT_WORDBREAK, DT_END_ELLIPSIS, DT_SINGLELINE | DT_CENTER | DT_VCENTER,
                             DT_WORDBREAK | DT_END_ELLIPSIS | DT_RIGHT | DT_BOTTOM, DT_CENTER};
-    std::mt19937 random(7);
+    const std::vector<std::wstring> seeds = MarkupSeeds();
+    std::vector<std::wstring> tokens;
+    for (const wchar_t* piece : kPieces) tokens.emplace_back(piece);
+    hostile::Mutator mutator(7);
     std::unique_ptr<test::ManagerHost> host;
-    for (int round = 0; round < 2500; ++round) {
+    for (int round = 0; round < 5000; ++round) {
         // A fresh manager now and then, so that fonts made by markup do not pile up.
         if (round % 250 == 0) host.reset(new test::ManagerHost);
-        const std::wstring text = RandomMarkup(random);
-        const int width = 1 + static_cast<int>(random() % 120);
-        const int height = 1 + static_cast<int>(random() % 80);
-        UINT format = formats[random() % (sizeof formats / sizeof formats[0])];
+        // Zero-terminated at the end of a guarded page: reading past the end faults.
+        const hostile::GuardedBytes text(mutator.Mutate(seeds, tokens));
+        const int width = 1 + static_cast<int>(mutator.Below(120));
+        const int height = 1 + static_cast<int>(mutator.Below(80));
+        UINT format = formats[mutator.Below(sizeof formats / sizeof formats[0])];
         if (round % 2) format |= DT_CALCRECT;
         RECT rc = {0, 0, width, height};
         RECT links[2] = {};
         CUIString linkTexts[2];
         int linkCount = 2;
-        CRendererUI::DrawMarkupText(canvas.dc(), host->manager(), rc, text.c_str(), 0xFFFFFFFF, links, linkTexts,
+        CRendererUI::DrawMarkupText(canvas.dc(), host->manager(), rc, text.text(), 0xFFFFFFFF, links, linkTexts,
                                     linkCount, -1, format);
         ASSERT_GE(linkCount, 0);
         ASSERT_LE(linkCount, 2);

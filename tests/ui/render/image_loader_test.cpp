@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/ui/render/image_seeds.h"
 #include "tests/ui/render/owned_image.h"
 #include "tests/ui/support/scratch_dir.h"
 #include "tests/ui/support/image_writer.h"
@@ -84,6 +85,10 @@ TEST(Decoding, CorruptTruncatedAndHugeImagesGiveNull)
     std::copy(side, side + 4, huge.begin() + 20);
     EXPECT_FALSE(Decode(huge));
     EXPECT_FALSE(ImageLoaderUI::CreateFromRgba(good.data(), 20000, 1, 0));
+
+    // Radiance HDR is refused, even one whose runs of length 0 would never end.
+    EXPECT_FALSE(Decode(test::EncodeHdr(false)));
+    EXPECT_FALSE(Decode(test::EncodeHdr(true)));
 }
 
 // Skin folder and archive state are process-wide; each case sets and clears them.

@@ -6,12 +6,15 @@
 bool KelvoFamilyPage::ConnectAndRead() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = Lock();
-    if (traits_.open(binder.Entries()) != 0) {
+    // A whole read that failed leaves the library's image as it was before
+    // (at first all blank): the page is not shown connected on it, so that no
+    // write-all sends it over what the controller keeps.
+    if (traits_.open(binder.Entries()) != 0 || traits_.readDevice(binder.Entries()) != 0) {
         connected_ = 0;
         PostRefresh();
         return false;
     }
-    bool ok = traits_.readDevice(binder.Entries()) == 0;
+    bool ok = true;
     for (int table = 0; table < 2; ++table) ok &= (binder.*traits_.readButtonTable)(table, buttonCount_);
     ok &= ReadFamilySettings();
     connected_ = 1;

@@ -54,7 +54,7 @@ SkinUI::CControlUI* CDialogKeySetting::CreateControl(const wchar_t*) { return nu
 void CDialogKeySetting::OnInitialize() {
     m_manager->AddNotifyReceiver(this);
     SkinUI::CLayoutBuilderUI builder;
-    if (SkinUI::CControlUI* root = builder.Create(kLayout, nullptr, this, m_manager, this)) AddItem(root);
+    if (SkinUI::CControlUI* root = builder.Create(kLayout, nullptr, this, m_manager)) AddItem(root);
 
     const DeviceLibraryBinder::Guard guard = LockWenk();
     ConfigFileStore& store = ConfigFileStore::Instance(m_manager);

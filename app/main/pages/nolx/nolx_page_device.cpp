@@ -23,13 +23,15 @@ bool NolxMousePage::Open() {
 bool NolxMousePage::ConnectAndRead() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = Lock();
-    if (!Open()) {
+    // A whole read that lost reports leaves defaults in the library where the
+    // controller's blocks did not arrive: the page is not shown connected on
+    // them, so that no edit writes them over what the controller keeps.
+    if (!Open() || traits_.readDeviceData(binder.Entries()) != 0) {
         connected_ = 0;
         PostRefresh();
         return false;
     }
-    bool ok = traits_.readDeviceData(binder.Entries()) == 0;
-    ok &= (binder.*traits_.readKeyMode)();
+    bool ok = (binder.*traits_.readKeyMode)();
     ok &= (binder.*traits_.readMacros)();
     ok &= (binder.*traits_.readFireKeys)();
     for (FireKeyEntry& key : DeviceSettings.*traits_.fireKeys) key.continueFlag = 0;

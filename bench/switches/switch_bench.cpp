@@ -1,0 +1,105 @@
+// The main window in this process over the simulated controllers: a page
+// switch and a language switch, each until the window is repainted, beside a
+// repaint of the whole window alone.
+#include "app/main/frame/main_frame.h"
+#include "bench/support/bench_clock.h"
+#include "ui/controls/combo.h"
+#include "ui/controls/standard_controls.h"
+#include "ui/core/window_manager.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr int kRuns = 9;
+
+// Runs the message loop until nothing is queued and nothing is left to paint.
+void Settle(HWND window)
+{
+    for (;;) {
+        MSG msg;
+        bool any = false;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            if (!SkinUI::CWindowManagerUI::PreTranslateMessage(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        if (!any && !GetUpdateRect(window, nullptr, FALSE))
+            return;
+    }
+}
+
+// Median milliseconds from the change until the window is repainted.
+double Time(HWND window, const std::function<void(int)>& change)
+{
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        const double start = bench::WallMs();
+        change(run);
+        Settle(window);
+        times.push_back(bench::WallMs() - start);
+    }
+    return bench::Median(times);
+}
+
+// A left click at the centre of the control, as the mouse gives it.
+void Click(HWND window, SkinUI::CControlUI* control)
+{
+    const RECT& r = control->GetPosition();
+    const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageW(window, WM_MOUSEMOVE, 0, point);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(window, WM_LBUTTONUP, 0, point);
+}
+
+void Print(const char* name, double ms, double repaintMs)
+{
+    std::printf("%-16s %8.1f ms, %5.2f x a whole repaint\n", name, ms, ms / repaintMs);
+}
+
+}  // namespace
+
+int main()
+{
+    using SkinUI::CWindowManagerUI;
+    _wputenv(L"HIDSIM_DEVICES=qiro,kelvo,wenk");
+    CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr));
+    CWindowManagerUI::SetResourceFolder(CWindowManagerUI::GetInstanceFolder() + L"res\\Skin\\");
+    SkinUI::RegisterStandardControls();
+    AppRunning = 1;
+    auto* frame = new MainFrame();
+    const HWND window = frame->Create(nullptr, L"Vastemor", 0x10CF0000, 0x60000, 0, 0, 1310, 749);
+    if (window == nullptr) {
+        std::printf("switches: the main window could not be made\n");
+        return 1;
+    }
+    const double readEnd = bench::WallMs() + 10000;
+    while (frame->IsProgressOpen() && bench::WallMs() < readEnd)
+        Settle(window);
+    Settle(window);
+
+    SkinUI::CWindowManagerUI& manager = frame->GetManager();
+    auto* pages = dynamic_cast<SkinUI::CComboUI*>(manager.FindControlByName(L"device_combo"));
+    SkinUI::CControlUI* english = manager.FindControlByName(L"language_1");
+    SkinUI::CControlUI* chinese = manager.FindControlByName(L"language_2");
+    if (pages == nullptr || pages->GetCount() < 2 || english == nullptr || chinese == nullptr) {
+        std::printf("switches: the window has no device combo or language buttons\n");
+        DestroyWindow(window);
+        return 1;
+    }
+    const double repaint = Time(window, [&](int) { InvalidateRect(window, nullptr, FALSE); });
+    const double page = Time(window, [&](int run) { pages->SelectItem((run + 1) % pages->GetCount()); });
+    const std::wstring englishTitle = CWindowManagerUI::GetLanguageText(301);
+    const double language = Time(window, [&](int run) { Click(window, run % 2 == 0 ? chinese : english); });
+    const bool switched = englishTitle != CWindowManagerUI::GetLanguageText(301);
+    std::printf("main window switches, median of %d, over the simulated controllers\n", kRuns);
+    Print("whole repaint", repaint, repaint);
+    Print("page switch", page, repaint);
+    Print(switched ? "language switch" : "language (none)", language, repaint);
+    DestroyWindow(window);
+    return 0;
+}

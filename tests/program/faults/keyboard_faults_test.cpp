@@ -1,0 +1,75 @@
+// Faults of the simulated Wenk keyboard met through the real main window. The
+// keyboard takes each data report into its memory as it comes; its write-all
+// sends the two profiles, the profile index, the macros and the two LED
+// blocks one after the other, so a write cut short leaves the settings half
+// sent until the next write-all sends them whole.
+#include "tests/program/faults/faults_support.h"
+#include "ui/controls/slider.h"
+
+#include <gtest/gtest.h>
+
+using namespace program_test;
+
+namespace {
+
+constexpr size_t kProfileIndex = 0x02;  // then its complement
+constexpr size_t kSecondLed = 0x20A;    // LED byte 1 of the second profile: bits 3-5 brightness
+constexpr wchar_t kKeyboardPage[] = L"device_keyboard_page";
+
+int Brightness(const std::vector<uint8_t>& memory) { return (memory.at(kSecondLed) >> 3) & 0x07; }
+
+class KeyboardFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(program.ShowPage(kKeyboardPage));
+    }
+
+    std::vector<uint8_t> Memory() const { return program.ControllerMemory("wenk"); }
+    bool ClickAndWait(const wchar_t* name, double xFraction = 0.5) const {
+        return program.Window().Click(name, xFraction) && program.WaitIdle();
+    }
+
+    ProgramDriver program{L"wenk"};
+    MessageBoxWatch boxes;
+};
+
+}  // namespace
+
+TEST_F(KeyboardFaults, AWriteCutShortByAnUnplugIsSentWholeByTheNextWrite) {
+    const std::vector<uint8_t> before = Memory();
+    ASSERT_EQ(before.at(kProfileIndex), 0);
+    // The second profile becomes the active one, with another brightness.
+    ASSERT_TRUE(ClickAndWait(L"profile1", 0.05));
+    const int brightness = Brightness(before) == 5 ? 2 : 5;
+    ASSERT_TRUE(program.Window().MoveSlider(L"led_light", brightness));
+
+    // Both profiles (32 transfers each) and the profile index (2) arrive; the
+    // controller goes with the first LED block's command.
+    ASSERT_TRUE(program.UnplugController("wenk", 67));
+    ASSERT_TRUE(ClickAndWait(L"write_data_Wenk"));
+    std::vector<uint8_t> memory = Memory();
+    EXPECT_EQ(memory.at(kProfileIndex), 1);
+    EXPECT_EQ(Brightness(memory), Brightness(before)) << "the LED blocks never arrived";
+    EXPECT_TRUE(boxes.Take().empty());
+
+    // The reset needs the controller open; while it is gone it says so.
+    ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{081}"});
+
+    ASSERT_TRUE(program.ClearControllerFaults("wenk"));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_TRUE(IsEnabled(program, kKeyboardPage));
+    ASSERT_TRUE(ClickAndWait(L"write_data_Wenk"));
+    memory = Memory();
+    EXPECT_EQ(memory.at(kProfileIndex), 1);
+    EXPECT_EQ(memory.at(kProfileIndex + 1), 0xFE);
+    EXPECT_EQ(Brightness(memory), brightness);
+    EXPECT_EQ(program.SavedMemory(L"wenk"), memory);
+
+    // The keyboard has no whole-image transfer: the reset changes nothing.
+    ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{083}"});
+    EXPECT_EQ(Memory(), memory);
+}
