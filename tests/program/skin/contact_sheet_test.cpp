@@ -258,8 +258,8 @@ void TakeSharedDialogs(const ProgramDriver& program, const Sheet& sheet) {
 
 // Lays the shots of one language out in rows of thumbnails with their names.
 bool SaveSheet(const std::wstring& language) {
-    constexpr int kColumns = 8;
-    constexpr int kScale = 5;  // thumbnails a fifth of the shot
+    constexpr int kColumns = 6;
+    constexpr int kScale = 4;  // thumbnails a quarter of the shot
     constexpr int kCellWidth = 1310 / kScale + 12;
     constexpr int kCellHeight = 749 / kScale + 28;
     const std::wstring folder = ScreenshotFolder();
@@ -295,9 +295,9 @@ bool SaveSheet(const std::wstring& language) {
         StretchBlt(sheet.dc(), left, top, image->width / kScale, image->height / kScale, source, 0, 0, image->width,
                    image->height, SRCCOPY);
         SelectObject(source, oldBitmap);
-        SkinUI::CRendererUI::FreeImage(image);
         const std::wstring label = shots[i].substr(prefix.size(), shots[i].size() - prefix.size() - 4);
-        RECT caption = {left, top + 749 / kScale + 2, left + kCellWidth - 12, top + kCellHeight - 6};
+        RECT caption = {left, top + image->height / kScale + 4, left + kCellWidth - 12, top + kCellHeight - 6};
+        SkinUI::CRendererUI::FreeImage(image);
         DrawTextW(sheet.dc(), label.c_str(), -1, &caption, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
     SelectObject(sheet.dc(), oldFont);
