@@ -57,6 +57,8 @@ public:
     bool Take(const UiWindow& window, const std::wstring& what) const {
         SkinUI::CWindowManagerUI* manager = window.Manager();
         if (manager == nullptr) return false;
+        // The pointer leaves what it clicked last: the shot shows no hover.
+        SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
         UpdateWindow(window.Handle());
         const RECT& root = manager->GetRoot()->GetPosition();
         if (root.right <= root.left) return false;
@@ -163,7 +165,8 @@ void TakeMouse(const ProgramDriver& program, const Sheet& sheet, const Mouse& mo
     for (const auto& tab : mouse.tabs) tabs.emplace_back(tab.first + s, tab.second);
     sheet.TakeTabs(lower + L"_page", tabs);
 
-    ASSERT_TRUE(ClickAndWait(program, mouse.tabs.front().first + s));
+    // The second key mode or profile: its dialog offers every kind of function.
+    ASSERT_TRUE(ClickAndWait(program, mouse.tabs[1].first + s));
     std::vector<ModalScript::Step> options = {sheet.TakeDialog(keyEdit.c_str(), L"keyedit_" + lower)};
     for (const wchar_t* option : kKeyOptions)
         options.push_back(sheet.TakeOption(keyEdit.c_str(), option + (L"_setting" + s), L"keyedit_" + lower + L"_" + option));
@@ -212,7 +215,8 @@ void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(program.ShowPage(L"device_keyboard_page"));
     sheet.TakeTabs(L"keyboard_page", {{L"profile0", L"set1"}, {L"profile1", L"set2"}});
     ASSERT_TRUE(ClickAndWait(program, L"profile0"));
-    sheet.InDialog(L"KB_3B", {sheet.TakeDialog(L"KeyEdit", L"keyedit_keyboard_key"),
+    sheet.InDialog(L"KB_3B", {sheet.TakeDialog(L"KeyEdit", L"keyedit_keyboard"),
+                              sheet.TakeOption(L"KeyEdit", L"key_setting", L"keyedit_keyboard_key"),
                               sheet.TakeOption(L"KeyEdit", L"marco_setting", L"keyedit_keyboard_macro"),
                               sheet.TakeOption(L"KeyEdit", L"multimedia_setting", L"keyedit_keyboard_multimedia"),
                               Sheet::Press(L"KeyEdit", L"btn_cancel")});
