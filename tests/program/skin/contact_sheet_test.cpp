@@ -55,16 +55,31 @@ public:
     // Checks the window as it is shown and saves it; false while it is not
     // laid out yet.
     bool Take(const UiWindow& window, const std::wstring& what) const {
-        SkinUI::CWindowManagerUI* manager = window.Manager();
-        if (manager == nullptr) return false;
-        // The pointer leaves what it clicked last: the shot shows no hover.
-        SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
-        UpdateWindow(window.Handle());
-        const RECT& root = manager->GetRoot()->GetPosition();
-        if (root.right <= root.left) return false;
-        const std::wstring name = L"contact_" + language_ + L"_" + what;
-        EXPECT_TRUE(SkinUI::test::LooksFinished(*manager, name));
+        const std::wstring name = Checked(window, what);
+        if (name.empty()) return false;
         EXPECT_TRUE(window.Screenshot(name)) << std::string(name.begin(), name.end());
+        return true;
+    }
+
+    // The open menu as it shows: its region over its shadow's image, both
+    // over the window background.
+    bool TakeMenu(const std::wstring& what) const {
+        const UiWindow menu = UiWindow::OfClass(L"MenuWnd");
+        const std::wstring name = Checked(menu, what);
+        if (name.empty()) return false;
+        RECT client;
+        GetClientRect(menu.Handle(), &client);
+        SkinUI::test::MemCanvas picture(client.right, client.bottom, 0xFF15171C);
+        SkinUI::CWindowManagerUI images;
+        SkinUI::ImageDrawInfoUI shadow;
+        shadow.description = L"file='menu_bk.png' corner='40,8,8,8'";
+        EXPECT_TRUE(SkinUI::CRendererUI::DrawImageDescription(picture.dc(), &images, client, client, shadow));
+        SkinUI::test::MemCanvas content(client.right, client.bottom);
+        SendMessageW(menu.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(content.dc()), PRF_CLIENT);
+        constexpr int kRegionInset = 8;
+        BitBlt(picture.dc(), kRegionInset, kRegionInset, client.right - 2 * kRegionInset,
+               client.bottom - 2 * kRegionInset, content.dc(), kRegionInset, kRegionInset, SRCCOPY);
+        EXPECT_TRUE(picture.SavePng(ScreenshotFolder() + name + L".png")) << std::string(name.begin(), name.end());
         return true;
     }
 
@@ -108,6 +123,21 @@ public:
     }
 
 private:
+    // The shot's name once the window is laid out and the control walk has
+    // checked it; empty while it is not laid out.
+    std::wstring Checked(const UiWindow& window, const std::wstring& what) const {
+        SkinUI::CWindowManagerUI* manager = window.Manager();
+        if (manager == nullptr) return {};
+        // The pointer leaves what it clicked last: the shot shows no hover.
+        SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+        UpdateWindow(window.Handle());
+        const RECT& root = manager->GetRoot()->GetPosition();
+        if (root.right <= root.left) return {};
+        const std::wstring name = L"contact_" + language_ + L"_" + what;
+        EXPECT_TRUE(SkinUI::test::LooksFinished(*manager, name));
+        return name;
+    }
+
     const ProgramDriver& program_;
     std::wstring language_;
 };
@@ -254,7 +284,7 @@ void TakeSharedDialogs(const ProgramDriver& program, const Sheet& sheet) {
                                                                {L"listex1_Kelvo", L"menu_macro_steps"}};
     for (const auto& menu : menus) {
         ASSERT_TRUE(program.Window().RightClick(menu.first));
-        EXPECT_TRUE(PumpUntil([&] { return sheet.Take(UiWindow::OfClass(L"MenuWnd"), menu.second); }));
+        EXPECT_TRUE(PumpUntil([&] { return sheet.TakeMenu(menu.second); }));
         SendMessageW(UiWindow::OfClass(L"MenuWnd").Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_TRUE(PumpUntil([] { return !UiWindow::OfClass(L"MenuWnd").IsOpen(); }));
     }
