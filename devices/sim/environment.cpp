@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <sstream>
 
 namespace hidsim {
@@ -35,14 +36,46 @@ std::vector<std::string> deviceNames() {
 
 std::wstring widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
+// The machine of a whole-program run with a state folder. A controller's
+// image is saved when its firmware commits, and when the machine goes away
+// with the program's process: a program ending is no power cycle, so a
+// controller still plugged in leaves its memory as it holds it, committed
+// or not; an unplugged one keeps what it committed.
+class StatefulMachine : public Machine {
+public:
+    StatefulMachine() : Machine(Clock::Wall) {}
+    ~StatefulMachine() override {
+        for (const State& state : states_) {
+            if (state.device->plugged()) saveImage(state.path, state.device->firmware().memory());
+        }
+    }
+    StatefulMachine(const StatefulMachine&) = delete;
+    StatefulMachine& operator=(const StatefulMachine&) = delete;
+
+    void keepState(std::shared_ptr<Device> device, std::wstring path) {
+        states_.push_back({std::move(device), std::move(path)});
+    }
+    void saveCommitted(Device& device) const {
+        for (const State& state : states_) {
+            if (state.device.get() == &device) saveImage(state.path, device.firmware().memory());
+        }
+    }
+
+private:
+    struct State {
+        std::shared_ptr<Device> device;
+        std::wstring path;
+    };
+    std::vector<State> states_;
+};
+
 }  // namespace
 
 std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Device>>* plugged) {
-    auto machine = std::make_unique<Machine>(Machine::Clock::Wall);
+    auto machine = std::make_unique<StatefulMachine>();
     machine->setTransferLatencyMs(static_cast<unsigned>(_wtoi(environmentValue(L"HIDSIM_LATENCY_MS").c_str())));
 
     const std::wstring stateDir = environmentValue(L"HIDSIM_STATE_DIR");
-    auto statePaths = std::make_shared<std::map<const Device*, std::wstring>>();
     std::map<std::string, int> seen;
     for (const std::string& name : deviceNames()) {
         std::shared_ptr<Device> device = makeDevice(name);
@@ -53,17 +86,16 @@ std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Devi
             if (count > 1) path += L"-" + std::to_wstring(count);
             path += L".bin";
             loadImage(path, device->firmware().memory());
-            (*statePaths)[device.get()] = path;
+            machine->keepState(device, path);
         }
         machine->plugIn(device);
         if (plugged) plugged->push_back(device);
     }
     if (!stateDir.empty()) {
         CreateDirectoryW(stateDir.c_str(), nullptr);
-        machine->setCommitListener([statePaths](Device& device) {
-            auto it = statePaths->find(&device);
-            if (it != statePaths->end()) saveImage(it->second, device.firmware().memory());
-        });
+        // The machine owns the listener: the pointer lives as long as it.
+        const StatefulMachine* states = machine.get();
+        machine->setCommitListener([states](Device& device) { states->saveCommitted(device); });
     }
 
     const std::wstring tracePath = environmentValue(L"HIDSIM_TRACE");

@@ -2,7 +2,8 @@
 // Builds the simulated machine of a whole-program run from the environment:
 //   HIDSIM_DEVICES    comma-separated families plugged in (default qiro,kelvo,wenk)
 //   HIDSIM_STATE_DIR  folder of one memory image per controller, loaded at start
-//                     and saved after every commit
+//                     and saved after every commit, and when the machine goes
+//                     away with the process (plugged-in controllers only)
 //   HIDSIM_LATENCY_MS wall-clock cost of one feature transfer (default 0)
 //   HIDSIM_TRACE      file that gets one line per transfer
 

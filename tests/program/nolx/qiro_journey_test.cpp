@@ -6,12 +6,10 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
+#include "tests/program/support/family_page.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
-#include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
-#include "ui/controls/option.h"
-#include "ui/controls/slider.h"
 
 #include <gtest/gtest.h>
 
@@ -67,22 +65,16 @@ protected:
         const std::vector<uint8_t> memory = Memory();
         return at < memory.size() ? memory[at] : -1;
     }
-    // A click whose device work has ended.
     bool ClickAndWait(const wchar_t* name, double xFraction = 0.5) const {
-        return Page().Click(name, xFraction) && program.WaitIdle();
+        return program.ClickAndWait(name, xFraction);
     }
-    bool IsSelected(const wchar_t* name) const {
-        auto* option = Page().FindAs<SkinUI::COptionUI>(name);
-        return option != nullptr && option->IsSelected();
-    }
-    int SliderValue(const wchar_t* name) const { return Page().FindAs<SkinUI::CSliderUI>(name)->GetValue(); }
-    int FontOf(const wchar_t* name) const { return Page().FindAs<SkinUI::CButtonUI>(name)->GetFont(); }
-    std::wstring TextOf(const UiWindow& window, const wchar_t* name) const {
-        SkinUI::CControlUI* control = window.Find(name);
-        return control != nullptr ? control->GetText().GetData() : L"<missing>";
-    }
+    bool IsSelected(const wchar_t* name) const { return Page().IsSelected(name); }
+    int SliderValue(const wchar_t* name) const { return Page().SliderValue(name); }
+    int FontOf(const wchar_t* name) const { return Page().FontOf(name); }
+    std::wstring TextOf(const wchar_t* name) const { return Page().TextOf(name); }
 
     ProgramDriver program{L"qiro"};
+    FamilyPage qiro{program, L"Qiro"};
 };
 
 }  // namespace
@@ -92,7 +84,7 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     const int step = SliderValue(L"result_DPI1_slider_Qiro") == 3 ? 5 : 3;
     ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step));
     ASSERT_TRUE(program.WaitIdle());
-    EXPECT_EQ(TextOf(Page(), L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
+    EXPECT_EQ(TextOf(L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
     EXPECT_EQ(MemoryByte(kFirstLevelSteps) & 0x0F, step);
 
     const int rate = IsSelected(L"result_report_rate2_Qiro") ? 3 : 2;
@@ -125,7 +117,7 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     EXPECT_EQ(FontOf(L"profile1_Qiro"), 3);
     EXPECT_EQ(DeviceSettings.QiroKeyMode, 1);
     const uint8_t* second = QiroMacroKeyTable2[1]->bytes;
-    EXPECT_EQ(TextOf(Page(), L"profile1_key_Qiro_2"), GetAssignmentTextQiro(second[0], second[1], second[2], second[3]).GetData());
+    EXPECT_EQ(TextOf(L"profile1_key_Qiro_2"), GetAssignmentTextQiro(second[0], second[1], second[2], second[3]).GetData());
 
     const size_t transfers = program.TraceLines().size();
     ASSERT_TRUE(program.Restart());
@@ -165,7 +157,7 @@ TEST_F(QiroJourney, AKeyTypedWithShiftInTheDialogBecomesTheButtonsKey) {
             return true;
         },
         [&] {
-            shown = TextOf(UiWindow::OfClass(L"KeyEdit_Qiro"), L"result_key_value_Qiro");
+            shown = UiWindow::OfClass(L"KeyEdit_Qiro").TextOf(L"result_key_value_Qiro");
             return shown == L"Shift+A";
         },
         [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
@@ -176,25 +168,14 @@ TEST_F(QiroJourney, AKeyTypedWithShiftInTheDialogBecomesTheButtonsKey) {
 
     const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));
     EXPECT_EQ(KeyEntry(Memory(), 0, 1), (std::vector<uint8_t>{2, 0x02, 0x00, keyA}));
-    EXPECT_EQ(TextOf(Page(), L"profile1_key_Qiro_2"), GetAssignmentTextQiro(2, 0x02, 0x00, keyA).GetData());
+    EXPECT_EQ(TextOf(L"profile1_key_Qiro_2"), GetAssignmentTextQiro(2, 0x02, 0x00, keyA).GetData());
 }
 
 TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
-    DWORD picked = 0;
-    ModalScript pick({
-        [] { return UiWindow::OfClass(L"ColorPicker").Click(L"color_rainbow_control", 0.3); },
-        [&] {
-            const UiWindow picker = UiWindow::OfClass(L"ColorPicker");
-            picked = 0xFF000000u | std::stoul(TextOf(picker, L"r_edit")) << 16 |
-                     std::stoul(TextOf(picker, L"g_edit")) << 8 | std::stoul(TextOf(picker, L"b_edit"));
-            return picker.Click(L"okbtn");
-        },
-    });
     const DWORD before = Page().Find(L"result_DPI1_color_Qiro")->GetBackgroundColor();
-    ASSERT_TRUE(Page().Click(L"result_DPI1_color_Qiro"));
-    EXPECT_TRUE(pick.Wait());
-    ASSERT_TRUE(program.WaitIdle());
+    const DWORD picked = qiro.PickColour(L"result_DPI1_color", 0.3);
+    ASSERT_NE(picked, 0u);
     EXPECT_NE(picked, before);
     EXPECT_EQ(Page().Find(L"result_DPI1_color_Qiro")->GetBackgroundColor(), picked);
     EXPECT_EQ(Slice(Memory(), kLevelColours, 3),
@@ -212,32 +193,17 @@ TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
     ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
     ASSERT_TRUE(ClickAndWait(L"fire_macro_Settings_Qiro"));
     EXPECT_TRUE(IsSelected(L"gun_AKM_Qiro"));
-    EXPECT_EQ(TextOf(Page(), L"result_fire_count_Qiro"), L"4");
+    EXPECT_EQ(TextOf(L"result_fire_count_Qiro"), L"4");
     ASSERT_TRUE(Page().TypeText(L"result_fire_count_Qiro", L"12"));
     ASSERT_TRUE(program.WaitIdle());
     EXPECT_EQ(MemoryByte(kFirePresets + 2), 12);
 }
 
 TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
-    ASSERT_TRUE(ClickAndWait(L"marco_manager_Qiro"));
-    ASSERT_TRUE(Page().RightClick(L"listex_Qiro"));
-    ModalScript name({
-        [] { return UiWindow::OfClass(L"MarcoEdit_Qiro").TypeText(L"result_value_Qiro", L"Burst"); },
-        [] { return UiWindow::OfClass(L"MarcoEdit_Qiro").Click(L"btn_ok_Qiro"); },
-    });
-    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_New"); }, 2000));
-    EXPECT_TRUE(name.Wait());
-    ASSERT_FALSE(QiroMacroList.empty());
-    const int row = static_cast<int>(QiroMacroList.size()) - 1;
+    const int row = qiro.RecordNewMacro(L"Burst", {WORD('A'), WORD('B')});
+    ASSERT_GE(row, 0);
+    ASSERT_EQ(QiroMacroList.size(), static_cast<size_t>(row) + 1);
     EXPECT_STREQ(QiroMacroList.back()->name.GetData(), L"Burst");
-
-    ASSERT_TRUE(Page().ClickRow(L"listex_Qiro", row));
-    ASSERT_TRUE(Page().Click(L"recordButton_Qiro"));
-    for (WORD key : {WORD('A'), WORD('B')}) {
-        SendKeyPress(key);
-        Settle(60);
-    }
-    ASSERT_TRUE(Page().Click(L"recordButton_Qiro"));
     const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));
     const uint8_t keyB = static_cast<uint8_t>(VirtualKeyToKeyCode('B'));
     const std::vector<std::pair<int, int>> recorded = {{0x82, keyA}, {0x02, keyA}, {0x82, keyB}, {0x02, keyB}};
@@ -245,14 +211,7 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(KeySteps(data), recorded);
 
     ASSERT_TRUE(ClickAndWait(L"profile1_Qiro"));
-    ModalScript assign({
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"base_macro_setting_Qiro", 0.05); },
-        [&] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_marco_value_Qiro", row); },
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
-    });
-    ASSERT_TRUE(Page().Click(L"profile1_key_Qiro_3"));
-    EXPECT_TRUE(assign.Wait()) << "stalled at step " << assign.StalledAt();
-    ASSERT_TRUE(program.WaitIdle());
+    ASSERT_TRUE(qiro.AssignFromList(L"profile1_key_Qiro_3", L"base_macro_setting", L"result_marco_value", row));
 
     const std::vector<uint8_t> memory = Memory();
     const std::vector<uint8_t> entry = KeyEntry(memory, 0, 2);
@@ -262,4 +221,55 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(address, kMacroArea + 16);  // the first macro's data, after its name
     EXPECT_EQ(Slice(memory, kMacroArea, 10), (std::vector<uint8_t>{0, 'B', 0, 'u', 0, 'r', 0, 's', 0, 't'}));
     EXPECT_EQ(Slice(memory, address, data.size()), data);
+}
+
+TEST_F(QiroJourney, AnExportedImageComesBackThroughTheFileDialogsInEitherLanguageAndAfterAReplug) {
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    const int step = SliderValue(L"result_DPI1_slider_Qiro") == 9 ? 10 : 9;
+    ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step));
+    ASSERT_TRUE(program.WaitIdle());
+    const std::wstring exported = program.StateFolder() + L"\\qiro export.bin";
+    ASSERT_TRUE(program.ChooseFile(L"save_data_Qiro", exported));
+    const std::vector<uint8_t> image = FileBytes(exported);
+    ASSERT_EQ(image.size(), 2048u);
+    EXPECT_EQ(image, Memory());
+
+    ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step + 1));
+    ASSERT_TRUE(ClickAndWait(L"result_report_rate1_Qiro", 0.05));
+    ASSERT_NE(Memory(), image);
+    ASSERT_TRUE(program.ChooseFile(L"import_data_Qiro", exported));
+    EXPECT_EQ(Memory(), image);
+    EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), step);
+    EXPECT_EQ(TextOf(L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
+
+    // The buttons' texts follow the language; the page still takes input.
+    ASSERT_TRUE(ClickAndWait(L"profile1_Qiro"));
+    const std::wstring english = TextOf(L"profile1_key_Qiro_1");
+    ASSERT_TRUE(Page().Click(L"language_2"));
+    ASSERT_TRUE(program.WaitIdle());
+    const uint8_t* left = QiroMacroKeyTable1[0]->bytes;
+    const std::wstring chinese = GetAssignmentTextQiro(left[0], left[1], left[2], left[3]).GetData();
+    EXPECT_NE(chinese, english);
+    EXPECT_EQ(TextOf(L"profile1_key_Qiro_1"), chinese);
+    EXPECT_TRUE(Page().Screenshot(L"program_qiro_journey_zh"));
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    ASSERT_TRUE(ClickAndWait(L"result_report_rate4_Qiro", 0.05));
+    EXPECT_EQ((MemoryByte(kReportRateByte) >> 4) & 3, 3);
+
+    // Unplugged, the page is disabled and writes nothing; plugged back, it
+    // shows the mouse again and follows its buttons.
+    ASSERT_TRUE(program.PlugDevice("qiro", false));
+    EXPECT_FALSE(Page().Find(MousePage(L"Qiro").c_str())->IsEnabled());
+    const size_t transfers = program.TraceLines().size();
+    Page().Click(L"result_report_rate2_Qiro", 0.05);
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_EQ(program.TraceLines().size(), transfers);
+    ASSERT_TRUE(program.PlugDevice("qiro", true));
+    EXPECT_TRUE(Page().Find(MousePage(L"Qiro").c_str())->IsEnabled());
+    EXPECT_TRUE(IsSelected(L"result_report_rate4_Qiro"));
+    ASSERT_TRUE(program.PressDeviceButton("qiro", "profile"));
+    EXPECT_TRUE(PumpUntil([&] { return FontOf(L"profile2_Qiro") == 4; }, 3000));
+    EXPECT_EQ(TextOf(L"profile1_key_Qiro_2"),
+              GetAssignmentTextQiro(QiroMacroKeyTable2[1]->bytes[0], QiroMacroKeyTable2[1]->bytes[1],
+                                    QiroMacroKeyTable2[1]->bytes[2], QiroMacroKeyTable2[1]->bytes[3]).GetData());
 }

@@ -47,14 +47,7 @@ TEST(ProgramStartUp, ShowsTheMainWindowReadsTheControllersAndClosesOnRequest)
 
     // The start-up read ends with its progress window, which opens just after
     // the main window shows: none for half a second means it has come and gone.
-    const ULONGLONG end = GetTickCount64() + 20000;
-    ULONGLONG quietSince = GetTickCount64();
-    while (GetTickCount64() - quietSince < 500 && GetTickCount64() < end) {
-        if (program.FindWindowOfClass(L"ReadProgress") != nullptr)
-            quietSince = GetTickCount64();
-        Sleep(20);
-    }
-    EXPECT_EQ(program.FindWindowOfClass(L"ReadProgress"), nullptr);
+    EXPECT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 500, 20000));
     Sleep(300);
     EXPECT_TRUE(program_test::SaveScreenCapture(window, L"program_main_window"));
 

@@ -163,13 +163,27 @@ bool ProgramDriver::WaitIdle(DWORD ms) const {
     return idle;
 }
 
-bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
+bool ProgramDriver::ClickAndWait(const wchar_t* name, double xFraction) const {
+    return Window().Click(name, xFraction) && WaitIdle();
+}
+
+bool ProgramDriver::ChooseFile(const wchar_t* button, const std::wstring& path) const {
+    ModalScript answer({[&] { return AnswerFileDialog(path); }});
+    return Window().Click(button) && answer.Wait() && WaitIdle();
+}
+
+int ProgramDriver::PageIndex(const std::wstring& pageRoot) const {
     auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
-    if (tabs == nullptr) return false;
-    int index = -1;
-    for (SkinUI::CControlUI* c = Window().Find(pageRoot.c_str()); c != nullptr && index < 0; c = c->GetParent()) {
-        if (c->GetParent() == tabs) index = tabs->GetItemIndex(c);
+    if (tabs == nullptr) return -1;
+    for (SkinUI::CControlUI* c = Window().Find(pageRoot.c_str()); c != nullptr; c = c->GetParent()) {
+        if (c->GetParent() == tabs) return tabs->GetItemIndex(c);
     }
+    return -1;
+}
+
+bool ProgramDriver::ShowPage(const std::wstring& pageRoot) const {
+    const int index = PageIndex(pageRoot);
+    auto* tabs = Window().FindAs<SkinUI::CTabLayoutUI>(L"tab_switch");
     return index >= 0 && Window().ChooseComboItem(L"device_combo", index) && tabs->GetSelectedIndex() == index;
 }
 
@@ -213,6 +227,12 @@ bool ProgramDriver::ClearControllerFaults(const char* family) const {
 }
 
 void ProgramDriver::DeviceChanged() const { SendMessageW(window_, WM_DEVICECHANGE, 7, 0); }
+
+bool ProgramDriver::PlugDevice(const char* family, bool plugged) const {
+    if (!(plugged ? ClearControllerFaults(family) : UnplugController(family))) return false;
+    DeviceChanged();
+    return WaitIdle();
+}
 
 const std::wstring& ProgramDriver::StateFolder() const { return Simulation().stateFolder; }
 

@@ -74,9 +74,16 @@ public:
     // Pumps until no progress window is open and the requests it stood for
     // have ended, then lets the refreshes they handed over run.
     bool WaitIdle(DWORD ms = 15000) const;
+    // A click on the main window's control whose device work has ended.
+    bool ClickAndWait(const wchar_t* name, double xFraction = 0.5) const;
+    // A click on the button that opens the file dialog (export, import),
+    // the path typed into it, then WaitIdle.
+    bool ChooseFile(const wchar_t* button, const std::wstring& path) const;
     // Chooses in "device_combo" the page whose tab holds the control of
     // that name (a page's root, e.g. MousePage(L"Qiro"), "device_keyboard_page").
     bool ShowPage(const std::wstring& pageRoot) const;
+    // The item of "device_combo" that shows that page, -1 for none.
+    int PageIndex(const std::wstring& pageRoot) const;
 
     // The memory of the family's controller ("qiro", "kelvo", ...) as it
     // holds it now; empty when there is none.
@@ -107,6 +114,9 @@ public:
     bool ClearControllerFaults(const char* family) const;
     // The system's notice that devices came or went.
     void DeviceChanged() const;
+    // The controller unplugged, or plugged in again with its faults cleared,
+    // then DeviceChanged; true once the program has dealt with it.
+    bool PlugDevice(const char* family, bool plugged) const;
 
     const std::wstring& StateFolder() const;
 

@@ -124,6 +124,20 @@ HWND ProgramProcess::WaitForWindow(const wchar_t* className, DWORD milliseconds)
     }
 }
 
+bool ProgramProcess::WaitWhileWindowsOfClassShow(const wchar_t* className, DWORD quietMs, DWORD timeoutMs) const
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    ULONGLONG quietSince = GetTickCount64();
+    while (GetTickCount64() - quietSince < quietMs) {
+        if (GetTickCount64() > end)
+            return false;
+        if (FindWindowOfClass(className) != nullptr)
+            quietSince = GetTickCount64();
+        Sleep(20);
+    }
+    return true;
+}
+
 bool ProgramProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode)
 {
     if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0)
@@ -145,6 +159,14 @@ size_t ProgramProcess::WorkingSetBytes() const
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
     return K32GetProcessMemoryInfo(info_.hProcess, &counters, sizeof(counters)) ? counters.WorkingSetSize : 0;
+}
+
+void PostClick(HWND window, POINT client)
+{
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, at);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
 bool SaveScreenCapture(HWND window, const std::wstring& name)

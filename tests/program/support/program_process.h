@@ -34,6 +34,10 @@ public:
     HWND WaitForWindow(const wchar_t* className, DWORD milliseconds) const;
     // Null when the process has no window of the class.
     HWND FindWindowOfClass(const wchar_t* className) const;
+    // True once no window of the class has shown for `quietMs`, e.g. the
+    // progress window of the start-up read, which opens a moment after the
+    // main window; false after the timeout.
+    bool WaitWhileWindowsOfClassShow(const wchar_t* className, DWORD quietMs, DWORD timeoutMs) const;
     // True when the process ended in time; the exit code is stored.
     bool WaitForExit(DWORD milliseconds, DWORD* exitCode);
     // User plus kernel time so far.
@@ -44,6 +48,10 @@ public:
 private:
     PROCESS_INFORMATION info_ = {};
 };
+
+// A left click posted to a window of another process, at that point of its
+// client area.
+void PostClick(HWND window, POINT client);
 
 // The window's rectangle as the screen shows it, saved as
 // "<build>\screenshots\<name>.png"; false when nothing was written.

@@ -5,6 +5,7 @@
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_wnd.h"
 #include "ui/controls/list.h"
+#include "ui/controls/option.h"
 #include "ui/controls/slider.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/window_manager_shared.h"
@@ -31,9 +32,20 @@ void SendKey(WORD virtualKey, DWORD flags) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
-// Closes every visible dialog of this thread (windows with an owner).
+std::wstring ClassOf(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// The system's dialogs (message boxes, file dialogs) have this class.
+constexpr wchar_t kSystemDialogClass[] = L"#32770";
+
+// Closes every visible dialog of this thread (windows with an owner, and the
+// system's dialogs, which may have none).
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) != nullptr) PostMessageW(window, WM_CLOSE, 2, 0);
+    if (IsWindowVisible(window) && (GetWindow(window, GW_OWNER) != nullptr || ClassOf(window) == kSystemDialogClass))
+        PostMessageW(window, WM_CLOSE, 2, 0);
     return TRUE;
 }
 
@@ -44,9 +56,7 @@ struct ClassSearch {
 
 BOOL CALLBACK FindOfClass(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<ClassSearch*>(param);
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    if (!IsWindowVisible(window) || wcscmp(name, search->className) != 0) return TRUE;
+    if (!IsWindowVisible(window) || ClassOf(window) != search->className) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -114,6 +124,26 @@ SkinUI::CControlUI* UiWindow::Find(const wchar_t* name) const {
     return manager != nullptr ? manager->FindControlByName(name) : nullptr;
 }
 
+std::wstring UiWindow::TextOf(const wchar_t* name) const {
+    SkinUI::CControlUI* control = Find(name);
+    return control != nullptr ? control->GetText().GetData() : L"<missing>";
+}
+
+bool UiWindow::IsSelected(const wchar_t* name) const {
+    auto* option = FindAs<SkinUI::COptionUI>(name);
+    return option != nullptr && option->IsSelected();
+}
+
+int UiWindow::SliderValue(const wchar_t* name) const {
+    auto* slider = FindAs<SkinUI::CSliderUI>(name);
+    return slider != nullptr ? slider->GetValue() : -1;
+}
+
+int UiWindow::FontOf(const wchar_t* name) const {
+    auto* button = FindAs<SkinUI::CButtonUI>(name);
+    return button != nullptr ? button->GetFont() : -1;
+}
+
 bool UiWindow::CentreOf(const wchar_t* name, double xFraction, POINT* point) const {
     SkinUI::CControlUI* control = Find(name);
     if (control == nullptr || !control->IsVisible()) return false;
@@ -161,7 +191,7 @@ bool UiWindow::ClickRow(const wchar_t* listName, int row) const {
     return list->GetCurSel() == row;
 }
 
-bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item) const {
+bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item, POINT* clicked) const {
     auto* combo = FindAs<SkinUI::CComboUI>(comboName);
     if (combo == nullptr || combo->GetItemAt(item) == nullptr || !Click(comboName)) return false;
     if (!PumpUntil([&] { return combo->GetDropWindow() != nullptr; }, 2000)) return false;
@@ -175,7 +205,9 @@ bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item) const {
         return r.bottom > r.top && list.Manager() != nullptr && list.Manager()->FindControlAt(CentreOfRect(r, 0.5)) == row;
     };
     if (!PumpUntil(placed, 2000)) return false;
-    UiWindow(drop->GetWindowHandle()).ClickAt(CentreOfRect(row->GetPosition(), 0.5));
+    const POINT at = CentreOfRect(row->GetPosition(), 0.5);
+    if (clicked != nullptr) *clicked = at;
+    UiWindow(drop->GetWindowHandle()).ClickAt(at);
     PumpUntil([&] { return combo->GetDropWindow() == nullptr; }, 2000);
     return combo->GetCurSel() == item;
 }
@@ -224,7 +256,7 @@ bool UiWindow::Screenshot(const std::wstring& name) const {
 }
 
 bool AnswerFileDialog(const std::wstring& path) {
-    const HWND dialog = UiWindow::OfClass(L"#32770").Handle();
+    const HWND dialog = UiWindow::OfClass(kSystemDialogClass).Handle();
     if (dialog == nullptr) return false;
     HWND name = GetDlgItem(dialog, kFileNameCombo);
     if (name == nullptr || !IsWindowVisible(name)) name = GetDlgItem(dialog, kFileNameEdit);

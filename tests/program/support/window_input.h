@@ -51,17 +51,29 @@ public:
         return dynamic_cast<Control*>(Find(name));
     }
 
+    // What a user reads off a control: its text ("<missing>" when there is
+    // no such control), whether an option or check box is selected, where a
+    // slider stands (-1 for no slider), its font (-1 for no button).
+    std::wstring TextOf(const wchar_t* name) const;
+    bool IsSelected(const wchar_t* name) const;
+    int SliderValue(const wchar_t* name) const;
+    int FontOf(const wchar_t* name) const;
+
     // A left click at the control's vertical centre and at that fraction of
     // its width (options and check boxes: 0.05 hits their box); false when
     // the control is missing, hidden or not laid out.
     bool Click(const wchar_t* name, double xFraction = 0.5) const;
     bool RightClick(const wchar_t* name) const;
+    // Where Click aims on the control in client coordinates; false when it
+    // would not click.
+    bool CentreOf(const wchar_t* name, double xFraction, POINT* point) const;
     void ClickAt(POINT client) const;
     // A left click on the row of a list.
     bool ClickRow(const wchar_t* listName, int row) const;
     // Opens the combo box with a click and clicks the item in its drop-down
-    // list; true when the combo then shows that item.
-    bool ChooseComboItem(const wchar_t* comboName, int item) const;
+    // list; true when the combo then shows that item. `clicked`, when given,
+    // receives where the item was clicked in the drop-down list's window.
+    bool ChooseComboItem(const wchar_t* comboName, int item, POINT* clicked = nullptr) const;
     // Drags the slider's thumb to the place of the value; true when the
     // slider then holds it.
     bool MoveSlider(const wchar_t* sliderName, int value) const;
@@ -76,8 +88,6 @@ public:
     bool Screenshot(const std::wstring& name) const;
 
 private:
-    bool CentreOf(const wchar_t* name, double xFraction, POINT* point) const;
-
     HWND window_ = nullptr;
 };
 
@@ -117,7 +127,8 @@ void SendKeyPress(WORD virtualKey);
 // whatever message loop is running, a modal dialog's own included. A step
 // that returns false is tried again at the next tick; one that keeps
 // failing (about 3 seconds) stalls the script, which then closes every open
-// dialog of the thread with cancel. Only the script made last runs.
+// dialog of the thread, file dialogs included, with cancel. Only the script
+// made last runs.
 class ModalScript {
 public:
     using Step = std::function<bool()>;

@@ -1,0 +1,162 @@
+// The keyboard page in the real program over the simulated Wenk keyboard,
+// used as a user uses it: a key given Shift+A, a recorded macro given to
+// another key, the lighting, the write, the whole-image operations the
+// keyboard cannot do, both languages, the keyboard unplugged and plugged
+// back, and a restart that reads it all again.
+#include "app/core/settings/device_settings.h"
+#include "app/core/settings/settings_containers.h"
+#include "devices/wenk/memory_map.h"
+#include "tests/program/support/program_driver.h"
+#include "tests/program/support/program_process.h"
+#include "ui/controls/button.h"
+#include "ui/controls/combo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace program_test;
+
+namespace {
+
+constexpr wchar_t kPage[] = L"device_keyboard_page";
+constexpr wchar_t kKeyA[] = L"KB_3B";
+constexpr size_t kKeyAIndex = 0x3B;
+constexpr wchar_t kMacroKey[] = L"KB_3C";
+constexpr size_t kMacroKeyIndex = 0x3C;
+constexpr uint8_t kFirstMacroSlot = 192;
+
+KeyAssignmentRecord& Key(const wchar_t* name) { return *WenkKeyMap1.at(name); }
+
+std::wstring KeyImage(const UiWindow& page, const wchar_t* key) {
+    auto* button = page.FindAs<SkinUI::CButtonUI>(key);
+    return button != nullptr ? button->GetNormalImage().GetData() : L"<missing>";
+}
+
+TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterARestart) {
+    ProgramDriver program(L"wenk");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(kPage));
+    UiWindow page = program.Window();
+    const std::vector<uint8_t> factory = program.ControllerMemory("wenk");
+    ASSERT_EQ(factory.size(), wenk::kMemorySize);
+
+    // Shift+A for the A key.
+    std::wstring typed;
+    ModalScript shiftA({
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"key_setting", 0.05); },
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"shift_check", 0.05); },
+        [] {
+            SendKeyPress('A');
+            return true;
+        },
+        [&] {
+            typed = UiWindow::OfClass(L"KeyEdit").TextOf(L"result_key_value");
+            return typed == L"Shift+A";
+        },
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"btn_ok"); },
+    });
+    ASSERT_TRUE(page.Click(kKeyA));
+    ASSERT_TRUE(shiftA.Wait()) << "stalled at step " << shiftA.StalledAt() << " showing " << std::string(typed.begin(), typed.end());
+    EXPECT_EQ(KeyImage(page, kKeyA), L"key_change.png");
+    const int shiftACode = Key(kKeyA).currentCode;
+    EXPECT_NE(shiftACode, Key(kKeyA).defaultCode);
+
+    // A macro recorded in the keyboard's macro window, given to another key.
+    ASSERT_TRUE(page.Click(L"marco_manager"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
+    const UiWindow macros = UiWindow::OfClass(L"MarcoManagerPage");
+    ModalScript name({
+        [] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", L"Burst"); },
+        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
+    });
+    // The window is laid out once it has shown.
+    ASSERT_TRUE(PumpUntil([&] { return macros.Click(L"AddMarcoButton"); }));
+    ASSERT_TRUE(name.Wait());
+    ASSERT_EQ(WenkMacroList.size(), 1u);
+    ASSERT_TRUE(PumpUntil([&] { return macros.ClickRow(L"listex", 0); }));
+    ASSERT_TRUE(macros.Click(L"delay_no", 0.05));
+    ASSERT_TRUE(macros.Click(L"recordButton"));
+    SendKeyPress('B');
+    Settle(100);
+    ASSERT_TRUE(macros.Click(L"recordButton"));
+    const std::vector<uint8_t> recorded = {0x05, 0x00, 0x81, 0x05, 0x01, 0x05, 0x06};
+    EXPECT_EQ(WenkMacroList[0]->data, recorded);
+    ASSERT_TRUE(macros.Click(L"okbtn"));
+    ModalScript give({
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"marco_setting", 0.05); },
+        [] { return UiWindow::OfClass(L"KeyEdit").ClickRow(L"result_marco_value", 0); },
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"btn_ok"); },
+    });
+    ASSERT_TRUE(page.Click(kMacroKey));
+    ASSERT_TRUE(give.Wait()) << "stalled at step " << give.StalledAt();
+    EXPECT_EQ(Key(kMacroKey).type, KeyAssignmentRecord::Macro);
+
+    // The lighting of the first set: another effect, brighter, faster, synced.
+    auto* effect = page.FindAs<SkinUI::CComboUI>(L"led_type_combo");
+    const int type = effect->GetCurSel() == 3 ? 2 : 3;
+    ASSERT_TRUE(page.ChooseComboItem(L"led_type_combo", type));
+    ASSERT_TRUE(page.MoveSlider(L"led_light", 6));
+    ASSERT_TRUE(page.MoveSlider(L"led_Speed", 5));
+    EXPECT_EQ(page.TextOf(L"led_light_display"), L"6");
+    const bool synced = page.IsSelected(L"led_sync");
+    ASSERT_TRUE(page.Click(L"led_sync", 0.05));
+    // Nothing reaches the keyboard before the write.
+    EXPECT_EQ(program.ControllerMemory("wenk"), factory);
+
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    const auto written = [&] { return program.ControllerMemory("wenk"); };
+    const std::vector<uint8_t> memory = written();
+    const size_t profile = wenk::profileAddress(0);
+    EXPECT_EQ(memory[profile + kKeyAIndex], shiftACode & 0xFF);
+    EXPECT_EQ(memory[profile + kMacroKeyIndex], kFirstMacroSlot);
+    const uint16_t slot = wenk::kSlotAddress[0];
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin() + slot, memory.begin() + slot + recorded.size()), recorded);
+    EXPECT_EQ(memory[wenk::ledAddress(0)], (synced ? 0x00 : 0x80) | type);
+    EXPECT_EQ(memory[wenk::ledAddress(0) + 1], 5 | 6 << 3);
+
+    // The keyboard library has no whole-image transfer: once the keyboard is
+    // open, each ends in the transfer message, and the export writes no file.
+    {
+        MessageBoxWatch boxes;
+        const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
+        ASSERT_TRUE(program.ChooseFile(L"save_data_Wenk", exported));
+        EXPECT_FALSE(std::filesystem::exists(exported));
+        ASSERT_TRUE(program.ChooseFile(L"import_data_Wenk", std::filesystem::absolute(L"DefaultData_1.bin").wstring()));
+        ASSERT_TRUE(program.ClickAndWait(L"reset_data_Wenk"));
+        EXPECT_EQ(boxes.Take(), (std::vector<std::wstring>{L"%{083}", L"%{083}", L"%{083}"}));
+    }
+    EXPECT_EQ(written(), memory);
+
+    // In Chinese, and back.
+    ASSERT_TRUE(program.ClickAndWait(L"language_2"));
+    EXPECT_EQ(KeyImage(page, kKeyA), L"key_change.png");
+    EXPECT_TRUE(page.Screenshot(L"program_keyboard_journey_zh"));
+    ASSERT_TRUE(program.ClickAndWait(L"language_1"));
+
+    // Unplugged, the page is disabled; plugged back, it is read again.
+    ASSERT_TRUE(program.PlugDevice("wenk", false));
+    EXPECT_FALSE(page.Find(kPage)->IsEnabled());
+    ASSERT_TRUE(program.PlugDevice("wenk", true));
+    EXPECT_TRUE(page.Find(kPage)->IsEnabled());
+    EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
+
+    ASSERT_TRUE(program.Restart());
+    page = program.Window();
+    ASSERT_TRUE(program.ShowPage(kPage));
+    EXPECT_EQ(written(), memory);
+    EXPECT_EQ(program.SavedMemory(L"wenk"), memory);
+    EXPECT_EQ(Key(kKeyA).currentCode, shiftACode);
+    EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
+    EXPECT_EQ(KeyImage(page, kMacroKey), L"Image\\key_change.png");
+    EXPECT_EQ(Key(kMacroKey).type, KeyAssignmentRecord::Macro);
+    EXPECT_STREQ(Key(kMacroKey).name.GetData(), L"Burst");
+    EXPECT_EQ(page.FindAs<SkinUI::CComboUI>(L"led_type_combo")->GetCurSel(), type);
+    EXPECT_EQ(page.SliderValue(L"led_light"), 6);
+    EXPECT_EQ(page.SliderValue(L"led_Speed"), 5);
+    EXPECT_EQ(page.IsSelected(L"led_sync"), !synced);
+}
+
+}  // namespace
