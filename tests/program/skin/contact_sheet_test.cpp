@@ -31,12 +31,6 @@ struct Language {
 };
 constexpr Language kLanguages[] = {{L"language_1", L"en"}, {L"language_2", L"zh"}};
 
-// A click on the main window's control, once it is laid out, whose device
-// work has ended.
-bool ClickAndWait(const ProgramDriver& program, const std::wstring& name) {
-    return PumpUntil([&] { return program.Window().Click(name.c_str()); }, 2000) && program.WaitIdle();
-}
-
 std::wstring Lower(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(towlower(c));
     return text;
@@ -49,7 +43,7 @@ public:
 
     bool Speak(const Language& language) {
         language_ = language.code;
-        return ClickAndWait(program_, language.item);
+        return program_.ClickAndWait(language.item);
     }
 
     // Checks the window as it is shown and saves it; false while it is not
@@ -107,7 +101,7 @@ public:
     // "<page>_<tab>".
     void TakeTabs(const std::wstring& page, const std::vector<std::pair<std::wstring, std::wstring>>& tabs) const {
         for (const auto& tab : tabs) {
-            ASSERT_TRUE(ClickAndWait(program_, tab.first)) << std::string(tab.first.begin(), tab.first.end());
+            ASSERT_TRUE(program_.ClickAndWait(tab.first.c_str())) << std::string(tab.first.begin(), tab.first.end());
             EXPECT_TRUE(Take(program_.Window(), page + L"_" + tab.second));
         }
     }
@@ -170,7 +164,7 @@ void AddMacro(const ProgramDriver& program, const Mouse& mouse) {
     const std::wstring s = L"_" + mouse.family;
     const std::wstring n = mouse.namesSuffix;
     const std::wstring editor = L"MarcoEdit" + n;
-    ASSERT_TRUE(ClickAndWait(program, L"marco_manager" + s));
+    ASSERT_TRUE(program.ClickAndWait((L"marco_manager" + s).c_str()));
     ModalScript name({
         [=] { return UiWindow::OfClass(editor.c_str()).TypeText((L"result_value" + n).c_str(), L"Burst"); },
         [=] { return UiWindow::OfClass(editor.c_str()).Click((L"btn_ok" + n).c_str()); },
@@ -196,14 +190,14 @@ void TakeMouse(const ProgramDriver& program, const Sheet& sheet, const Mouse& mo
     sheet.TakeTabs(lower + L"_page", tabs);
 
     // The second key mode or profile: its dialog offers every kind of function.
-    ASSERT_TRUE(ClickAndWait(program, mouse.tabs[1].first + s));
+    ASSERT_TRUE(program.ClickAndWait((mouse.tabs[1].first + s).c_str()));
     std::vector<ModalScript::Step> options = {sheet.TakeDialog(keyEdit.c_str(), L"keyedit_" + lower)};
     for (const wchar_t* option : kKeyOptions)
         options.push_back(sheet.TakeOption(keyEdit.c_str(), option + (L"_setting" + s), L"keyedit_" + lower + L"_" + option));
     options.push_back(Sheet::Press(keyEdit.c_str(), L"btn_cancel" + s));
     sheet.InDialog(mouse.firstKey.c_str(), options);
 
-    ASSERT_TRUE(ClickAndWait(program, L"marco_manager" + s));
+    ASSERT_TRUE(program.ClickAndWait((L"marco_manager" + s).c_str()));
     ASSERT_TRUE(PumpUntil([&] { return program.Window().ClickRow((L"listex" + s).c_str(), 0); }));
     // The driver's manager asks through the keyboard's editor, whose name
     // form the keyboard's window shows.
@@ -244,7 +238,7 @@ const Mouse kKelvoDriver = {L"Kelvo_Driver", Tabs({L"profile1", L"profile2"}, fa
 void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(program.ShowPage(L"device_keyboard_page"));
     sheet.TakeTabs(L"keyboard_page", {{L"profile0", L"set1"}, {L"profile1", L"set2"}});
-    ASSERT_TRUE(ClickAndWait(program, L"profile0"));
+    ASSERT_TRUE(program.ClickAndWait(L"profile0"));
     sheet.InDialog(L"KB_3B", {sheet.TakeDialog(L"KeyEdit", L"keyedit_keyboard"),
                               sheet.TakeOption(L"KeyEdit", L"key_setting", L"keyedit_keyboard_key"),
                               sheet.TakeOption(L"KeyEdit", L"marco_setting", L"keyedit_keyboard_macro"),
@@ -276,10 +270,10 @@ void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
 // The colour picker and the two menus of the macro lists, from the Kelvo page.
 void TakeSharedDialogs(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(program.ShowPage(MousePage(L"Kelvo")));
-    ASSERT_TRUE(ClickAndWait(program, L"advanced_Settings_Kelvo"));
+    ASSERT_TRUE(program.ClickAndWait(L"advanced_Settings_Kelvo"));
     sheet.InDialog(L"result_DPI1_color_Kelvo",
                    {sheet.TakeDialog(L"ColorPicker", L"color_picker"), Sheet::Press(L"ColorPicker", L"cancelbtn")});
-    ASSERT_TRUE(ClickAndWait(program, L"marco_manager_Kelvo"));
+    ASSERT_TRUE(program.ClickAndWait(L"marco_manager_Kelvo"));
     const std::pair<const wchar_t*, const wchar_t*> menus[] = {{L"listex_Kelvo", L"menu_macro_names"},
                                                                {L"listex1_Kelvo", L"menu_macro_steps"}};
     for (const auto& menu : menus) {
