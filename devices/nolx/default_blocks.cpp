@@ -35,6 +35,8 @@ const uint8_t kDefaultKeyEntries[] = {
 };
 
 constexpr uint8_t kI2CFireKeyMarker = 0xE0;
+// Fire key 1 as the third button's entry [6, 0x12, 0, 16] names it: code 2, value 16.
+const uint8_t kDefaultFireKey1[] = {2, 0, 16};
 constexpr unsigned kFactoryLedRate = 3;
 constexpr unsigned kFactoryLedMode = 0;
 
@@ -74,6 +76,7 @@ std::vector<uint8_t> DefaultImage(const Chip& chip) {
     BuildDefaultMainBlock(&image[kMainBlock], MemoryKind::I2C);
     BuildDefaultBlock164(&image[kBlock164]);
     for (unsigned t = 0; t < chip.keyTables; ++t) BuildDefaultKeyTable(&image[kKeyTables + t * kKeyTableSize]);
+    std::memcpy(&image[chip.fireKeyBlock + 2], kDefaultFireKey1, sizeof kDefaultFireKey1);
     image[chip.fireKeyBlock + kFireKeyBlockSize - 1] = kI2CFireKeyMarker;
     uint8_t* led = &image[kLedHeader];
     led[kLedRateOffset] = static_cast<uint8_t>(7 - kFactoryLedRate);
