@@ -1,7 +1,5 @@
 #include "app/core/keys/mouse_codes.h"
 
-#include "app/core/settings/language_text.h"
-
 namespace {
 
 constexpr int kPressEvent = 0xA0;
@@ -56,10 +54,10 @@ int MouseMessageToMacroEvent(UINT message, const MSLLHOOKSTRUCT& record) {
     return (press ? kPressEvent : kReleaseEvent) | bit;
 }
 
-SkinUI::CUIString GetMouseButtonToken(int buttonBit) { return LanguageText(ButtonToken(buttonBit)); }
+SkinUI::CUIString GetMouseButtonToken(int buttonBit) { return ButtonToken(buttonBit); }
 
 SkinUI::CUIString GetMacroMouseEventToken(int macroEvent) {
     const int kind = macroEvent & ~0x1F;
     if (kind != kPressEvent && kind != kReleaseEvent) return SkinUI::CUIString();
-    return LanguageText(ButtonToken(macroEvent & 0x1F));
+    return ButtonToken(macroEvent & 0x1F);
 }

@@ -12,6 +12,7 @@ int MouseMessageToButtonBit(UINT message, const MSLLHOOKSTRUCT& record);
 // The macro event of a button message, 0 for other messages.
 int MouseMessageToMacroEvent(UINT message, const MSLLHOOKSTRUCT& record);
 
-// The button's display text (its language token replaced), empty for other values.
+// The button's language token ("%{054}" for the left button): the texts that
+// hold it follow the language when they are drawn. Empty for other values.
 SkinUI::CUIString GetMouseButtonToken(int buttonBit);
 SkinUI::CUIString GetMacroMouseEventToken(int macroEvent);

@@ -49,7 +49,7 @@ const MouseMacroTraits kMesk = {
 
 const MouseMacroTraits kQiro = {
     MacroFileFamily::Qiro, L"XML\\MarcoManagerPage_Qiro.xml", L"_Qiro", L"AddMarcoButton", L"DeleteMarcoButton",
-    L"file='Image\\MacroBtnS_03.png' dest='0,0,32,32'", L"file='Image\\MacroBtnS_01.png' dest='0,0,32,32'",
+    L"Image\\MacroBtnS_03.png", L"Image\\MacroBtnS_01.png",
     L"device_Mouse_Qiro_page", kCodec<NolxChip::Qiro>,
     {{L"circle_setting", false, NolxLoopMode::Count},
      {L"circle_stop_any_key", false, NolxLoopMode::QiroStopOnAnyKey},

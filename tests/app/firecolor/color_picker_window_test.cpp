@@ -3,7 +3,6 @@
 #include "app/dialogs/color/color_picker.h"
 #include "tests/app/firecolor/picker_driver.h"
 #include "tests/app/firecolor/test_skin.h"
-#include "tests/ui/support/screenshot.h"
 #include "ui/controls/slider.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +58,6 @@ TEST_F(ColorPickerWindow, ShowsTheCallersColourInAllThreeFormsAndOkKeepsIt) {
         EXPECT_EQ(MarkerOffset(view).cy, -7);
         EXPECT_EQ(view.Control(L"color_lightness_control")->GetBackgroundColor2(), 0xFFFF0000u);
         EXPECT_EQ(view.Control(L"current_color_control")->GetBackgroundColor(), 0xFFFF0000u);
-        SkinUI::test::SaveScreenshot(view.hwnd, L"color_picker");
         view.Click(L"okbtn");
     }));
     EXPECT_EQ(colour, 0x12FF0000u);

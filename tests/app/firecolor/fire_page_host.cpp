@@ -1,7 +1,6 @@
 #include "tests/app/firecolor/fire_page_host.h"
 
 #include "tests/app/firecolor/test_skin.h"
-#include "tests/ui/support/screenshot.h"
 #include "ui/core/vertical_layout.h"
 
 #include <memory>
@@ -43,11 +42,6 @@ void FirePageHost::Click(const CUIString& name) {
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     window.Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
     window.Send(WM_LBUTTONUP, 0, at);
-}
-
-void FirePageHost::Screenshot(const wchar_t* name) {
-    window.ShowAndPaint();
-    test::SaveScreenshot(window.hwnd(), name);
 }
 
 }  // namespace firecolor_test

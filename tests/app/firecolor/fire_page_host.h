@@ -22,7 +22,6 @@ public:
     void Type(const SkinUI::CUIString& name, const wchar_t* text);
     // Left button down and up on the control's centre.
     void Click(const SkinUI::CUIString& name);
-    void Screenshot(const wchar_t* name);
 
     FireKeyEdit& page;
 

@@ -97,7 +97,6 @@ TEST_F(FirePages, KelvoPresetsShowTheirStagesAndTheirRecordsValues) {
     EXPECT_TRUE(Visible(host, L"fire_stop_check_3_Kelvo"));
     EXPECT_EQ(host.Text(L"result_fire_Y-Axis3_Kelvo"), L"9");  // record 9
     EXPECT_EQ(host.Text(L"result_fire_delay_times3_Kelvo"), L"80");
-    host.Screenshot(L"fire_kelvo");
 
     // Selecting the tab again keeps the shown preset.
     host.page.SelectFirstPresetIfNone();
@@ -197,7 +196,6 @@ TEST_F(FirePages, NolxMovesAdjustmentsAndShootTimesAreHeldToTheirLimits) {
     // Stage 1 and 3 records were written back unchanged.
     EXPECT_EQ(DolvFireMacros[7]->steps[8], 107);
     EXPECT_EQ(DolvFireMacros[9]->steps[4], 9);
-    host.Screenshot(L"fire_dolv");
 }
 
 TEST_F(FirePages, TheKeepLeftBoxIsStoredWithTheNextChangeAndShownOnLoad) {
@@ -225,7 +223,6 @@ TEST_F(FirePages, MeskRecordsAreReadOverTheirLongerBuffer) {
     host.Type(L"result_fire_gun_count1_Mesk", L"43");
     EXPECT_EQ(MeskFireMacros[0]->steps[27], 43);
     host.Click(L"gun_556mm_Fire_Mesk");
-    host.Screenshot(L"fire_mesk");
 }
 
 TEST_F(FirePages, QiroHasOneStagePerPreset) {
@@ -240,7 +237,6 @@ TEST_F(FirePages, QiroHasOneStagePerPreset) {
     host.page.ForgetPreset();
     host.page.SelectFirstPresetIfNone();
     EXPECT_EQ(host.Text(L"result_fire_count_Qiro"), L"5");
-    host.Screenshot(L"fire_qiro");
 }
 
 TEST_F(FirePages, AStageColourIsPickedAndStored) {

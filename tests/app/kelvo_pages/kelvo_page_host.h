@@ -56,13 +56,9 @@ public:
     void MoveSlider(const std::wstring& name, int value);
     void Type(const std::wstring& name, const wchar_t* text);
     void Settle();
-    // Each tab (button name, picture name) shown in English and in Chinese,
-    // as "<prefix>_<picture>.png" and "<prefix>_<picture>_zh.png".
-    struct Tab {
-        const wchar_t* button;
-        const wchar_t* picture;
-    };
-    void ScreenshotTabs(const std::wstring& prefix, const std::vector<Tab>& tabs);
+    // Each tab, by its button's name, shown in English and in Chinese and
+    // checked by the control walk (tests/ui/support/control_walk.h).
+    void ExpectTabsLookFinished(const std::vector<const wchar_t*>& tabs);
 
     FakePageServices fakes;
     std::vector<int> commands;  // the write requests, in order

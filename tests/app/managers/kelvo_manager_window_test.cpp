@@ -8,7 +8,7 @@
 #include "app/macro/editors/marco_edit.h"
 #include "app/macro/managers/marco_manger_kelvo.h"
 #include "tests/app/managers/manager_window.h"
-#include "tests/ui/support/screenshot.h"
+#include "tests/ui/support/control_walk.h"
 #include "ui/controls/combo.h"
 
 using namespace SkinUI;
@@ -86,7 +86,7 @@ protected:
         const size_t size = driver ? (field[1] << 8 | field[2]) + 3 : field[1] + 2;
         return Bytes(field.begin(), field.begin() + std::min(size, field.size()));
     }
-    // Fills the editor of that class, saves it in both languages and confirms it.
+    // Fills the editor of that class, checks it in both languages and confirms it.
     static std::function<bool()> ConfirmEditor(const wchar_t* className, const wchar_t* suffix, const wchar_t* shot,
                                                const wchar_t* value, const wchar_t* value2 = nullptr)
     {
@@ -95,9 +95,9 @@ protected:
             if (editor == nullptr) return false;
             EditorScript::Type(editor, CUIString(L"result_value") + suffix, value);
             if (value2 != nullptr) EditorScript::Type(editor, CUIString(L"result_value2") + suffix, value2);
-            SaveScreenshot(editor->GetWindowHandle(), shot);
+            EXPECT_TRUE(LooksFinished(editor->GetManager(), shot));
             ProgramSkin::LoadLanguage(L"Languages\\Chinese.xml");
-            SaveScreenshot(editor->GetWindowHandle(), std::wstring(shot) + L"_zh");
+            EXPECT_TRUE(LooksFinished(editor->GetManager(), std::wstring(shot) + L" in Chinese"));
             ProgramSkin::LoadLanguage(L"Languages\\English.xml");
             EditorScript::Send(editor, CUIString(L"btn_ok") + suffix, L"click");
             return true;

@@ -4,7 +4,6 @@
 #include "app/macro/codec/nolx_macro_codec.h"
 #include "app/macro/managers/marco_manger_nolx.h"
 #include "tests/app/managers/manager_window.h"
-#include "tests/ui/support/screenshot.h"
 #include "ui/controls/combo.h"
 
 using namespace SkinUI;
@@ -177,9 +176,6 @@ TEST_F(QiroManager, EditsKeepTheirRangesAndTheComboInsertsAClick)
     m_host.Pump(100);
     EXPECT_EQ(-1, combo->GetCurSel());
     EXPECT_EQ((MacroSteps{{0xA2, 2}, {NolxStep::Delay, 50}, {0x22, 2}}), m_manager->Steps());
-
-    m_host.ShowAndPaint();
-    SaveScreenshot(m_host.hwnd(), L"macro_manager_qiro");
 }
 
 TEST_F(DolvManager, ShowingAMacroSetsItsLoopOptions)

@@ -4,12 +4,10 @@
 
 #include "app/main/windows/menu/menu_wnd.h"
 #include "tests/app/menus/skin_fixture.h"
+#include "tests/ui/support/control_walk.h"
 #include "tests/ui/support/host_window.h"
-#include "tests/ui/support/mem_canvas.h"
 #include "tests/ui/support/recording_receiver.h"
-#include "tests/ui/support/screenshot.h"
 #include "ui/controls/list.h"
-#include "ui/core/renderer.h"
 
 using namespace SkinUI;
 using namespace SkinUI::test;
@@ -70,25 +68,6 @@ protected:
         return info.rcWork;
     }
 
-    // The screenshot of a menu as it shows: its region over the shadow
-    // image, both over the window background.
-    static void SaveMenuOverItsShadow(HWND menu, const wchar_t* name)
-    {
-        const std::wstring path = SaveScreenshot(menu, name);
-        ASSERT_FALSE(path.empty());
-        RECT client;
-        GetClientRect(menu, &client);
-        MemCanvas picture(client.right, client.bottom, 0xFF15171C);
-        CWindowManagerUI images;
-        ImageDrawInfoUI shadow;
-        shadow.description = L"file='menu_bk.png' corner='40,8,8,8'";
-        EXPECT_TRUE(CRendererUI::DrawImageDescription(picture.dc(), &images, client, client, shadow));
-        MemCanvas content(client.right, client.bottom);
-        SendMessageW(menu, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(content.dc()), PRF_CLIENT);
-        BitBlt(picture.dc(), 8, 8, client.right - 16, client.bottom - 16, content.dc(), 8, 8, SRCCOPY);
-        EXPECT_TRUE(picture.SavePng(path));
-    }
-
     // A left click in the middle of a menu item.
     void ClickItem(HWND menu, const wchar_t* name)
     {
@@ -139,10 +118,9 @@ TEST_F(MenuWindow, AMenuOpenedNearTheBottomRightCornerTouchesTheWorkAreaEdgesWit
     EXPECT_EQ(50, moved.top);
     EXPECT_EQ(188, moved.right - moved.left);
 
-    SaveMenuOverItsShadow(menu, L"menu_name");
+    EXPECT_TRUE(LooksFinished(m_menu->GetManager(), L"name menu in English"));
     LoadLanguage(L"Languages\\Chinese.xml");
-    InvalidateRect(menu, nullptr, FALSE);
-    SaveMenuOverItsShadow(menu, L"menu_name_zh");
+    EXPECT_TRUE(LooksFinished(m_menu->GetManager(), L"name menu in Chinese"));
     LoadLanguage(L"Languages\\English.xml");
     PostMessageW(menu, WM_CLOSE, 1, 0);
     PumpMessages(60);
@@ -185,10 +163,9 @@ TEST_F(MenuWindow, AStepListGetsTheContentMenuWhateverTheLetterCase)
     ASSERT_NE(nullptr, menu);
     EXPECT_NE(nullptr, m_menu->GetManager().FindControlByName(L"menu_Content_Edit"));
     EXPECT_EQ(nullptr, m_menu->GetManager().FindControlByName(L"menu_Name_New"));
-    SaveMenuOverItsShadow(menu, L"menu_content");
+    EXPECT_TRUE(LooksFinished(m_menu->GetManager(), L"content menu in English"));
     LoadLanguage(L"Languages\\Chinese.xml");
-    InvalidateRect(menu, nullptr, FALSE);
-    SaveMenuOverItsShadow(menu, L"menu_content_zh");
+    EXPECT_TRUE(LooksFinished(m_menu->GetManager(), L"content menu in Chinese"));
     LoadLanguage(L"Languages\\English.xml");
     ClickItem(menu, L"menu_Content_Edit");
     PumpMessages(100);

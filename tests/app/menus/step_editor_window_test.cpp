@@ -7,7 +7,7 @@
 #include "app/macro/editors/marco_edit_members.h"
 #include "tests/app/menus/skin_fixture.h"
 #include "tests/ui/support/host_window.h"
-#include "tests/ui/support/screenshot.h"
+#include "tests/ui/support/control_walk.h"
 #include "ui/controls/edit.h"
 
 using namespace SkinUI;
@@ -168,9 +168,9 @@ TEST_F(StepEditor, AMoveShowsBothValuesKeptWithin128EitherWay)
                         EXPECT_EQ(L"128", TextOf(L"result_value2_Qiro"));
                         Type(L"result_value_Qiro", L"129");
                         Type(L"result_value2_Qiro", L"-129");
-                        test::SaveScreenshot(editor->GetWindowHandle(), L"marco_edit");
+                        EXPECT_TRUE(test::LooksFinished(editor->GetManager(), L"move in English"));
                         LoadLanguage(L"Languages\\Chinese.xml");
-                        test::SaveScreenshot(editor->GetWindowHandle(), L"marco_edit_zh");
+                        EXPECT_TRUE(test::LooksFinished(editor->GetManager(), L"move in Chinese"));
                         LoadLanguage(L"Languages\\English.xml");
                         Send(L"btn_ok_Qiro", L"click");
                     }});

@@ -9,6 +9,7 @@
 #include "tests/program/support/family_page.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
+#include "tests/ui/support/control_walk.h"
 #include "ui/controls/check_box.h"
 
 #include <gtest/gtest.h>
@@ -251,7 +252,7 @@ TEST_F(QiroJourney, AnExportedImageComesBackThroughTheFileDialogsInEitherLanguag
     const std::wstring chinese = GetAssignmentTextQiro(left[0], left[1], left[2], left[3]).GetData();
     EXPECT_NE(chinese, english);
     EXPECT_EQ(TextOf(L"profile1_key_Qiro_1"), chinese);
-    EXPECT_TRUE(Page().Screenshot(L"program_qiro_journey_zh"));
+    EXPECT_TRUE(SkinUI::test::LooksFinished(*Page().Manager(), L"Qiro page in Chinese"));
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
     ASSERT_TRUE(ClickAndWait(L"result_report_rate4_Qiro", 0.05));
     EXPECT_EQ((MemoryByte(kReportRateByte) >> 4) & 3, 3);

@@ -182,6 +182,36 @@ TEST_F(ShippedSkin, LayoutsHoldTheControlsTheProgramLooksUp)
     }
 }
 
+// Recipes of skin/README.md that show when they are left out: an edit that
+// paints its own colour shows it in the corners of its rounded image; a combo
+// box without the item colours shows its face in black and its drop-down list
+// in white.
+TEST_F(ShippedSkin, EditsAndComboBoxesFollowTheirRecipes)
+{
+    const std::wstring dropbox = L"bkcolor=\"#FF272B34\" bordersize=\"1\" bordercolor=\"#FF3A404C\"";
+    const std::map<std::wstring, std::map<std::wstring, std::wstring>> recipes = {
+        {L"edit", {{L"bkcolor", L"#00000000"}, {L"nativebkcolor", L"#FF272B34"}}},
+        {L"combo",
+         {{L"itemheight", L"30"}, {L"itemtextcolor", L"#FFE6E8EC"}, {L"itemselectedtextcolor", L"#FFFFFFFF"},
+          {L"itembkcolor", L"#FF272B34"}, {L"itemhotbkcolor", L"#FF313642"}, {L"itemselectedbkcolor", L"#FF1F3247"},
+          {L"dropbox", dropbox}}},
+    };
+    for (const std::wstring& layout : m_layouts) {
+        for (const SkinElement& element : Elements(layout)) {
+            const auto recipe = recipes.find(Lower(element.tag));
+            if (recipe == recipes.end())
+                continue;
+            const std::wstring* name = element.Attribute(L"name");
+            for (const auto& attribute : recipe->second) {
+                const std::wstring* value = element.Attribute(attribute.first.c_str());
+                EXPECT_TRUE(value != nullptr && *value == attribute.second)
+                    << ::testing::PrintToString(layout) << ": " << ::testing::PrintToString(name ? *name : element.tag)
+                    << " " << ::testing::PrintToString(attribute.first);
+            }
+        }
+    }
+}
+
 TEST_F(ShippedSkin, MainFrameFontsAreContiguousAndEachLanguageItemNamesAShippedFileInItsOwnFont)
 {
     std::set<int> fonts;

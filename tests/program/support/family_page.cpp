@@ -1,5 +1,6 @@
 #include "tests/program/support/family_page.h"
 
+#include "tests/ui/support/control_walk.h"
 #include "ui/controls/list.h"
 
 #include <string>
@@ -74,7 +75,7 @@ int FamilyPage::RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> 
 
 bool FamilyPage::InChinese(const std::function<void()>& check) const {
     if (!program_.ClickAndWait(L"language_2")) return false;
-    program_.Window().Screenshot(L"program_" + family_ + L"_journey_zh");
+    EXPECT_TRUE(SkinUI::test::LooksFinished(*program_.Window().Manager(), family_ + L" page in Chinese"));
     check();
     return program_.ClickAndWait(L"language_1");
 }

@@ -35,9 +35,8 @@ public:
     // recorded from the key presses; its row, -1 when a step failed.
     int RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys) const;
 
-    // The main window in Chinese (its screenshot saved as
-    // "program_<family>_journey_zh"), `check` run, then in English again;
-    // false when a switch failed.
+    // The main window in Chinese (checked by the control walk), `check` run,
+    // then in English again; false when a switch failed.
     bool InChinese(const std::function<void()>& check) const;
 
 private:

@@ -198,7 +198,13 @@ bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item, POINT* clicke
     SkinUI::CComboWnd* drop = combo->GetDropWindow();
     drop->EnsureVisible(item);
     SkinUI::CControlUI* row = combo->GetItemAt(item);
-    if (!PumpUntil([&] { return row->GetPosition().bottom > row->GetPosition().top; }, 2000)) return false;
+    // A row keeps its place from an earlier opening until this list lays it out.
+    const UiWindow list(drop->GetWindowHandle());
+    const auto placed = [&] {
+        const RECT r = row->GetPosition();
+        return r.bottom > r.top && list.Manager() != nullptr && list.Manager()->FindControlAt(CentreOfRect(r, 0.5)) == row;
+    };
+    if (!PumpUntil(placed, 2000)) return false;
     const POINT at = CentreOfRect(row->GetPosition(), 0.5);
     if (clicked != nullptr) *clicked = at;
     UiWindow(drop->GetWindowHandle()).ClickAt(at);
