@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace nolx {
 
@@ -35,8 +36,43 @@ const uint8_t kDefaultKeyEntries[] = {
 };
 
 constexpr uint8_t kI2CFireKeyMarker = 0xE0;
-// Fire key 1 as the third button's entry [6, 0x12, 0, 16] names it: code 2, value 16.
-const uint8_t kDefaultFireKey1[] = {2, 0, 16};
+// Fire keys 0..2 (code = shots - 1, interval in ms): key 0 as the third
+// button's entry [6, 0x12, 0, 16] names it, 3 shots every 16 ms; 5 shots
+// every 30 ms; 10 shots every 50 ms.
+const uint8_t kDefaultFireKeys[] = {2, 0, 16, 4, 0, 30, 9, 0, 50};
+
+// One stage of a gun preset: shots, horizontal and vertical move per shot,
+// shoot time per shot in ms.
+struct FireStage {
+    uint8_t shots;
+    int8_t x;
+    int8_t y;
+    uint16_t timeMs;
+};
+
+// Dolv and Mesk records 0..9: AKM, M16, M4, UMP9, SCAR-L, 5.56 mm in two
+// stages, 7.62 mm in three.
+const FireStage kStagedFireRecords[] = {
+    {30, -1, 7, 100}, {30, 0, 4, 75}, {30, 0, 5, 86}, {30, 0, 3, 92}, {30, 1, 5, 96},
+    {10, 0, 4, 86},   {20, 0, 6, 86}, {10, 0, 5, 100}, {10, -1, 7, 100}, {10, -1, 9, 100},
+};
+// Qiro records 0..6: one stage per preset.
+const FireStage kSingleStageFireRecords[] = {
+    {30, -1, 7, 100}, {30, 0, 4, 75}, {30, 0, 5, 86}, {30, 0, 3, 92}, {30, 1, 5, 96}, {30, 0, 5, 86}, {30, -1, 7, 100},
+};
+
+// FD shots, left down, 04 x y, FE shoot time, left up, end: the steps the
+// fire-key editors read and write in place.
+void PutFireRecord(uint8_t* record, const FireStage& stage) {
+    const uint8_t steps[] = {0xFD, stage.shots,
+                             0xA1,
+                             0x04, static_cast<uint8_t>(stage.x), static_cast<uint8_t>(stage.y),
+                             0xFE, static_cast<uint8_t>(stage.timeMs >> 8), static_cast<uint8_t>(stage.timeMs),
+                             0x21,
+                             0xFC, 0x00};
+    std::memcpy(record, steps, sizeof steps);
+}
+
 constexpr unsigned kFactoryLedRate = 3;
 constexpr unsigned kFactoryLedMode = 0;
 
@@ -76,7 +112,12 @@ std::vector<uint8_t> DefaultImage(const Chip& chip) {
     BuildDefaultMainBlock(&image[kMainBlock], MemoryKind::I2C);
     BuildDefaultBlock164(&image[kBlock164]);
     for (unsigned t = 0; t < chip.keyTables; ++t) BuildDefaultKeyTable(&image[kKeyTables + t * kKeyTableSize]);
-    std::memcpy(&image[chip.fireKeyBlock + 2], kDefaultFireKey1, sizeof kDefaultFireKey1);
+    std::memcpy(&image[chip.fireKeyBlock + 2], kDefaultFireKeys, sizeof kDefaultFireKeys);
+    const bool onePerPreset = chip.fireMacros == std::size(kSingleStageFireRecords);
+    const FireStage* stages = onePerPreset ? kSingleStageFireRecords : kStagedFireRecords;
+    for (unsigned i = 0; i < chip.fireMacros && i < std::size(kStagedFireRecords); ++i) {
+        PutFireRecord(&image[chip.fireRangeAddress + chip.fireRecordsOffset + i * chip.fireRecordSize], stages[i]);
+    }
     image[chip.fireKeyBlock + kFireKeyBlockSize - 1] = kI2CFireKeyMarker;
     uint8_t* led = &image[kLedHeader];
     led[kLedRateOffset] = static_cast<uint8_t>(7 - kFactoryLedRate);

@@ -20,7 +20,8 @@ void BuildDefaultBlock164(uint8_t* block);
 void BuildDefaultKeyTable(uint8_t* table);
 
 // A complete image of the chip with valid checksums: the default blocks on a
-// controller with I2C memory, empty macro and fire areas, LEDs on.
+// controller with I2C memory, three fire keys, a record per stage of the
+// seven gun presets, an empty macro area, LEDs on.
 std::vector<uint8_t> DefaultImage(const Chip& chip);
 
 }  // namespace nolx

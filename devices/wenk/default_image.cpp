@@ -24,10 +24,10 @@ constexpr uint8_t kKeys[kDefaultKeyCount] = {
     0x81, 0x88, 0x84, 0x2C, 0x94, 0x98, 0x65, 0x91, 0x50, 0x51, 0x4F, 0x62, 0x63,
 };
 
-// Fn, then media keys: play/pause, stop, previous, next, mute, volume up and
-// down, mail, calculator, my computer, browser home.
-constexpr uint8_t kFunctionButtons[kFunctionButtonCount] = {0x7E, 163, 162, 161, 160, 164,
-                                                        167,  168, 174, 175, 176, 178};
+// Fn, the lighting key, then F13-F22: codes that name themselves, since a
+// function button's default text is its key name.
+constexpr uint8_t kFunctionButtons[kFunctionButtonCount] = {0x7E, 0x7F, 0x68, 0x69, 0x6A, 0x6B,
+                                                        0x6C, 0x6D, 0x6E, 0x6F, 0x70, 0x71};
 
 constexpr uint8_t kLedEffect = 1;
 constexpr uint8_t kLedSpeed = 2;

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace SkinUI;
@@ -53,7 +55,73 @@ protected:
     PageServices services;
 };
 
+// Each stage of the seven gun presets shows every value named (edits
+// "result_fire_<value><stage><suffix>", Qiro without the stage digit).
+void ExpectEveryPresetShown(FirePageHost& host, const std::wstring& suffix, std::initializer_list<const wchar_t*> values,
+                            bool oneStage) {
+    const wchar_t* const guns[] = {L"AKM", L"M16", L"M4", L"UMP9", L"SCAR-L", L"556mm_Fire", L"762mm_Fire"};
+    for (int preset = 0; preset < 7; ++preset) {
+        host.Click((std::wstring(L"gun_") + guns[preset] + suffix).c_str());
+        const int stages = oneStage || preset < 5 ? 1 : preset - 3;
+        for (int stage = 1; stage <= stages; ++stage) {
+            for (const wchar_t* value : values) {
+                const std::wstring name =
+                    std::wstring(L"result_fire_") + value + (oneStage ? L"" : std::to_wstring(stage)) + suffix;
+                EXPECT_FALSE(host.Text(name.c_str()).empty()) << std::string(name.begin(), name.end());
+            }
+        }
+    }
+}
+
 }  // namespace
+
+// The simulated controllers start from the factory images: every preset
+// shows its stages' values, so each can be edited.
+TEST_F(FireDevices, TheQiroFactoryPresetsShowEveryValue) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Qiro);
+    OpenNolx(DeviceLibrary::Qiro, e.InitMCUDevice_Qiro, e.ReadDeviceData_Qiro, QiroFireMacros, 7,
+             &DeviceLibraryBinder::ReadFireMacroQiro);
+    FirePageHost host(new FireKeyEdit_Qiro(services, binder));
+    ExpectEveryPresetShown(host, L"_Qiro",
+                           {L"count", L"X_Value", L"X_Adjustment_Value", L"Y_Value", L"Y_Adjustment_Value",
+                            L"shoot_time_Value"},
+                           true);
+}
+
+TEST_F(FireDevices, TheKelvoFactoryPresetsShowEveryValue) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Kelvo);
+    ASSERT_EQ(e.InitMCUDevice_Kelvo(device_ids::kVendor, device_ids::kKelvoProduct), 0);
+    ASSERT_EQ(e.ReadMCUDevice_Kelvo(), 0);
+    KelvoFireRecords.clear();
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(binder.ReadFireRecordKelvo(i));
+    {
+        FirePageHost host(new FireKeyEdit_Kelvo(services, binder));
+        ExpectEveryPresetShown(host, L"_Kelvo", {L"count", L"Y-Axis", L"Y-Axis_offset", L"delay_times"}, false);
+    }
+    e.CloseMCUDevice_Kelvo();
+}
+
+TEST_F(FireDevices, TheMeskFactoryPresetsShowEveryValue) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Mesk);
+    OpenNolx(DeviceLibrary::Mesk, e.InitMCUDevice_Mesk, e.ReadDeviceData_Mesk, MeskFireMacros, 10,
+             &DeviceLibraryBinder::ReadFireMacroMesk);
+    FirePageHost host(new FireKeyEdit_Mesk(services, binder));
+    ExpectEveryPresetShown(host, L"_Mesk",
+                           {L"gun_count", L"X_Value", L"X_Adjustment_Value", L"Y_Value", L"Y_Adjustment_Value",
+                            L"shoot_time_Value"},
+                           false);
+}
+
+TEST_F(FireDevices, TheDolvFactoryPresetsShowEveryValue) {
+    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Dolv);
+    OpenNolx(DeviceLibrary::Dolv, e.InitMCUDevice_Dolv, e.ReadDeviceData_Dolv, DolvFireMacros, 10,
+             &DeviceLibraryBinder::ReadFireMacroDolv);
+    FirePageHost host(new FireKeyEdit_Dolv(services, binder));
+    ExpectEveryPresetShown(host, L"_Dolv",
+                           {L"gun_count", L"X_Value", L"X_Adjustment_Value", L"Y_Value", L"Y_Adjustment_Value",
+                            L"shoot_time_Value"},
+                           false);
+}
 
 TEST_F(FireDevices, AQiroShootTimeAndMoveReachTheController) {
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Qiro);

@@ -5,6 +5,7 @@
 
 #include "app/core/binder/module_loader.h"
 #include "app/core/keys/assignment_texts.h"
+#include "app/dialogs/fire/fire_steps.h"
 #include "app/dialogs/keyedit/key_edit_dialog.h"
 #include "devices/common/device_ids.h"
 #include "tests/app/firecolor/picker_driver.h"
@@ -294,7 +295,8 @@ TEST_F(KelvoPage, EveryTabLooksFinishedInBothLanguages) {
 
 TEST_F(KelvoPage, AReadShowsTheShownFirePresetFromTheRecordsItRead) {
     host.Click(L"fire_macro_Settings_Kelvo");
-    EXPECT_EQ(host.Text(L"result_fire_count1_Kelvo"), L"");  // the factory records hold no repeat
+    const int factoryCount = ParseKelvoSteps(&factory[0x500]).count;
+    EXPECT_EQ(host.Text(L"result_fire_count1_Kelvo"), std::to_wstring(factoryCount));
     std::vector<uint8_t> image = factory;
     const uint8_t repeatFive[] = {0x00, 0xFD, 0x04, 0x00, 0x00};
     std::copy(std::begin(repeatFive), std::end(repeatFive), image.begin() + 0x500);

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SimulatedKeyboard, FactoryKeysNameThemselvesAndAProfileChangeReadsBack) {
+TEST(SimulatedKeyboard, FactoryKeysAndFunctionButtonsNameThemselvesAndAProfileChangeReadsBack) {
     const std::wstring simulated = ProgramFolder() + L"..\\bin-sim";
     ResetAppSettings();
     SkinUI::CWindowManagerUI manager;
@@ -23,6 +23,8 @@ TEST(SimulatedKeyboard, FactoryKeysNameThemselvesAndAProfileChangeReadsBack) {
     }
     ASSERT_EQ(WenkKeyMap1.size(), 104u);
     for (const auto& [name, key] : WenkKeyMap1) EXPECT_FALSE(key->name.IsEmpty()) << name.GetData();
+    ASSERT_EQ(WenkFunctionButtonMap1.size(), 12u);
+    for (const auto& [name, key] : WenkFunctionButtonMap1) EXPECT_FALSE(key->name.IsEmpty()) << name.GetData();
 
     DeviceLibraryBinder binder(std::make_unique<FolderModuleLoader>(simulated + L"\\"));
     ASSERT_EQ(binder.Entries().InitMCUDevice(device_ids::kVendor, device_ids::kWenkProduct), 0);

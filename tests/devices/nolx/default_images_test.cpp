@@ -51,3 +51,14 @@ TEST(NolxDefaultFiles, MeskPresetsDifferOnlyInTheirSealedDpiLevels) {
     EXPECT_EQ(Steps(speed, 5), 11);
     EXPECT_EQ(Steps(speed, 6), 0);
 }
+
+TEST(NolxDefaultFiles, EveryFireKeyFiresAtAnInterval) {
+    for (nolx::ChipId id : {nolx::ChipId::Qiro, nolx::ChipId::Dolv, nolx::ChipId::Mesk}) {
+        const nolx::Chip& chip = nolx::ChipSettings(id);
+        const std::vector<uint8_t> image = nolx::DefaultImage(chip);
+        for (unsigned key = 0; key < nolx::kFireKeys; ++key) {
+            const uint8_t* entry = &image[chip.fireKeyBlock + 2 + 3 * key];
+            EXPECT_NE(entry[1] * 256 + entry[2], 0) << chip.name << " fire key " << key;
+        }
+    }
+}
