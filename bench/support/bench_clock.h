@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "devices/sim/exact_wait.h"
+
 namespace bench {
 
 inline double WallMs()
@@ -25,14 +27,25 @@ inline double Median(std::vector<double> values)
 }
 
 // What one simulated transfer of 1 ms costs here: the simulator waits with
-// this very sleep, which Wine lengthens.
+// this very wait.
 inline double WireMsPerTransfer()
 {
-    constexpr int kSleeps = 200;
+    constexpr int kWaits = 200;
     const double start = WallMs();
-    for (int i = 0; i < kSleeps; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return (WallMs() - start) / kSleeps;
+    for (int i = 0; i < kWaits; ++i)
+        hidsim::WaitExactly(std::chrono::milliseconds(1));
+    return (WallMs() - start) / kWaits;
+}
+
+// What a pause of a device library costs here: the simulator sleeps it, as
+// the libraries' own platform does, and Wine lengthens the sleep.
+inline double PauseMs(unsigned milliseconds)
+{
+    constexpr int kPauses = 40;
+    const double start = WallMs();
+    for (int i = 0; i < kPauses; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    return (WallMs() - start) / kPauses;
 }
 
 }  // namespace bench

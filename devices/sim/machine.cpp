@@ -1,5 +1,7 @@
 #include "devices/sim/machine.h"
 
+#include "devices/sim/exact_wait.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -280,7 +282,7 @@ void Machine::trace(const char* kind, const Device& device, const uint8_t* bytes
 }
 
 void Machine::transferLatency() {
-    if (latencyMs_ > 0) std::this_thread::sleep_for(std::chrono::milliseconds(latencyMs_));
+    if (latencyMs_ > 0) WaitExactly(std::chrono::milliseconds(latencyMs_));
 }
 
 }  // namespace hidsim

@@ -70,8 +70,7 @@ const wchar_t* FindText(CStringMapUI& table, const wchar_t* name)
 
 void DeleteTexts(CStringMapUI& table)
 {
-    for (int i = 0; i < table.GetSize(); ++i)
-        delete static_cast<CUIString*>(table.Find(table.GetKeyAt(i)));
+    table.ForEach([](const wchar_t*, void* text) { delete static_cast<CUIString*>(text); });
     table.RemoveAll();
 }
 

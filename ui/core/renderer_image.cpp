@@ -5,6 +5,24 @@ namespace SkinUI {
 
 namespace {
 
+// The compatible DC that holds the bitmap being drawn, one per thread: making
+// and deleting a DC for each image cost two calls into the window system,
+// about half of the images' share of a whole window's repaint.
+class SourceDC {
+public:
+    SourceDC() : m_dc(CreateCompatibleDC(nullptr)) {}
+    ~SourceDC()
+    {
+        if (m_dc) DeleteDC(m_dc);
+    }
+    SourceDC(const SourceDC&) = delete;
+    SourceDC& operator=(const SourceDC&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
 int Width(const RECT& rc) { return rc.right - rc.left; }
 int Height(const RECT& rc) { return rc.bottom - rc.top; }
 
@@ -73,7 +91,8 @@ void CRendererUI::DrawImage(HDC hDC, HBITMAP bitmap, const RECT& rcDest, const R
                             bool hole, bool xTiled, bool yTiled)
 {
     if (!hDC || !bitmap) return;
-    HDC source = CreateCompatibleDC(hDC);
+    thread_local const SourceDC sourceDC;
+    const HDC source = sourceDC.Get();
     if (!source) return;
     HGDIOBJ oldBitmap = SelectObject(source, bitmap);
     const int oldMode = SetStretchBltMode(hDC, COLORONCOLOR);
@@ -119,7 +138,6 @@ void CRendererUI::DrawImage(HDC hDC, HBITMAP bitmap, const RECT& rcDest, const R
 
     SetStretchBltMode(hDC, oldMode);
     SelectObject(source, oldBitmap);
-    DeleteDC(source);
 }
 
 }  // namespace SkinUI

@@ -68,9 +68,16 @@ void* CStringMapUI::Find(const wchar_t* key, bool moveToFront)
     return entry->value;
 }
 
+bool CStringMapUI::MakeBuckets()
+{
+    if (!m_buckets && m_bucketCount > 0)
+        m_buckets = static_cast<Entry**>(std::calloc(static_cast<size_t>(m_bucketCount), sizeof(Entry*)));
+    return m_buckets != nullptr;
+}
+
 bool CStringMapUI::Insert(const wchar_t* key, void* value)
 {
-    if (!m_buckets || Find(key, true))
+    if (Find(key, true) || !MakeBuckets())
         return false;
     Entry** bucket = &m_buckets[HashKeyText(key) % static_cast<uint32_t>(m_bucketCount)];
     Entry* entry = new Entry{CUIString(key), value, nullptr, *bucket};
@@ -83,7 +90,7 @@ bool CStringMapUI::Insert(const wchar_t* key, void* value)
 
 void* CStringMapUI::Set(const wchar_t* key, void* value)
 {
-    if (!m_buckets)
+    if (!MakeBuckets())
         return value;
     Entry* entry = FindEntry(key, nullptr);
     if (entry) {
@@ -123,7 +130,7 @@ const wchar_t* CStringMapUI::GetKeyAt(int index) const
 
 void CStringMapUI::FreeAll()
 {
-    for (int b = 0; b < m_bucketCount; ++b) {
+    for (int b = 0; m_buckets && b < m_bucketCount; ++b) {
         Entry* entry = m_buckets[b];
         while (entry) {
             Entry* next = entry->next;
@@ -133,18 +140,13 @@ void CStringMapUI::FreeAll()
     }
     std::free(m_buckets);
     m_buckets = nullptr;
-    m_bucketCount = 0;
     m_count = 0;
 }
 
 void CStringMapUI::Resize(int bucketCount)
 {
     FreeAll();
-    if (bucketCount <= 0)
-        return;
-    m_buckets = static_cast<Entry**>(std::calloc(static_cast<size_t>(bucketCount), sizeof(Entry*)));
-    if (m_buckets)
-        m_bucketCount = bucketCount;
+    m_bucketCount = bucketCount > 0 ? bucketCount : 0;
 }
 
 void CStringMapUI::RemoveAll()

@@ -10,7 +10,9 @@ namespace SkinUI {
 uint32_t HashKeyText(const wchar_t* text);
 
 // Hash map from case-sensitive text keys to untyped pointers. Keys are owned
-// by the map, values are not. Lookups answer null for a missing key.
+// by the map, values are not. Lookups answer null for a missing key. The
+// bucket array is made by the first insertion: most maps (the custom
+// attributes of every control) never hold an entry.
 class CStringMapUI {
 public:
     // At least 16 buckets.
@@ -33,6 +35,16 @@ public:
     // The key of the n-th entry in iteration order (last bucket first, each
     // bucket front to back), or null.
     const wchar_t* GetKeyAt(int index) const;
+    // Calls visit(key, value) for every entry, in iteration order, in one
+    // pass; the visit must not change the map.
+    template <typename Visit>
+    void ForEach(Visit visit) const
+    {
+        int left = m_count;
+        for (int b = m_bucketCount - 1; b >= 0 && left > 0; --b)
+            for (const Entry* entry = m_buckets[b]; entry; entry = entry->next, --left)
+                visit(entry->key.GetData(), entry->value);
+    }
 
     // Frees every entry and makes `bucketCount` empty buckets (none below 0).
     void Resize(int bucketCount);
@@ -47,6 +59,8 @@ private:
     };
 
     Entry* FindEntry(const wchar_t* key, Entry*** bucket) const;
+    // False when there are no buckets or the array cannot be made.
+    bool MakeBuckets();
     void Unlink(Entry* entry, Entry** bucket);
     void FreeAll();
 

@@ -140,14 +140,15 @@ FontRecordUI* CWindowManagerUI::GetFontRecord(int id)
 namespace {
 
 template <typename Match>
-FontRecordUI* FirstFont(CStringMapUI& table, Match match)
+FontRecordUI* FirstFont(const CStringMapUI& table, Match match)
 {
-    for (int i = 0; i < table.GetSize(); ++i) {
-        FontRecordUI* record = static_cast<FontRecordUI*>(table.Find(table.GetKeyAt(i)));
-        if (record != nullptr && match(*record))
-            return record;
-    }
-    return nullptr;
+    FontRecordUI* first = nullptr;
+    table.ForEach([&](const wchar_t*, void* value) {
+        auto* record = static_cast<FontRecordUI*>(value);
+        if (first == nullptr && record != nullptr && match(*record))
+            first = record;
+    });
+    return first;
 }
 
 }  // namespace

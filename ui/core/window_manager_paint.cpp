@@ -38,6 +38,10 @@ void CWindowManagerUI::InvalidateArea(const RECT& area)
     rect.top = std::max<LONG>(rect.top, 0);
     rect.right = std::max(rect.right, rect.left);
     rect.bottom = std::max(rect.bottom, rect.top);
+    // An empty rectangle adds nothing; controls not laid out yet (all of a
+    // layout being built) have one, and each InvalidateRect is a server call.
+    if (IsRectEmpty(&rect))
+        return;
     if (m_layered)
         UnionRect(&m_layeredUpdate, &m_layeredUpdate, &rect);
     else

@@ -1,4 +1,5 @@
 #include <cwctype>
+#include <vector>
 
 #include "ui/core/control.h"
 #include "ui/core/control_values.h"
@@ -198,10 +199,14 @@ void CWindowManagerUI::RemoveOptionFromGroup(const wchar_t* group, CControlUI* o
 
 void CWindowManagerUI::RemoveFromOptionGroups(CControlUI* control)
 {
-    for (int i = m_optionGroups.GetSize() - 1; i >= 0; --i) {
-        CUIString group = m_optionGroups.GetKeyAt(i);
+    // Every control leaving the window comes here; few are options.
+    std::vector<CUIString> holding;
+    m_optionGroups.ForEach([&](const wchar_t* group, void* members) {
+        if (static_cast<CPtrArrayUI*>(members)->Find(control) >= 0)
+            holding.emplace_back(group);
+    });
+    for (const CUIString& group : holding)
         RemoveOptionFromGroup(group, control);
-    }
 }
 
 void CWindowManagerUI::RemoveAllOptionGroups()

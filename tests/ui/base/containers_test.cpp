@@ -123,7 +123,8 @@ TEST(StringMap, InsertSetRemove)
 }
 
 // Models buckets as front-first lists and checks the map's iteration order
-// against it through inserts, removals and move-to-front lookups.
+// (by index and in one pass) against it through inserts, removals and
+// move-to-front lookups.
 TEST(StringMap, IterationOrderFollowsTheBucketModel)
 {
     const int buckets = 17;
@@ -166,6 +167,9 @@ TEST(StringMap, IterationOrderFollowsTheBucketModel)
         for (size_t i = 0; i < expected.size(); ++i)
             ASSERT_EQ(expected[i], map.GetKeyAt(static_cast<int>(i))) << "step " << step;
         EXPECT_EQ(nullptr, map.GetKeyAt(map.GetSize()));
+        std::vector<std::wstring> visited;
+        map.ForEach([&](const wchar_t* key, void*) { visited.emplace_back(key); });
+        ASSERT_EQ(expected, visited) << "step " << step;
     }
 }
 
