@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     WNDCLASSW wc = {};
     wc.lpfnWndProc = &BareProc;
     wc.hInstance = instance;
-    wc.hbrBackground = CreateSolidBrush(RGB(0x15, 0x17, 0x1C));
+    wc.hbrBackground = CreateSolidBrush(RGB(0x1A, 0x1C, 0x22));
     wc.lpszClassName = L"BareWindow";
     RegisterClassW(&wc);
     HWND window = CreateWindowExW(WS_EX_APPWINDOW, wc.lpszClassName, L"Bare", WS_POPUP | WS_VISIBLE, 0, 0, 1310,

@@ -104,7 +104,7 @@ ATOM Register(HINSTANCE instance, const wchar_t* name)
     WNDCLASSW wc = {};
     wc.lpfnWndProc = &WindowProc;
     wc.hInstance = instance;
-    wc.hbrBackground = CreateSolidBrush(RGB(0x15, 0x17, 0x1C));
+    wc.hbrBackground = CreateSolidBrush(RGB(0x1A, 0x1C, 0x22));
     wc.lpszClassName = name;
     return RegisterClassW(&wc);
 }

@@ -34,11 +34,14 @@ void Settle(HWND window)
     }
 }
 
-// Median milliseconds from the change until the window is repainted.
-double Time(HWND window, const std::function<void(int)>& change)
+// Median milliseconds from the change until the window is repainted; what
+// comes before each change is not timed.
+double Time(HWND window, const std::function<void(int)>& change, const std::function<void()>& before = [] {})
 {
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
+        before();
+        Settle(window);
         const double start = bench::WallMs();
         change(run);
         Settle(window);
@@ -92,16 +95,37 @@ int main()
         DestroyWindow(window);
         return 1;
     }
-    const double repaint = Time(window, [&](int) { InvalidateRect(window, nullptr, FALSE); });
-    const double page = Time(window, [&](int run) { pages->SelectItem((run + 1) % pages->GetCount()); });
+    const auto repaintWhole = [&](int) { InvalidateRect(window, nullptr, FALSE); };
+    std::printf("main window switches, median of %d, over the simulated controllers\n", kRuns);
+    // A switch to each page beside a repaint of the window showing it.
+    for (int target = 0; target < pages->GetCount(); ++target) {
+        const int other = (target + 1) % pages->GetCount();
+        pages->SelectItem(target);
+        Settle(window);
+        const double shown = Time(window, repaintWhole);
+        std::vector<double> selects;
+        const double page = Time(
+            window,
+            [&](int) {
+                const double start = bench::WallMs();
+                pages->SelectItem(target);
+                selects.push_back(bench::WallMs() - start);
+            },
+            [&] { pages->SelectItem(other); });
+        SkinUI::CUIString name = pages->GetItemAt(target)->GetText();
+        CWindowManagerUI::ReplaceLanguageTokens(name);
+        std::printf("page switch to %-24ls %6.1f ms, %5.2f x its repaint (%.1f ms); the selection itself %.1f ms\n",
+                    name.GetData(), page, page / shown, shown, bench::Median(selects));
+    }
+    std::printf("  the selection hides one page's controls and shows the other's and moves the focus to the page's "
+                "first tab stop; the repaint after it also lays the window out and redraws the device combo\n");
+    const double repaint = Time(window, repaintWhole);
     const std::wstring englishTitle = CWindowManagerUI::GetLanguageText(301);
     const double language = Time(window, [&](int run) { Click(window, run % 2 == 0 ? chinese : english); });
     const bool switched = englishTitle != CWindowManagerUI::GetLanguageText(301);
     // Each switch reads its language file again; the texts end as they were.
     const double file = Time(window, [&](int) { ReadLanguageFile(english->GetUserData()); });
-    std::printf("main window switches, median of %d, over the simulated controllers\n", kRuns);
     Print("whole repaint", repaint, repaint);
-    Print("page switch", page, repaint);
     Print(switched ? "language switch" : "language (none)", language, repaint);
     std::printf("  a switch reads its language file (%.1f ms) and handles a click before its repaint: %.2f x a whole "
                 "repaint and the file's read\n",

@@ -102,6 +102,7 @@ void CWindowManagerUI::AttachWindow(HWND window, const wchar_t* name)
     if (m_windowDC != nullptr)
         ReleaseDC(m_window, m_windowDC);
     m_window = window;
+    SetRectEmpty(&m_pendingUpdate);
     m_windowDC = window != nullptr ? GetDC(window) : nullptr;
     CPtrArrayUI& managers = SharedManagerState().managers;
     if (managers.Find(this) < 0)

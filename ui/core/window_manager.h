@@ -305,6 +305,7 @@ private:
     HDC m_backgroundDC = nullptr;
     HBITMAP m_offscreenBitmap = nullptr;
     BYTE* m_offscreenBits = nullptr;
+    SIZE m_offscreenSize = {0, 0};
     HBITMAP m_backgroundBitmap = nullptr;
     BYTE* m_backgroundBits = nullptr;
     HWND m_tooltip = nullptr;
@@ -337,6 +338,8 @@ private:
     bool m_layered = false;
     bool m_layeredChanged = false;
     RECT m_layeredUpdate = {0, 0, 0, 0};
+    // The largest area asked to be repainted since the last paint.
+    RECT m_pendingUpdate = {0, 0, 0, 0};
     std::unique_ptr<ImageDrawInfoUI> m_layeredImage;
 
     bool m_mouseTracking = false;

@@ -14,6 +14,11 @@ namespace {
 
 constexpr UINT kLayeredTimerPeriodMs = 10;
 
+long long Area(const RECT& rect)
+{
+    return static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+}
+
 // Clears the pixels of `area` in a bottom-up 32-bit DIB of the given size.
 void ZeroBottomUpArea(BYTE* bits, int width, int height, const RECT& area)
 {
@@ -42,10 +47,19 @@ void CWindowManagerUI::InvalidateArea(const RECT& area)
     // layout being built) have one, and each InvalidateRect is a server call.
     if (IsRectEmpty(&rect))
         return;
-    if (m_layered)
+    if (m_layered) {
         UnionRect(&m_layeredUpdate, &m_layeredUpdate, &rect);
-    else
-        InvalidateRect(m_window, &rect, FALSE);
+        return;
+    }
+    // Each InvalidateRect is a server call: an area inside one already
+    // waiting for the next paint adds nothing (a switched page, a language's
+    // texts: hundreds of controls inside their page's area).
+    RECT inside;
+    if (IntersectRect(&inside, &rect, &m_pendingUpdate) && EqualRect(&inside, &rect))
+        return;
+    InvalidateRect(m_window, &rect, FALSE);
+    if (Area(rect) > Area(m_pendingUpdate))
+        m_pendingUpdate = rect;
 }
 
 void CWindowManagerUI::InvalidateAll()
@@ -58,6 +72,7 @@ void CWindowManagerUI::InvalidateAll()
         UnionRect(&m_layeredUpdate, &m_layeredUpdate, &client);
     } else {
         InvalidateRect(m_window, nullptr, FALSE);
+        GetClientRect(m_window, &m_pendingUpdate);
     }
 }
 
@@ -82,7 +97,10 @@ void CWindowManagerUI::DeleteOffscreen()
 void CWindowManagerUI::LayoutTree(const RECT& client)
 {
     if (m_root->IsLayoutNeeded()) {
-        DeleteOffscreen();
+        // The offscreen bitmap stays while it fits the client area; a layered
+        // window's starts transparent for every layout.
+        if (m_layered || m_offscreenSize.cx != client.right || m_offscreenSize.cy != client.bottom)
+            DeleteOffscreen();
         m_root->SetPosition(client, true);
         return;
     }
@@ -130,6 +148,7 @@ void CWindowManagerUI::OnPaint()
         }
         SetRectEmpty(&m_layeredUpdate);
     } else if (!GetUpdateRect(m_window, &paintArea, FALSE)) {
+        SetRectEmpty(&m_pendingUpdate);
         return;
     }
 
@@ -169,10 +188,13 @@ void CWindowManagerUI::OnPaint()
                                 ? CRendererUI::CreateArgbBitmap(m_windowDC, client.right, client.bottom,
                                                                 &m_offscreenBits)
                                 : CreateCompatibleBitmap(m_windowDC, client.right, client.bottom);
+        m_offscreenSize = {client.right, client.bottom};
     }
 
     PAINTSTRUCT ps;
     BeginPaint(m_window, &ps);
+    // Everything that waited, the layout's own requests too, counts as painted.
+    SetRectEmpty(&m_pendingUpdate);
     if (m_offscreenPainting && m_offscreenDC != nullptr && m_offscreenBitmap != nullptr) {
         PaintOffscreen(paintArea, client);
     } else {

@@ -81,6 +81,34 @@ TEST_F(TreePaint, LayeredWindowPaintsIntoItsOffscreenBitmapOnTheTimer)
     EXPECT_FALSE(host.manager().IsLayered());
 }
 
+// Repeated requests inside an area already waiting are dropped; once a paint
+// has taken the area, the same request must reach the window again, also when
+// the paint's own layout asked for it.
+TEST_F(TreePaint, AChangeAfterAPaintIsPaintedAgain)
+{
+    host.ShowAndPaint();
+    RecordingControl* red = static_cast<RecordingControl*>(root->ChildAt(0));
+    RECT waiting;
+    auto redIsWaiting = [&] { return GetUpdateRect(host.hwnd(), &waiting, FALSE) && waiting.left <= 10; };
+
+    root->Invalidate();
+    red->Invalidate();
+    EXPECT_TRUE(redIsWaiting());
+    UpdateWindow(host.hwnd());
+    ASSERT_FALSE(GetUpdateRect(host.hwnd(), nullptr, FALSE));
+
+    const int painted = red->paintCount;
+    red->Invalidate();
+    EXPECT_TRUE(redIsWaiting());
+    UpdateWindow(host.hwnd());
+    EXPECT_GT(red->paintCount, painted);
+
+    root->RequestLayout();
+    UpdateWindow(host.hwnd());
+    red->Invalidate();
+    EXPECT_TRUE(redIsWaiting());
+}
+
 TEST_F(TreePaint, SetLayeredIsRefusedForChildWindows)
 {
     HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, host.hwnd(), nullptr,
