@@ -49,8 +49,10 @@ HWND CWindowWnd::Create(HWND parent, const wchar_t* title, DWORD style, DWORD ex
     const bool registered = GetSuperClassName() != nullptr ? RegisterSuperclass() : RegisterWindowClass();
     if (!registered)
         return nullptr;
+    m_creating = true;
     m_hwnd = CreateWindowExW(exStyle, GetWindowClassName(), title, style, x, y, width, height, parent,
                              menu, CWindowManagerUI::GetInstance(), this);
+    m_creating = false;
     return m_hwnd;
 }
 
@@ -114,7 +116,8 @@ LRESULT CWindowWnd::RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                 CallWindowProcW(window->m_previousProcedure, hwnd, message, wParam, lParam);
             StoreObject(hwnd, nullptr, inProperty);
             window->m_hwnd = nullptr;
-            window->OnFinalMessage(hwnd);
+            if (!window->m_creating)
+                window->OnFinalMessage(hwnd);
             return result;
         }
     }

@@ -17,7 +17,8 @@ public:
 
     HWND GetWindowHandle() const { return m_hwnd; }
 
-    // Null when the class cannot be registered or the window not created.
+    // Null when the class cannot be registered or the window not created; the
+    // object then gets no final message and stays its creator's.
     HWND Create(HWND parent, const wchar_t* title, DWORD style, DWORD exStyle, int x = CW_USEDEFAULT,
                 int y = CW_USEDEFAULT, int width = CW_USEDEFAULT, int height = CW_USEDEFAULT,
                 HMENU menu = nullptr);
@@ -60,10 +61,14 @@ protected:
 private:
     // The object rides in the user data, or for superclasses in a window
     // property. On WM_NCDESTROY the previous procedure runs first, then the
-    // object lets go of the window and gets its final message.
+    // object lets go of the window and gets its final message, unless the
+    // window goes while it is being created: Create then returns null and
+    // the object is still its creator's.
     static LRESULT RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool inProperty);
     static void StoreObject(HWND hwnd, CWindowWnd* window, bool inProperty);
     static CWindowWnd* StoredObject(HWND hwnd, bool inProperty);
+
+    bool m_creating = false;
 };
 
 }  // namespace SkinUI

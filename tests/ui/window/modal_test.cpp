@@ -158,4 +158,35 @@ TEST_F(Windows, SuperclassRoutesThroughTheObjectToTheSourceClass)
     EXPECT_EQ(nullptr, edit.GetWindowHandle());
 }
 
+// A window that refuses to be made in its WM_CREATE, as one does whose skin or
+// display is missing.
+class RefusedWindow : public CWindowWnd {
+public:
+    int finalMessages = 0;
+
+protected:
+    const wchar_t* GetWindowClassName() const override { return L"SkinUITestRefused"; }
+    LRESULT ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return message == WM_CREATE ? -1 : CWindowWnd::ProcessMessage(message, wParam, lParam);
+    }
+    void OnFinalMessage(HWND) override { ++finalMessages; }
+};
+
+// The object of a window that could not be made stays its creator's: a final
+// message that deleted it would leave the creator a freed object.
+TEST_F(Windows, AWindowRefusedAtItsCreationGetsNoFinalMessage)
+{
+    RefusedWindow refused;
+    EXPECT_EQ(nullptr, refused.Create(nullptr, L"refused", WS_POPUP, 0));
+    EXPECT_EQ(nullptr, refused.GetWindowHandle());
+    EXPECT_EQ(0, refused.finalMessages);
+
+    SuperclassedEdit edit;
+    HostWindow parent;
+    ASSERT_NE(nullptr, edit.Create(parent.hwnd(), L"", WS_CHILD, 0, 0, 0, 80, 20));
+    DestroyWindow(edit.GetWindowHandle());
+    EXPECT_NE(nullptr, edit.finalWindow);
+}
+
 }  // namespace

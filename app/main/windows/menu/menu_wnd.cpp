@@ -33,13 +33,13 @@ void CMenuWnd::ShowAt(CControlUI* owner, int x, int y)
         return;
     }
     HWND parent = owner->GetManager() != nullptr ? owner->GetManager()->GetWindowHandle() : nullptr;
-    if (m_shadowWindow == nullptr) {
-        auto* shadow = new CShadowWnd();
-        m_shadowWindow = shadow->Create(parent, L"", kShadowStyle, kShadowExStyle);
-    }
+    if (m_shadowWindow == nullptr)
+        m_shadowWindow = CShadowWnd::Make(parent, kShadowStyle, kShadowExStyle);
+    // A menu that cannot be shown goes at once; its windows delete it otherwise.
     if (Create(parent, nullptr, kMenuStyle, kMenuExStyle) == nullptr) {
         if (IsWindow(m_shadowWindow))
             PostMessageW(m_shadowWindow, WM_CLOSE, 1, 0);
+        delete this;
         return;
     }
     HWND topLevel = m_hwnd;

@@ -15,7 +15,8 @@ class CMenuWnd : public SkinUI::CWindowWnd, public SkinUI::INotifyUI {
 public:
     CMenuWnd() = default;
 
-    // Nothing without an owner.
+    // Nothing without an owner; a menu whose window cannot be made deletes
+    // itself.
     void ShowAt(SkinUI::CControlUI* owner, int x, int y);
 
     void Notify(SkinUI::NotifyRecordUI& record) override;

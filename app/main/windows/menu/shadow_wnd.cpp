@@ -7,6 +7,15 @@ CShadowWnd::CShadowWnd()
     m_image.description = L"file='menu_bk.png' corner='40,8,8,8'";
 }
 
+HWND CShadowWnd::Make(HWND parent, DWORD style, DWORD exStyle)
+{
+    auto* shadow = new CShadowWnd();
+    const HWND window = shadow->Create(parent, L"", style, exStyle);
+    if (window == nullptr)
+        delete shadow;
+    return window;
+}
+
 const wchar_t* CShadowWnd::GetWindowClassName() const
 {
     return L"UIShadow";

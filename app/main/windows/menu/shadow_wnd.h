@@ -10,9 +10,11 @@
 // only after a size change. Deletes itself after its window is gone.
 class CShadowWnd : public SkinUI::CWindowWnd {
 public:
-    CShadowWnd();
+    // Its window, or null when none can be made (nothing is left then).
+    static HWND Make(HWND parent, DWORD style, DWORD exStyle);
 
 protected:
+    CShadowWnd();
     ~CShadowWnd() override = default;
     const wchar_t* GetWindowClassName() const override;
     UINT GetWindowClassStyle() const override;
