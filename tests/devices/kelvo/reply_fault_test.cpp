@@ -66,9 +66,13 @@ protected:
         std::vector<uint8_t> raw(kelvo::kImageSize);
         for (size_t i = 0; i < raw.size(); ++i) raw[i] = static_cast<uint8_t>(i * 13 + seed);
         before = snapshot();
-        if (check(device.writeRawImage(raw.data()), before, "raw write")) EXPECT_EQ(memory(), raw) << "raw write";
+        if (check(device.writeRawImage(raw.data()), before, "raw write")) {
+            EXPECT_EQ(memory(), raw) << "raw write";
+        }
         uint8_t value = 0x5A;
-        if (FAILED(device.readByAddress(0x36, value))) EXPECT_EQ(value, 0x5A) << "by address";
+        if (FAILED(device.readByAddress(0x36, value))) {
+            EXPECT_EQ(value, 0x5A) << "by address";
+        }
         mouse->damageReplies(nullptr);
         return failed;
     }

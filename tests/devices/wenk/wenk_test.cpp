@@ -228,8 +228,12 @@ TEST_F(WenkBus, DamagedAnswersNeverReachTheKeyboardsMemory) {
             for (int slot = 0; slot < wenk::kMacroSlots; ++slot) device.readMacro(slot, name.data(), data.data());
             int index = 9;
             const HRESULT read = device.readProfileIndex(index);
-            if (FAILED(read)) EXPECT_EQ(index, 9);
-            if (kind == ReplyFault::Random && percent == 100) EXPECT_EQ(read, E_FAIL);
+            if (FAILED(read)) {
+                EXPECT_EQ(index, 9);
+            }
+            if (kind == ReplyFault::Random && percent == 100) {
+                EXPECT_EQ(read, E_FAIL);
+            }
             EXPECT_EQ(memory(), before);
 
             block = profileBlock(static_cast<uint8_t>(percent));
