@@ -49,13 +49,13 @@ double ReadTime(const SkinUI::test::ScratchDir& scratch, const wchar_t* devices,
 {
     program_test::ProgramProcess process(program_test::SimulatedProgram(), scratch.path(),
                                          Environment(scratch, devices, L"1"));
-    const HWND progress = WaitForVisibleWindow(process, L"ReadProgress", 30000);
+    const HWND progress = process.WaitForWindow(L"ReadProgress", 30000, kWindowPollMs);
     const double shown = bench::WallMs();
     Sleep(static_cast<DWORD>(quietMs));
     while (progress != nullptr && IsWindow(progress) && bench::WallMs() < shown + 60000)
         Sleep(1);
     const double readMs = bench::WallMs() - shown;
-    const HWND window = WaitForVisibleWindow(process, L"Vastemor", 10000);
+    const HWND window = process.WaitForWindow(L"Vastemor", 10000, kWindowPollMs);
     if (window != nullptr)
         CloseAndWait(process, window);
     return progress != nullptr ? readMs : -1;

@@ -21,7 +21,7 @@ double TimeToFirstPaint(const std::wstring& exe, const wchar_t* windowClass)
     SkinUI::test::ScratchDir scratch(L"startup_bench_paint");
     const double start = bench::WallMs();
     program_test::ProgramProcess process(exe, scratch.path(), Environment(scratch, L"qiro,kelvo,wenk", L"0"));
-    const HWND window = WaitForVisibleWindow(process, windowClass, 30000);
+    const HWND window = process.WaitForWindow(windowClass, 30000, kWindowPollMs);
     if (window == nullptr)
         return -1;
     // In the tab column, below its last button, on every page of the program.

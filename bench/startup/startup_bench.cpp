@@ -13,7 +13,7 @@ void IdleProgram()
     SkinUI::test::ScratchDir scratch(L"startup_bench_idle");
     program_test::ProgramProcess process(program_test::SimulatedProgram(), scratch.path(),
                                          Environment(scratch, L"qiro,kelvo,wenk", L"0"));
-    const HWND window = WaitForVisibleWindow(process, L"Vastemor", 30000);
+    const HWND window = process.WaitForWindow(L"Vastemor", 30000, kWindowPollMs);
     if (window == nullptr) {
         std::printf("idle program: the main window did not appear\n");
         return;

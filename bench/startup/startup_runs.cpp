@@ -1,7 +1,5 @@
 #include "bench/startup/startup_runs.h"
 
-#include "bench/support/bench_clock.h"
-
 namespace startup_bench {
 
 std::vector<std::pair<std::wstring, std::wstring>> Environment(const SkinUI::test::ScratchDir& scratch,
@@ -24,18 +22,6 @@ TraceCounts CountTransfers(const SkinUI::test::ScratchDir& scratch)
         counts.gets += line.compare(0, 4, "GET ") == 0 ? 1 : 0;
     }
     return counts;
-}
-
-HWND WaitForVisibleWindow(const program_test::ProgramProcess& process, const wchar_t* className, DWORD ms)
-{
-    const double end = bench::WallMs() + ms;
-    do {
-        const HWND window = process.FindWindowOfClass(className);
-        if (window != nullptr && IsWindowVisible(window))
-            return window;
-        Sleep(1);
-    } while (bench::WallMs() < end);
-    return nullptr;
 }
 
 void CloseAndWait(program_test::ProgramProcess& process, HWND window)

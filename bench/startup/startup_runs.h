@@ -23,8 +23,8 @@ struct TraceCounts {
 };
 TraceCounts CountTransfers(const SkinUI::test::ScratchDir& scratch);
 
-// Polls every millisecond; null after the timeout or once the process ended.
-HWND WaitForVisibleWindow(const program_test::ProgramProcess& process, const wchar_t* className, DWORD ms);
+// Polls every millisecond: the start-up times are read from it.
+constexpr DWORD kWindowPollMs = 1;
 
 // Asks the window to close and waits for the process.
 void CloseAndWait(program_test::ProgramProcess& process, HWND window);

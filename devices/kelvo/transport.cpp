@@ -42,29 +42,22 @@ bool Transport::attempt(std::array<uint8_t, kReportLength>& report) {
     return status == kAcknowledged;
 }
 
-bool Transport::exchange(std::array<uint8_t, kReportLength>& report) {
+bool Transport::exchange(std::array<uint8_t, kReportLength>& report, const Window* reopen) {
     const std::array<uint8_t, kReportLength> request = report;
     for (int tries = 0; tries < kAttempts; ++tries) {
+        // A chunk whose acknowledge was missed may have moved the controller's
+        // window on already: it is sent again only from a window opened again
+        // at that chunk.
+        if (tries > 0 && reopen != nullptr && FAILED(openWindow(*reopen))) return false;
         report = request;
         if (attempt(report)) return true;
     }
     return false;
 }
 
-bool Transport::exchangeChunk(std::array<uint8_t, kReportLength>& report, const Window& window) {
-    const std::array<uint8_t, kReportLength> request = report;
-    for (int tries = 0; tries < kAttempts; ++tries) {
-        // A chunk whose acknowledge was missed may have moved the controller's
-        // window on already: it is sent again only from a window opened again
-        // at that chunk.
-        if (tries > 0 && FAILED(sendCommand(window.command, window.address & 0xFF, window.address >> 8,
-                                            window.length & 0xFF, window.length >> 8))) {
-            return false;
-        }
-        report = request;
-        if (attempt(report)) return true;
-    }
-    return false;
+HRESULT Transport::openWindow(const Window& window) {
+    return sendCommand(window.command, window.address & 0xFF, window.address >> 8, window.length & 0xFF,
+                       window.length >> 8);
 }
 
 HRESULT Transport::sendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4) {
@@ -86,14 +79,12 @@ HRESULT Transport::handshake() {
 }
 
 HRESULT Transport::readBlock(uint16_t address, uint16_t length, uint8_t* destination) {
-    if (FAILED(sendCommand(command::kReadWindow, address & 0xFF, address >> 8, length & 0xFF, length >> 8))) {
-        return E_FAIL;
-    }
+    if (FAILED(openWindow({command::kReadWindow, address, length}))) return E_FAIL;
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
         std::array<uint8_t, kReportLength> report{kReportId, command::kReadChunk};
         const Window rest{command::kReadWindow, static_cast<uint16_t>(address + offset),
                           static_cast<uint16_t>(length - offset)};
-        if (!exchangeChunk(report, rest)) return E_FAIL;
+        if (!exchange(report, &rest)) return E_FAIL;
         std::copy(report.begin() + 1, report.end(), lastReply_.begin());
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(lastReply_.begin(), count, destination + offset);
@@ -106,9 +97,7 @@ HRESULT Transport::writeBlock(uint16_t address, uint16_t length, const uint8_t* 
     // previous chunk's bytes, or 0xFF for a block of one chunk.
     std::array<uint8_t, kReportLength> staging;
     staging.fill(0xFF);
-    if (FAILED(sendCommand(command::kWriteWindow, address & 0xFF, address >> 8, length & 0xFF, length >> 8))) {
-        return E_FAIL;
-    }
+    if (FAILED(openWindow({command::kWriteWindow, address, length}))) return E_FAIL;
     for (size_t chunk = 0, offset = 0; chunk < chunkCount(length); ++chunk, offset += kChunkSize) {
         const size_t count = std::min(kChunkSize, length - offset);
         std::copy_n(source + offset, count, staging.begin());
@@ -116,7 +105,7 @@ HRESULT Transport::writeBlock(uint16_t address, uint16_t length, const uint8_t* 
         std::copy(staging.begin(), staging.begin() + kChunkSize, report.begin() + 2);
         const Window rest{command::kWriteWindow, static_cast<uint16_t>(address + offset),
                           static_cast<uint16_t>(length - offset)};
-        if (!exchangeChunk(report, rest)) return E_FAIL;
+        if (!exchange(report, &rest)) return E_FAIL;
     }
     return S_OK;
 }

@@ -56,11 +56,10 @@ private:
     // Sends the request once and polls for its status; true on an
     // acknowledge, with the reply left in the report.
     bool attempt(std::array<uint8_t, kReportLength>& report);
-    // Up to 5 attempts.
-    bool exchange(std::array<uint8_t, kReportLength>& report);
-    // Up to 5 attempts of a chunk command, each after the first from the
-    // window opened again at the chunk.
-    bool exchangeChunk(std::array<uint8_t, kReportLength>& report, const Window& window);
+    // Up to 5 attempts; with a window (a chunk command), each attempt after
+    // the first is made from that window opened again.
+    bool exchange(std::array<uint8_t, kReportLength>& report, const Window* reopen = nullptr);
+    HRESULT openWindow(const Window& window);
 
     hid::DeviceHandles& handles_;
     std::array<uint8_t, 7> lastReply_{};

@@ -111,7 +111,7 @@ HWND ProgramProcess::FindWindowOfClass(const wchar_t* className) const
     return search.found;
 }
 
-HWND ProgramProcess::WaitForWindow(const wchar_t* className, DWORD milliseconds) const
+HWND ProgramProcess::WaitForWindow(const wchar_t* className, DWORD milliseconds, DWORD pollMs) const
 {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     for (;;) {
@@ -120,7 +120,7 @@ HWND ProgramProcess::WaitForWindow(const wchar_t* className, DWORD milliseconds)
             return window;
         if (GetTickCount64() > end || WaitForSingleObject(info_.hProcess, 0) != WAIT_TIMEOUT)
             return nullptr;
-        Sleep(5);
+        Sleep(pollMs);
     }
 }
 

@@ -29,9 +29,9 @@ public:
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
     bool Started() const { return info_.hProcess != nullptr; }
-    // The visible top-level window of the class in this process, null after
-    // the timeout.
-    HWND WaitForWindow(const wchar_t* className, DWORD milliseconds) const;
+    // The visible top-level window of the class in this process, looked for
+    // every pollMs; null after the timeout or once the process ended.
+    HWND WaitForWindow(const wchar_t* className, DWORD milliseconds, DWORD pollMs = 5) const;
     // Null when the process has no window of the class.
     HWND FindWindowOfClass(const wchar_t* className) const;
     // True once no window of the class has shown for `quietMs`, e.g. the
