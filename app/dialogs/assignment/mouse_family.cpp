@@ -2,7 +2,7 @@
 
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/device_settings.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 
 int NolxFamilyData::CurrentSet() const {
     const int mode = *keyMode;

@@ -1,6 +1,6 @@
 #include "app/dialogs/color/color_arithmetic.h"
 
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 
 DWORD OpaqueColour(int red, int green, int blue) {
     return 0xFF000000u | (static_cast<DWORD>(red & 0xFF) << 16) | (static_cast<DWORD>(green & 0xFF) << 8) |

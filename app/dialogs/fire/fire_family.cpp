@@ -1,6 +1,6 @@
 #include "app/dialogs/fire/fire_family.h"
 
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 
 using SkinUI::CUIString;
 

@@ -3,7 +3,7 @@
 #include "app/dialogs/color/color_arithmetic.h"
 #include "app/dialogs/color/color_picker.h"
 #include "app/dialogs/fire/fire_limits.h"
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/option.h"
 #include "ui/core/window_manager.h"

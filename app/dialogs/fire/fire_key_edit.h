@@ -7,7 +7,7 @@
 
 #include "app/dialogs/fire/fire_family.h"
 #include "app/dialogs/fire/fire_steps.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"
 

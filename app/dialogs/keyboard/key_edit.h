@@ -6,7 +6,7 @@
 
 #include "app/dialogs/keyboard/key_assignment.h"
 #include "app/dialogs/keyboard/key_choice.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 #include "ui/core/window_impl_base.h"
 
 #include <vector>

@@ -4,7 +4,7 @@
 #include "app/core/settings/elapsed_clock.h"
 #include "app/dialogs/assignment/kelvo_assignment.h"
 #include "app/dialogs/assignment/nolx_assignment.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/list.h"

@@ -7,7 +7,7 @@
 #include "app/dialogs/assignment/assignment_choice.h"
 #include "app/dialogs/assignment/key_capture.h"
 #include "app/dialogs/assignment/mouse_family.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 #include "ui/core/window_impl_base.h"
 
 class KeyEditDialog;

@@ -1,7 +1,7 @@
 #pragma once
 // What a step editor accepts while the user types, without a window.
 
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 #include "ui/core/ui_string.h"
 
 // The limits of one step editor kind.

@@ -3,9 +3,9 @@
 #include "app/macro/keyboard/marco_manger.h"
 
 #include "app/macro/list/marco_list.h"
-#include "app/main/windows/centred_placement.h"
-#include "app/main/windows/menu/menu_wnd.h"
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/centred_placement.h"
+#include "app/windows/menu/menu_wnd.h"
+#include "app/windows/text_numbers.h"
 #include "ui/controls/list.h"
 
 using SkinUI::CControlUI;

@@ -8,7 +8,7 @@
 // writes the macros to the keyboard; this window never talks to it.
 
 #include "app/macro/codec/keyboard_macro_codec.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 #include "ui/core/window_impl_base.h"
 
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include "app/core/settings/elapsed_clock.h"
 #include "app/macro/keyboard/marco_manger.h"
 #include "app/macro/list/marco_list.h"
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 #include "ui/controls/button.h"
 
 #include <algorithm>

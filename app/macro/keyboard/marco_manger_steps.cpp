@@ -8,7 +8,7 @@
 #include "app/macro/editors/marco_edit.h"
 #include "app/macro/keyboard/marco_manger.h"
 #include "app/macro/list/marco_list.h"
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/option.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/core/binder/device_entries.h"
 #include "app/core/settings/constants.h"
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 
 #include <windows.h>
 

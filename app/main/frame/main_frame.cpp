@@ -6,7 +6,7 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/main/frame/request_routes.h"
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 
 #include <cwchar>
 

@@ -7,8 +7,8 @@
 #include "app/main/frame/ui_dispatcher_window.h"
 #include "app/main/frame/worker_launcher.h"
 #include "app/main/frame/workers.h"
-#include "app/main/windows/page_services_impl.h"
-#include "app/main/windows/read_progress.h"
+#include "app/windows/page_services_impl.h"
+#include "app/windows/read_progress.h"
 #include "ui/core/window_impl_base.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // The device pages the main layout's custom tags make: one line per page.
 
 #include "app/main/frame/device_families.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 #include "ui/core/control.h"
 
 #include <vector>

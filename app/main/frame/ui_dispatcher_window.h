@@ -3,7 +3,7 @@
 // work is queued and announced by one message to the main window, so it runs
 // in the order of every other message posted there (1001, 1002, ...).
 
-#include "app/main/windows/ui_dispatcher.h"
+#include "app/windows/ui_dispatcher.h"
 
 #include <windows.h>
 

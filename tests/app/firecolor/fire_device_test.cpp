@@ -1,7 +1,7 @@
 // The fire-key pages' sends against the simulated controllers: a change in
 // the page reaches the controller's memory, read back byte for byte.
 #include "app/dialogs/fire/fire_key_edit.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "devices/common/device_ids.h"
 #include "tests/app/firecolor/fire_page_host.h"
 #include "tests/app/firecolor/test_skin.h"

@@ -1,7 +1,7 @@
 // The fire-key pages hosted in a window and edited through their controls,
 // over records in memory (no controller: the sends fail unnoticed).
 #include "app/dialogs/fire/fire_key_edit.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "tests/app/firecolor/fire_page_host.h"
 #include "tests/app/firecolor/picker_driver.h"
 #include "tests/app/firecolor/test_skin.h"

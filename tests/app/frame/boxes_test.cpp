@@ -1,7 +1,7 @@
 // The progress window and the message box: where they open, how they close
 // and what the message box answers.
-#include "app/main/windows/read_progress.h"
-#include "app/main/windows/warrning_message.h"
+#include "app/windows/read_progress.h"
+#include "app/windows/warrning_message.h"
 #include "tests/app/frame/test_skin.h"
 #include "ui/core/control.h"
 

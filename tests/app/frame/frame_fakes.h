@@ -6,7 +6,7 @@
 
 #include "app/core/binder/device_binder.h"
 #include "app/main/frame/worker_launcher.h"
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 #include "ui/core/container.h"
 
 #include <windows.h>

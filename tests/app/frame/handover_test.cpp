@@ -2,7 +2,7 @@
 // teardown and the centring of the small windows.
 #include "app/main/frame/ui_dispatcher_window.h"
 #include "app/main/frame/worker_launcher.h"
-#include "app/main/windows/centred_placement.h"
+#include "app/windows/centred_placement.h"
 #include "tests/app/frame/frame_fakes.h"
 
 #include <gmock/gmock.h>

@@ -2,7 +2,7 @@
 // Page services for tests: work runs at once, message boxes and file choices
 // are recorded and answered from a script.
 
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "app/dialogs/assignment/assignment_choice.h"
 #include "app/core/settings/device_settings.h"
 #include "app/dialogs/assignment/mouse_family.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "tests/app/binder/fake_libraries.h"
 #include "tests/app/support/settings_reset.h"
 

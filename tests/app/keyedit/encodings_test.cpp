@@ -2,7 +2,7 @@
 // and presets, without a window.
 #include "app/dialogs/assignment/kelvo_assignment.h"
 #include "app/dialogs/assignment/nolx_assignment.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "app/core/keys/assignment_texts.h"
 #include "assignment_fixture.h"
 

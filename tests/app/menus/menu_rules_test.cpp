@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/main/windows/menu/menu_rules.h"
+#include "app/windows/menu/menu_rules.h"
 
 namespace {
 

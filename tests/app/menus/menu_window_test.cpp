@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/main/windows/menu/menu_wnd.h"
+#include "app/windows/menu/menu_wnd.h"
 #include "tests/app/menus/skin_fixture.h"
 #include "tests/ui/support/control_walk.h"
 #include "tests/ui/support/host_window.h"

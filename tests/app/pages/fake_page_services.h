@@ -2,7 +2,7 @@
 // Page services for tests: work runs at once on the calling thread; message
 // boxes, file choosers and the web launcher record what they were asked.
 
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 #include <string>
 #include <vector>

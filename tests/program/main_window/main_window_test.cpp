@@ -2,7 +2,7 @@
 // real skin, the libraries of the simulated build beside the test, input as
 // mouse messages at the controls' places.
 #include "app/main/frame/main_frame.h"
-#include "app/main/windows/warrning_message.h"
+#include "app/windows/warrning_message.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/ui/support/control_walk.h"
 #include "tests/ui/support/recording_receiver.h"

@@ -4,8 +4,8 @@
 // "contact_<en|zh>_<what>.png"; the last case lays them out as one sheet of
 // thumbnails per language ("contact_sheet_<en|zh>.png").
 #include "app/main/frame/main_frame.h"
-#include "app/main/windows/nolx_fire_state.h"
-#include "app/main/windows/read_progress.h"
+#include "app/windows/nolx_fire_state.h"
+#include "app/windows/read_progress.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "tests/ui/support/control_walk.h"

@@ -3,7 +3,7 @@
 #include "app/core/binder/device_binder.h"
 #include "app/main/frame/device_families.h"
 #include "app/main/frame/main_frame.h"
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 #include "tests/program/support/program_process.h"
 #include "ui/controls/standard_controls.h"
 #include "ui/core/tab_layout.h"

@@ -11,7 +11,7 @@
 #include "app/main/pages/common/page_tabs.h"
 #include "app/main/pages/common/pointer_settings_controls.h"
 #include "app/main/pages/kelvo/kelvo_family_traits.h"
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"

@@ -7,7 +7,7 @@
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 #include <cstddef>
 #include <cstdint>

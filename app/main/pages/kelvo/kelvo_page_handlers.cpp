@@ -5,7 +5,7 @@
 
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 
 #include "ui/controls/check_box.h"
 #include "ui/core/tab_layout.h"

@@ -5,8 +5,8 @@
 // run on worker threads; everything they change on the page goes through the
 // dispatcher.
 
-#include "app/main/windows/device_page.h"
-#include "app/main/windows/page_services.h"
+#include "app/main/pages/device_page.h"
+#include "app/windows/page_services.h"
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"
 #include "ui/core/window_manager.h"

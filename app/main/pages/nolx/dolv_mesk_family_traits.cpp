@@ -8,7 +8,7 @@
 #include "app/dialogs/keyedit/key_edit_members.h"
 #include "app/macro/managers/marco_manger_nolx.h"
 #include "app/main/pages/nolx/nolx_page_parts.h"
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 #include "devices/common/device_ids.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/main/pages/common/control_names.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 #include <array>
 #include <cstdint>

@@ -12,8 +12,8 @@
 #include "app/main/pages/nolx/button_switches.h"
 #include "app/main/pages/nolx/fire_key_rules.h"
 #include "app/main/pages/nolx/nolx_family_traits.h"
-#include "app/main/windows/device_page.h"
-#include "app/main/windows/page_services.h"
+#include "app/main/pages/device_page.h"
+#include "app/windows/page_services.h"
 
 #include "ui/core/container.h"
 #include "ui/core/layout_builder.h"

@@ -2,7 +2,7 @@
 // How a family's traits make the dialogs and editors of its page.
 
 #include "app/dialogs/fire/fire_key_edit.h"
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 template <class Dialog>
 bool RunKeyEdit(const PageServices& services, MacroKeyEntry* entry) {

@@ -1,4 +1,4 @@
-#include "app/main/windows/centred_placement.h"
+#include "app/windows/centred_placement.h"
 
 POINT CentredOver(const RECT& owner, SIZE size)
 {

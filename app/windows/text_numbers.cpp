@@ -1,4 +1,4 @@
-#include "app/main/windows/text_numbers.h"
+#include "app/windows/text_numbers.h"
 
 #include <climits>
 

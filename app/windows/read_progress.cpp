@@ -1,6 +1,6 @@
-#include "app/main/windows/read_progress.h"
+#include "app/windows/read_progress.h"
 
-#include "app/main/windows/centred_placement.h"
+#include "app/windows/centred_placement.h"
 
 using SkinUI::CUIString;
 

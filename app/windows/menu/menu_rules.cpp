@@ -1,4 +1,4 @@
-#include "app/main/windows/menu/menu_rules.h"
+#include "app/windows/menu/menu_rules.h"
 
 #include <cwchar>
 

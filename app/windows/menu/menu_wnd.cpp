@@ -1,7 +1,7 @@
-#include "app/main/windows/menu/menu_wnd.h"
+#include "app/windows/menu/menu_wnd.h"
 
-#include "app/main/windows/menu/menu_rules.h"
-#include "app/main/windows/menu/shadow_wnd.h"
+#include "app/windows/menu/menu_rules.h"
+#include "app/windows/menu/shadow_wnd.h"
 #include "ui/core/layout_builder.h"
 
 using namespace SkinUI;

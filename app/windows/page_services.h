@@ -3,7 +3,7 @@
 // the owner of its dialogs, the hand-over to the user-interface thread, message
 // boxes, file choosers and the web browser. Tests put fakes behind them.
 
-#include "app/main/windows/ui_dispatcher.h"
+#include "app/windows/ui_dispatcher.h"
 #include "ui/core/ui_string.h"
 #include "ui/core/window_wnd.h"
 

@@ -1,6 +1,6 @@
-#include "app/main/windows/warrning_message.h"
+#include "app/windows/warrning_message.h"
 
-#include "app/main/windows/centred_placement.h"
+#include "app/windows/centred_placement.h"
 #include "ui/core/control.h"
 
 using SkinUI::CUIString;

@@ -1,4 +1,4 @@
-#include "app/main/windows/nolx_fire_state.h"
+#include "app/windows/nolx_fire_state.h"
 
 uint8_t keepLeftFireFlagDolv = 0;
 uint8_t keepLeftFireFlagMesk = 0;

@@ -1,4 +1,4 @@
-#include "app/main/windows/device_page.h"
+#include "app/main/pages/device_page.h"
 
 std::atomic<uint8_t> AppRunning{1};
 std::shared_mutex PollPagesGuard;

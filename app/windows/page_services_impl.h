@@ -2,7 +2,7 @@
 // The program's own message boxes, file choosers and web launcher behind the
 // page seams.
 
-#include "app/main/windows/page_services.h"
+#include "app/windows/page_services.h"
 
 class WarrningMessagePresenter : public IMessageBoxPresenter {
 public:

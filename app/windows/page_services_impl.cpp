@@ -1,7 +1,7 @@
-#include "app/main/windows/page_services_impl.h"
+#include "app/windows/page_services_impl.h"
 
 #include "app/core/files/file_dialogs.h"
-#include "app/main/windows/warrning_message.h"
+#include "app/windows/warrning_message.h"
 
 #include <shellapi.h>
 

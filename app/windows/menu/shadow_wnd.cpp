@@ -1,4 +1,4 @@
-#include "app/main/windows/menu/shadow_wnd.h"
+#include "app/windows/menu/shadow_wnd.h"
 
 using SkinUI::CRendererUI;
 
