@@ -1,6 +1,7 @@
 #include "app/windows/read_progress.h"
 
 #include "app/windows/centred_placement.h"
+#include "app/windows/owner_faces.h"
 
 using SkinUI::CUIString;
 
@@ -22,6 +23,8 @@ LRESULT ReadProgress::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void ReadProgress::InitWindow()
 {
+    if (auto* owner = dynamic_cast<SkinUI::WindowImplBase*>(owner_))
+        TakeOwnerFaces(m_manager, owner->GetManager());
     PlaceCentredOverOwner(m_hwnd, owner_ != nullptr ? owner_->GetWindowHandle() : nullptr,
                           m_manager.GetInitialSize());
 }

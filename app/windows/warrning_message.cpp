@@ -1,6 +1,7 @@
 #include "app/windows/warrning_message.h"
 
 #include "app/windows/centred_placement.h"
+#include "app/windows/owner_faces.h"
 #include "ui/core/control.h"
 
 using SkinUI::CUIString;
@@ -38,6 +39,8 @@ const wchar_t* WarrningMessage::GetWindowClassName() const
 
 void WarrningMessage::InitWindow()
 {
+    if (auto* owner = dynamic_cast<SkinUI::WindowImplBase*>(owner_))
+        TakeOwnerFaces(m_manager, owner->GetManager());
     PlaceCentredOverOwner(m_hwnd, owner_ != nullptr ? owner_->GetWindowHandle() : nullptr,
                           m_manager.GetInitialSize());
     if (SkinUI::CControlUI* label = m_manager.FindControlByName(L"label_display"))

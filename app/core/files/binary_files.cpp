@@ -11,7 +11,9 @@
 namespace {
 
 // A windowed program shows nothing here; a console run sees the failure.
-void ReportFileFailure() { std::fputs("\n", stdout); }
+void ReportFileFailure(const char* what, const wchar_t* path) {
+    std::fprintf(stdout, "%s \"%ls\" failed\n", what, path ? path : L"");
+}
 
 struct FileCloser {
     void operator()(FILE* file) const { std::fclose(file); }
@@ -39,7 +41,7 @@ bool ReadBinaryFile(const wchar_t* path, uint8_t* buffer, size_t bufferSize, siz
     *byteCount = 0;
     FILE* opened = path ? _wfsopen(path, L"rb", _SH_DENYNO) : nullptr;
     if (!opened) {
-        ReportFileFailure();
+        ReportFileFailure("reading", path);
         return false;
     }
     std::unique_ptr<FILE, FileCloser> file(opened);
@@ -57,25 +59,25 @@ bool ReadBinaryFile(const wchar_t* path, uint8_t* buffer, size_t bufferSize, siz
 
 bool WriteBinaryFile(const wchar_t* path, const uint8_t* data, size_t byteCount) {
     if (!path || !*path) {
-        ReportFileFailure();
+        ReportFileFailure("writing", path);
         return false;
     }
     // A read-only file stays as it is, as an open for writing would leave it.
     const DWORD attributes = GetFileAttributesW(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-        ReportFileFailure();
+        ReportFileFailure("writing", path);
         return false;
     }
     const std::wstring folder = FolderOf(path);
     wchar_t temporary[MAX_PATH];
     if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"vst", 0, temporary)) {
-        ReportFileFailure();
+        ReportFileFailure("writing", path);
         return false;
     }
     if (!WriteWholeFile(temporary, data, byteCount) ||
         !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary);
-        ReportFileFailure();
+        ReportFileFailure("writing", path);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "app/windows/menu/menu_rules.h"
 #include "app/windows/menu/shadow_wnd.h"
+#include "app/windows/owner_faces.h"
 #include "ui/core/layout_builder.h"
 
 using namespace SkinUI;
@@ -59,6 +60,8 @@ void CMenuWnd::OnCreate()
         if (root != nullptr)
             m_manager.AttachRoot(root);
     }
+    if (m_owner->GetManager() != nullptr)
+        TakeOwnerFaces(m_manager, *m_owner->GetManager());
     m_manager.AddNotifyReceiver(this);
     m_manager.SetRoundCorner(3, 3);
     AdjustPosition();

@@ -105,11 +105,14 @@ TEST_F(QiroPageDevice, TheProfileAndOneButtonOfIt) {
     QiroMacroKeyTable2[2]->bytes[2] = 0;
     QiroMacroKeyTable2[2]->bytes[3] = 5;
     // The current key index is the button edited last; nothing has been, so 0.
+    const std::vector<uint8_t> before = ControllerMemory();
     EXPECT_TRUE(page.RunDeviceCommand(kWriteButton));
     const std::vector<uint8_t> memory = ControllerMemory();
     const unsigned table2 = 192 + 49;
-    EXPECT_EQ(memory[table2 + 0], QiroMacroKeyTable2[0]->bytes[0]);
-    EXPECT_NE(memory[table2 + 8], 2);  // entry 3 was not sent
+    for (unsigned i = 0; i < 4; ++i) {
+        EXPECT_EQ(memory[table2 + i], QiroMacroKeyTable2[0]->bytes[i]) << "entry 1 byte " << i;
+        EXPECT_EQ(memory[table2 + 8 + i], before[table2 + 8 + i]) << "entry 3 was not sent, byte " << i;
+    }
 }
 
 TEST_F(QiroPageDevice, LightingSendsRateOnFlagAndMode) {

@@ -2,6 +2,7 @@
 // real skin, the libraries of the simulated build beside the test, input as
 // mouse messages at the controls' places.
 #include "app/main/frame/main_frame.h"
+#include "app/windows/read_progress.h"
 #include "app/windows/warrning_message.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/ui/support/control_walk.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 using namespace program_test;
@@ -116,6 +118,57 @@ TEST_F(Program, TheMessageBoxShowsItsTextOverTheMainWindow)
     EXPECT_FALSE(frame_->Services().messages->Show(frame_, L"%{081}"));
     EXPECT_TRUE(script.Wait());
     EXPECT_TRUE(checked);
+}
+
+// The faces of a window's body fonts (0 to 6), as one text.
+std::wstring BodyFaces(SkinUI::CWindowManagerUI& manager)
+{
+    std::wstring faces;
+    for (int id = 0; id <= 6; ++id)
+        faces += std::wstring(manager.GetFontRecord(id)->faceName.GetData()) + L";";
+    return faces + manager.GetDefaultFontRecord()->faceName.GetData();
+}
+
+TEST_F(Program, TheMessageBoxProgressWindowAndMenusSpeakInTheMainWindowsFace)
+{
+    ASSERT_TRUE(PumpUntil([&] { return Idle(); }));
+    ASSERT_TRUE(program_.ShowPage(MousePage(L"Kelvo")));
+    for (const wchar_t* language : {L"language_1", L"language_2", L"language_1"}) {
+        ASSERT_TRUE(program_.ClickAndWait(language));
+        ASSERT_TRUE(program_.ClickAndWait(L"advanced_Settings_Kelvo"));
+        ASSERT_TRUE(program_.ClickAndWait(L"marco_manager_Kelvo"));
+        const std::wstring expected = BodyFaces(frame_->GetManager());
+        const std::string name(language, language + wcslen(language));
+
+        std::wstring box;
+        ModalScript script({[&] {
+            const UiWindow shown = UiWindow::OfClass(L"MessageBox");
+            if (!shown.IsOpen())
+                return false;
+            box = BodyFaces(*shown.Manager());
+            shown.PressKey(VK_ESCAPE);
+            return true;
+        }});
+        frame_->Services().messages->Show(frame_, L"%{081}");
+        ASSERT_TRUE(script.Wait());
+        EXPECT_EQ(box, expected) << "message box, " << name;
+
+        ReadProgress* progress = OpenReadProgress(frame_);
+        ASSERT_NE(progress, nullptr);
+        const HWND shown = progress->GetWindowHandle();
+        EXPECT_EQ(BodyFaces(progress->GetManager()), expected) << "progress window, " << name;
+        PostMessageW(shown, ReadProgress::kCloseMessage, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(shown); }));
+
+        for (const wchar_t* list : {L"listex_Kelvo", L"listex1_Kelvo"}) {
+            ASSERT_TRUE(program_.Window().RightClick(list));
+            ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").IsOpen(); }));
+            const UiWindow menu = UiWindow::OfClass(L"MenuWnd");
+            EXPECT_EQ(BodyFaces(*menu.Manager()), expected) << "menu of " << std::string(list, list + wcslen(list)) << ", " << name;
+            SendMessageW(menu.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+            ASSERT_TRUE(PumpUntil([] { return !UiWindow::OfClass(L"MenuWnd").IsOpen(); }));
+        }
+    }
 }
 
 TEST_F(Program, TheCloseButtonEndsTheProgramPromptly)
