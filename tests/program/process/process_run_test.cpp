@@ -92,9 +92,12 @@ void RunInItsOwnProcess(const Run& run) {
         PostClick(drop, row);
         ASSERT_TRUE(PumpUntil([&] { return program.FindWindowOfClass(L"ComboWnd") == nullptr; }));
     }
+    // A click while an earlier one's device work runs would be dropped, as a
+    // user's is: each waits for the progress window of the one before.
     for (const POINT& at : clicks) {
         PostClick(window, at);
         Settle(100);
+        ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 200, 15000));
     }
     ASSERT_TRUE(PumpUntil(
         [&] { return LinesStartingWith(FileLines(trace), run.change) > 0 || FileBytes(stateFile) == expected; },
