@@ -47,7 +47,6 @@ HRESULT WenkDevice::readProfileIndex(int& index) {
     uint8_t bytes[2] = {};
     const HRESULT read = transport_.readBlock(kProfileIndexAddress, 2, bytes);
     if (FAILED(read)) return read;
-    if (bytes[0] >= kProfiles || bytes[1] != static_cast<uint8_t>(~bytes[0])) return E_FAIL;
     index = bytes[0];
     return S_OK;
 }

@@ -29,8 +29,8 @@ public:
     HRESULT readProfile(int profile, uint8_t* block);
     // Stores the block's checksum right behind it.
     HRESULT writeProfile(int profile, const uint8_t* block);
-    // Fails for a blank controller: an index other than 0 or 1, or a wrong
-    // complement.
+    // The index byte as the controller holds it, whatever it is: its
+    // complement is read but not checked.
     HRESULT readProfileIndex(int& index);
     HRESULT writeProfileIndex(int index);
     // Slot 0 holds at most kSlot0DataSize data bytes: its reads fill the rest

@@ -11,6 +11,8 @@
 #include "ui/controls/list_label_element.h"
 #include "ui/controls/option.h"
 
+#include <iterator>
+
 using SkinUI::CControlUI;
 using SkinUI::CUIString;
 
@@ -82,16 +84,32 @@ int ChosenCount(CControlUI* control) {
     return item ? static_cast<int>(wcstol(item->GetUserData().GetData(), nullptr, 10)) : 0;
 }
 
+// Where the entry sits among the tables: the table's index and the entry's
+// position in it.
+template <class Tables, class Entry>
+std::optional<std::pair<size_t, int>> PlaceIn(const Tables& tables, const Entry* entry) {
+    for (size_t t = 0; t < std::size(tables); ++t) {
+        if (tables[t] == nullptr) continue;
+        for (size_t p = 0; p < tables[t]->size(); ++p) {
+            if ((*tables[t])[p].get() == entry) return std::make_pair(t, static_cast<int>(p));
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 KeyEditDialog::KeyEditDialog(MouseFamily family, const PageServices& services, ButtonAssignmentEntry* kelvoEntry,
                              MacroKeyEntry* nolxEntry)
-    : family_(family),
-      services_(services),
-      kelvoEntry_(kelvoEntry),
-      nolxEntry_(nolxEntry),
-      deviceMacroSnapshot_(IsKelvoFamily(family) ? MacroList() : *NolxData(family).deviceMacros),
-      capture_(LayoutOf(family).chords) {}
+    : family_(family), services_(services), capture_(LayoutOf(family).chords) {
+    const DeviceLibraryBinder::Guard guard = LockFamily();
+    if (IsKelvoFamily(family)) {
+        place_ = PlaceIn(KelvoData(family).tables, kelvoEntry);
+    } else {
+        place_ = PlaceIn(NolxData(family).tables, nolxEntry);
+        deviceMacroSnapshot_ = *NolxData(family).deviceMacros;
+    }
+}
 
 bool KeyEditDialog::RunDialog() {
     HWND owner = services_.owner ? services_.owner->GetWindowHandle() : nullptr;
@@ -102,6 +120,21 @@ bool KeyEditDialog::RunDialog() {
     if (confirmed) ApplyChoice();
     delete this;
     return confirmed;
+}
+
+DeviceLibraryBinder::Guard KeyEditDialog::LockFamily() const {
+    const DeviceLibrary library = IsKelvoFamily(family_) ? KelvoData(family_).library : NolxData(family_).library;
+    return DeviceLibraryBinder::Instance().LockLibrary(library);
+}
+
+ButtonAssignmentEntry* KeyEditDialog::KelvoEntry() const {
+    if (!place_ || !IsKelvoFamily(family_)) return nullptr;
+    return RecordAt(*KelvoData(family_).tables[place_->first], place_->second);
+}
+
+MacroKeyEntry* KeyEditDialog::NolxEntry() const {
+    if (!place_ || IsKelvoFamily(family_)) return nullptr;
+    return RecordAt(*NolxData(family_).tables[place_->first], place_->second);
 }
 
 CUIString KeyEditDialog::GetSkinFolder() {
@@ -136,13 +169,14 @@ void KeyEditDialog::InitWindow() {
 }
 
 void KeyEditDialog::ShowCurrentAssignment() {
+    const DeviceLibraryBinder::Guard guard = LockFamily();
     CUIString text;
-    if (kelvoEntry_ != nullptr) {
-        const uint8_t* b = kelvoEntry_->bytes;
+    if (const ButtonAssignmentEntry* entry = KelvoEntry()) {
+        const uint8_t* b = entry->bytes;
         text = family_ == MouseFamily::KelvoDriver ? GetAssignmentTextKelvoDriver(b[0], b[1], b[2])
                                                    : GetAssignmentTextKelvo(b[0], b[1], b[2]);
-    } else {
-        const uint8_t* b = nolxEntry_->bytes;
+    } else if (const MacroKeyEntry* entry = NolxEntry()) {
+        const uint8_t* b = entry->bytes;
         switch (family_) {
             case MouseFamily::Dolv:
                 text = GetAssignmentTextDolv(b[0], b[1], b[2], b[3]);
@@ -278,10 +312,17 @@ void KeyEditDialog::CaptureChoice() {
     choice_.gun7Count = ChosenCount(Find(L"Gun7_Num"));
 }
 
+// The box is shown once the lock is released.
 void KeyEditDialog::ApplyChoice() {
-    const AssignmentOutcome outcome = kelvoEntry_ != nullptr
-                                          ? ApplyKelvoChoice(family_, choice_, *kelvoEntry_)
-                                          : ApplyNolxChoice(family_, choice_, *nolxEntry_, deviceMacroSnapshot_);
+    AssignmentOutcome outcome = AssignmentOutcome::Unchanged;
+    {
+        const DeviceLibraryBinder::Guard guard = LockFamily();
+        if (ButtonAssignmentEntry* entry = KelvoEntry()) {
+            outcome = ApplyKelvoChoice(family_, choice_, *entry);
+        } else if (MacroKeyEntry* entry = NolxEntry()) {
+            outcome = ApplyNolxChoice(family_, choice_, *entry, deviceMacroSnapshot_);
+        }
+    }
     const wchar_t* message = nullptr;
     if (outcome == AssignmentOutcome::LeftClickRefused) message = L"%{183}";
     if (outcome == AssignmentOutcome::MacroDoesNotFit) message = L"%{80}";

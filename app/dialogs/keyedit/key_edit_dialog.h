@@ -3,12 +3,20 @@
 // what the button does, offers the option groups, captures keyboard keys
 // while the user-defined option is chosen, and on OK encodes the choice into
 // the button's entry once the window is gone.
+//
+// No lock is held while the window is open: a read on a worker may replace
+// the family's button tables meanwhile. The dialog keeps where its entry
+// sits and finds it there again, under the family's lock, to show and to
+// change it.
 
 #include "app/dialogs/assignment/assignment_choice.h"
 #include "app/dialogs/assignment/key_capture.h"
 #include "app/dialogs/assignment/mouse_family.h"
 #include "app/windows/page_services.h"
 #include "ui/core/window_impl_base.h"
+
+#include <optional>
+#include <utility>
 
 class KeyEditDialog;
 
@@ -33,6 +41,9 @@ public:
     const AssignmentChoice& ClosingChoice() const { return choice_; }
 
 protected:
+    // The entry is one of the family's button tables' and must stay in place
+    // while the constructor runs: its caller holds the family's lock, or no
+    // read runs.
     KeyEditDialog(MouseFamily family, const PageServices& services, ButtonAssignmentEntry* kelvoEntry,
                   MacroKeyEntry* nolxEntry);
 
@@ -49,6 +60,11 @@ protected:
     static LRESULT ServeHook(KeyboardHookSlot& slot, int code, WPARAM wParam, LPARAM lParam);
 
 private:
+    DeviceLibraryBinder::Guard LockFamily() const;
+    // The entry at the edited entry's place as the tables hold it now, null
+    // when there is none; only under the family's lock.
+    ButtonAssignmentEntry* KelvoEntry() const;
+    MacroKeyEntry* NolxEntry() const;
     SkinUI::CUIString Named(const wchar_t* base) const;
     bool IsNamed(const SkinUI::CUIString& name, const wchar_t* base) const;
     SkinUI::CControlUI* Find(const wchar_t* base);
@@ -63,8 +79,9 @@ private:
 
     const MouseFamily family_;
     PageServices services_;
-    ButtonAssignmentEntry* kelvoEntry_;
-    MacroKeyEntry* nolxEntry_;
+    // Where the edited entry sits: the index of its table among the family's
+    // button tables and its position there; none for an entry of no table.
+    std::optional<std::pair<size_t, int>> place_;
     MacroList deviceMacroSnapshot_;  // Dolv, Mesk, Qiro: the controller's macros at opening
     KeyCapture capture_;
     AssignmentChoice choice_;

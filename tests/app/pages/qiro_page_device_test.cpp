@@ -128,12 +128,19 @@ TEST_F(QiroPageDevice, LightingSendsRateOnFlagAndMode) {
     EXPECT_EQ(DeviceSettings.QiroLedMode, 4);
 }
 
-TEST_F(QiroPageDevice, ExportWritesTheControllersImage) {
+TEST_F(QiroPageDevice, ExportWritesTheControllersImageAndSaysWhenTheFileCannotBe) {
     TempFolder folder;
     const std::wstring path = folder.File(L"qiro.bin");
     page.SetFilePath(path.c_str());
     EXPECT_TRUE(page.RunDeviceCommand(kExportImage));
     EXPECT_EQ(FileBytes(path), ControllerMemory());
+    EXPECT_TRUE(fakes.messages.shown.empty());
+
+    const std::wstring nowhere = folder.File(L"missing\\qiro.bin");
+    page.SetFilePath(nowhere.c_str());
+    EXPECT_TRUE(page.RunDeviceCommand(kExportImage));
+    EXPECT_EQ(GetFileAttributesW(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(fakes.messages.shown, std::vector<std::wstring>{L"%{084}"});
 }
 
 TEST_F(QiroPageDevice, AnImportOfAnyOtherSizeLeavesTheControllerUntouched) {

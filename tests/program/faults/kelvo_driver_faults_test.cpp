@@ -60,11 +60,13 @@ TEST_F(KelvoDriverFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole)
     ASSERT_TRUE(ClickAndWait(L"write_data_Kelvo_Driver"));
     EXPECT_EQ(FileBytes(blockFile), Block());
 
-    // The driver image exported where no file can be made, then where one can.
+    // The driver image exported where no file can be made, which is said,
+    // then where one can.
     ASSERT_FALSE(UnwritableFolder().empty());
     const std::wstring unwritable = UnwritableFolder() + L"\\driver.bin";
     ASSERT_TRUE(UseFile(program, L"save_data_Kelvo_Driver", unwritable));
     EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{084}"});
     const std::wstring exported = program.StateFolder() + L"\\driver.bin";
     ASSERT_TRUE(UseFile(program, L"save_data_Kelvo_Driver", exported));
     ASSERT_EQ(FileBytes(exported).size(), kDriverImage);

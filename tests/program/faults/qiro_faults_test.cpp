@@ -153,11 +153,12 @@ TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepair
 
 TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     // The configuration image and the macros exported into a folder that
-    // takes no file.
+    // takes no file: the image's export says so.
     ASSERT_FALSE(UnwritableFolder().empty());
     const std::wstring unwritable = UnwritableFolder() + L"\\qiro.bin";
     ASSERT_TRUE(UseFile(program, L"save_data_Qiro", unwritable));
     EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{084}"});
     ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
     ASSERT_TRUE(NewMacro(L"Burst"));
     ASSERT_TRUE(ExportMacros(unwritable));

@@ -18,9 +18,11 @@ bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image
     return true;
 }
 
-void ExportImage(const wchar_t* path, size_t size, const std::function<int(uint8_t* image)>& copyImage) {
+void ExportImage(const PageServices& services, const wchar_t* path, size_t size,
+                 const std::function<int(uint8_t* image)>& copyImage) {
     std::vector<uint8_t> image(size, 0);
     const int result = copyImage(image.data());
     WaitMilliseconds(100);
-    if (result == 0) WriteBinaryFile(path, image.data(), image.size());
+    if (result != 0 || WriteBinaryFile(path, image.data(), image.size())) return;
+    services.ui->Post([services] { services.messages->Show(services.owner, kExportFileNotWritten); });
 }

@@ -2,10 +2,15 @@
 // Whole configuration images between a mouse's library and a file: the
 // export and the first step of an import.
 
+#include "app/windows/page_services.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+// The box of an export whose file could not be written.
+inline constexpr wchar_t kExportFileNotWritten[] = L"%{084}";
 
 // Waits times × 1 ms, the pause the libraries want after a whole-image transfer.
 void WaitMilliseconds(int times);
@@ -17,5 +22,8 @@ bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image
 
 // Asks the library for its image (size bytes, 0 on success), waits 100 ms and
 // writes the image to the file only when the library gave it. The controller
-// is not written.
-void ExportImage(const wchar_t* path, size_t size, const std::function<int(uint8_t* image)>& copyImage);
+// is not written. A file that cannot be written is reported in a box over the
+// owner, shown on the user-interface thread once it takes the hand-over (the
+// caller may hold a lock).
+void ExportImage(const PageServices& services, const wchar_t* path, size_t size,
+                 const std::function<int(uint8_t* image)>& copyImage);

@@ -60,8 +60,8 @@ const KelvoFamilyTraits& KelvoTraits() {
         t.readKeyMode = &DeviceLibraryBinder::ReadKeyModeKelvo;
         t.writeKeyMode = &DeviceLibraryBinder::WriteKeyModeKelvo;
         t.assignmentText = [](int type, int high, int low) { return GetAssignmentTextKelvo(type, high, low); };
-        t.editButton = [](const PageServices& services, ButtonAssignmentEntry* entry) {
-            return (new KeyEdit_Kelvo(services, entry))->RunDialog();
+        t.makeKeyEdit = [](const PageServices& services, ButtonAssignmentEntry* entry) -> KeyEditDialog* {
+            return new KeyEdit_Kelvo(services, entry);
         };
         return t;
     }();
@@ -108,8 +108,8 @@ const KelvoFamilyTraits& KelvoDriverTraits() {
         t.readKeyMode = &DeviceLibraryBinder::ReadKeyModeKelvoDriver;
         t.writeKeyMode = &DeviceLibraryBinder::WriteKeyModeKelvoDriver;
         t.assignmentText = [](int type, int high, int low) { return GetAssignmentTextKelvoDriver(type, high, low); };
-        t.editButton = [](const PageServices& services, ButtonAssignmentEntry* entry) {
-            return (new KeyEdit_Kelvo_Driver(services, entry))->RunDialog();
+        t.makeKeyEdit = [](const PageServices& services, ButtonAssignmentEntry* entry) -> KeyEditDialog* {
+            return new KeyEdit_Kelvo_Driver(services, entry);
         };
         return t;
     }();

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+class KeyEditDialog;
+
 struct KelvoFamilyTraits {
     DeviceLibrary library;
     const wchar_t* suffix;  // "_Kelvo": ends every control name of the page
@@ -52,8 +54,9 @@ struct KelvoFamilyTraits {
     bool (DeviceLibraryBinder::*writeKeyMode)();
 
     SkinUI::CUIString (*assignmentText)(int type, int codeHigh, int codeLow);
-    // Runs the family's key-assignment dialog on the entry; true on OK.
-    bool (*editButton)(const PageServices& services, ButtonAssignmentEntry* entry);
+    // The family's key-assignment dialog on the entry, to be run modally
+    // (KeyEditDialog::RunDialog); made under the family's lock.
+    KeyEditDialog* (*makeKeyEdit)(const PageServices& services, ButtonAssignmentEntry* entry);
 
     // The control name of the family: base + suffix, "%d" replaced by number.
     SkinUI::CUIString Name(const wchar_t* base, int number = 0) const;

@@ -40,7 +40,7 @@ void KelvoFamilyPage::Export() {
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     if (traits_.open(entries) != 0) return;
     const int size = static_cast<int>(traits_.imageSize);
-    ExportImage(filePath_, traits_.imageSize,
+    ExportImage(services_, filePath_, traits_.imageSize,
                 [this, &entries, size](uint8_t* image) { return traits_.copyImage(entries, image, size); });
 }
 

@@ -3,6 +3,7 @@
 // controller is written only by the commands asked of the main window.
 #include "app/main/pages/kelvo/kelvo_family_page.h"
 
+#include "app/dialogs/keyedit/key_edit_dialog.h"
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
 #include "app/windows/text_numbers.h"
@@ -95,12 +96,22 @@ void KelvoFamilyPage::ChooseFile(bool exporting) {
     if (!path.IsEmpty()) RequestCommand(exporting ? kKelvoExport : kKelvoImport);
 }
 
+// The lock is taken around the records only: a read on a worker may replace
+// the tables while the dialog is open, the entry is looked up again after it.
 void KelvoFamilyPage::EditButton(int index) {
-    // The dialog rewrites the entry in place: a read on a worker, which
-    // replaces the tables, waits until it has closed.
+    RecordList<ButtonAssignmentEntry>* table = nullptr;
+    KeyEditDialog* dialog = nullptr;
+    {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        table = &traits_.ActiveTable();
+        ButtonAssignmentEntry* entry = RecordAt(*table, index);
+        if (!entry) return;
+        dialog = traits_.makeKeyEdit(services_, entry);
+    }
+    if (!dialog->RunDialog()) return;
     const DeviceLibraryBinder::Guard guard = Lock();
-    ButtonAssignmentEntry* entry = RecordAt(traits_.ActiveTable(), index);
-    if (!entry || !traits_.editButton(services_, entry)) return;
+    const ButtonAssignmentEntry* entry = RecordAt(*table, index);
+    if (!entry) return;
     if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
         button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
     }

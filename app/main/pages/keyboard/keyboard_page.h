@@ -12,7 +12,9 @@
 #include "ui/core/window_manager.h"
 
 #include <atomic>
+#include <functional>
 
+struct DeviceEntries;
 struct KeyAssignmentRecord;
 
 class CDialogKeySetting : public SkinUI::CContainerUI,
@@ -50,6 +52,11 @@ private:
     void OnSelectChanged(const SkinUI::CUIString& name);
     void OnValueChanged(const SkinUI::CUIString& name, bool stored);
     void ShowLoading(bool show);
+    // Export and import: the open, the transfer and the settle time under
+    // the keyboard library's lock, the loading animation shown from the open
+    // on. The text of the box the operation ends with, null when the
+    // transfer succeeded; the caller shows it once the lock is released.
+    const wchar_t* TransferImage(const std::function<bool(const DeviceEntries&)>& transfer);
     void PostRefresh();
     // The named control of the page as the kind of control it is; null when
     // there is none.

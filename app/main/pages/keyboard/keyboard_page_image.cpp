@@ -2,6 +2,7 @@
 // export to a file, import from a file and reset to the default image.
 #include "app/core/binder/device_binder.h"
 #include "app/core/files/binary_files.h"
+#include "app/main/pages/common/config_image_files.h"
 #include "app/main/pages/keyboard/keyboard_page.h"
 #include "devices/common/device_ids.h"
 #include "ui/controls/gif_anim.h"
@@ -50,46 +51,41 @@ void CDialogKeySetting::ShowLoading(bool show) {
     }
 }
 
-void CDialogKeySetting::ExportConfiguration() {
-    const SkinUI::CUIString path = services_.files->ChooseSaveFile();
-    if (path.IsEmpty()) return;
+const wchar_t* CDialogKeySetting::TransferImage(const std::function<bool(const DeviceEntries&)>& transfer) {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
     const DeviceEntries& entries = binder.Entries();
-    if (!OpenKeyboard(entries)) {
-        services_.messages->Show(services_.owner, kOpenFailed);
-        return;
-    }
+    if (!OpenKeyboard(entries)) return kOpenFailed;
     ShowLoading(true);
-    ConfigurationImage image{};
-    const bool read = entries.Device_ReadEEPromData && entries.Device_ReadEEPromData(image.data()) == 0;
+    const bool done = transfer(entries);
     SettleAfterTransfer();
-    if (read) {
-        WriteBinaryFile(path, image.data(), image.size());
-    } else {
-        services_.messages->Show(services_.owner, kTransferFailed);
-    }
+    return done ? nullptr : kTransferFailed;
+}
+
+void CDialogKeySetting::ExportConfiguration() {
+    const SkinUI::CUIString path = services_.files->ChooseSaveFile();
+    if (path.IsEmpty()) return;
+    ConfigurationImage image{};
+    const wchar_t* failure = TransferImage([&image](const DeviceEntries& entries) {
+        return entries.Device_ReadEEPromData && entries.Device_ReadEEPromData(image.data()) == 0;
+    });
+    if (!failure && !WriteBinaryFile(path, image.data(), image.size())) failure = kExportFileNotWritten;
+    if (failure) services_.messages->Show(services_.owner, failure);
     ShowLoading(false);
 }
 
 void CDialogKeySetting::ImportConfigurationFile(const wchar_t* path) {
     ConfigurationImage image{};
     if (!ReadImageFile(path, image)) return;
-    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
-    const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
-    const DeviceEntries& entries = binder.Entries();
-    if (!OpenKeyboard(entries)) {
-        services_.messages->Show(services_.owner, kOpenFailed);
-        return;
-    }
-    ShowLoading(true);
-    const bool written = entries.Device_WriteEEpromData && entries.Device_WriteEEpromData(image.data()) == 0;
-    const bool reloaded = entries.Device_ReloadDevice && entries.Device_ReloadDevice() == 0;
-    SettleAfterTransfer();
-    if (written && reloaded) {
-        ConnectAndRead();
+    const wchar_t* failure = TransferImage([&image](const DeviceEntries& entries) {
+        const bool written = entries.Device_WriteEEpromData && entries.Device_WriteEEpromData(image.data()) == 0;
+        const bool reloaded = entries.Device_ReloadDevice && entries.Device_ReloadDevice() == 0;
+        return written && reloaded;
+    });
+    if (failure) {
+        services_.messages->Show(services_.owner, failure);
     } else {
-        services_.messages->Show(services_.owner, kTransferFailed);
+        ConnectAndRead();
     }
     ShowLoading(false);
 }

@@ -65,7 +65,7 @@ VASTEMOR_NOLX_EXPORT_ADAPTERS(Mesk)
     t.traceNotifications = false;                                   \
     t.loadMacroFile = &ConfigFileStore::LoadMacroFile##Chip;        \
     t.assignmentText = GetAssignmentText##Chip;                     \
-    t.runKeyEdit = &RunKeyEdit<KeyEdit_##Chip>;                     \
+    t.makeKeyEdit = &MakeKeyEdit<KeyEdit_##Chip>;                     \
     t.makeMacroManager = &MakeMacroManager<MarcoManger_##Chip>;     \
     t.makeFireKeyEditor = &MakeFireKeyEditor<FireKeyEdit_##Chip>;   \
     t.keyMode = &DeviceSettingsRecord::Chip##KeyMode;               \

@@ -19,6 +19,7 @@ namespace SkinUI {
 class CControlUI;
 }
 class FireKeyEdit;
+class KeyEditDialog;
 
 struct NolxFamilyTraits {
     DeviceLibrary library;
@@ -60,8 +61,9 @@ struct NolxFamilyTraits {
     void (ConfigFileStore::*loadMacroFile)(const wchar_t* name);
     SkinUI::CUIString (*assignmentText)(int type, int p1, int p2, int p3);
 
-    // The family's key-assignment dialog, run modally on the entry; true on OK.
-    bool (*runKeyEdit)(const PageServices& services, MacroKeyEntry* entry);
+    // The family's key-assignment dialog on the entry, to be run modally
+    // (KeyEditDialog::RunDialog); made under the family's lock.
+    KeyEditDialog* (*makeKeyEdit)(const PageServices& services, MacroKeyEntry* entry);
     // The editors the page embeds for its macro-manager and fire-key tags.
     SkinUI::CControlUI* (*makeMacroManager)(const PageServices& services);
     FireKeyEdit* (*makeFireKeyEditor)(const PageServices& services);

@@ -102,7 +102,7 @@ bool NolxMousePage::WriteButtonSwitches() {
 
 void NolxMousePage::Export() {
     if (!Open()) return;
-    ExportImage(filePath_, kImageSize,
+    ExportImage(services_, filePath_, kImageSize,
                 [this](uint8_t* image) { return traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image); });
 }
 

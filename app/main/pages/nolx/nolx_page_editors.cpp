@@ -2,6 +2,7 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
 #include "app/dialogs/fire/fire_key_edit.h"
+#include "app/dialogs/keyedit/key_edit_dialog.h"
 
 #include <cwchar>
 
@@ -27,14 +28,24 @@ int NolxMousePage::ButtonNumberOf(const CUIString& name) const {
     return 0;
 }
 
+// The lock is taken around the records only: a read on a worker may replace
+// the tables while the dialog is open, the entry is looked up again after it.
 void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
+    RecordList<MacroKeyEntry>* table = nullptr;
+    KeyEditDialog* dialog = nullptr;
+    {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        table = &traits_.ActiveTable();
+        MacroKeyEntry* entry = RecordAt(*table, number - 1);
+        if (!entry) return;
+        dialog = traits_.makeKeyEdit(services_, entry);
+    }
+    if (!dialog->RunDialog()) return;
     CUIString text;
     {
-        // The dialog rewrites the entry in place: a read on a worker, which
-        // replaces the tables, waits until it has closed.
         const DeviceLibraryBinder::Guard guard = Lock();
-        MacroKeyEntry* entry = RecordAt(traits_.ActiveTable(), number - 1);
-        if (!entry || !traits_.runKeyEdit(services_, entry)) return;
+        const MacroKeyEntry* entry = RecordAt(*table, number - 1);
+        if (!entry) return;
         text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
         currentKeyIndex_ = entry->index;
     }

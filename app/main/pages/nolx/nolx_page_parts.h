@@ -5,8 +5,8 @@
 #include "app/windows/page_services.h"
 
 template <class Dialog>
-bool RunKeyEdit(const PageServices& services, MacroKeyEntry* entry) {
-    return (new Dialog(services, entry))->RunDialog();
+KeyEditDialog* MakeKeyEdit(const PageServices& services, MacroKeyEntry* entry) {
+    return new Dialog(services, entry);
 }
 
 template <class Manager>

@@ -65,7 +65,7 @@ NolxFamilyTraits MakeQiroTraits() {
     t.traceNotifications = true;
     t.loadMacroFile = &ConfigFileStore::LoadMacroFileQiro;
     t.assignmentText = GetAssignmentTextQiro;
-    t.runKeyEdit = &RunKeyEdit<KeyEdit_Qiro>;
+    t.makeKeyEdit = &MakeKeyEdit<KeyEdit_Qiro>;
     t.makeMacroManager = &MakeMacroManager<MarcoManger_Qiro>;
     t.makeFireKeyEditor = &MakeFireKeyEditor<FireKeyEdit_Qiro>;
     t.fireMacroAvailable = nullptr;

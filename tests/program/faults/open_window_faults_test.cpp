@@ -1,0 +1,148 @@
+// Devices that come or go while a modal window of a page is open: the
+// keyboard's message boxes after an export, import or reset, and a mouse's
+// key-assignment dialog. The device change is dealt with while the window
+// stays open (its progress window closes), and what the window then does
+// reaches the controller.
+#include "app/core/settings/settings_containers.h"
+#include "tests/app/support/temp_folder.h"
+#include "tests/program/faults/faults_support.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using namespace program_test;
+
+namespace {
+
+// A script step that acts once: when the action fails, the step keeps
+// failing without acting again and the script stalls on it.
+ModalScript::Step Once(std::function<bool()> action) {
+    auto outcome = std::make_shared<std::optional<bool>>();
+    return [action, outcome] {
+        if (!*outcome) *outcome = action();
+        return **outcome;
+    };
+}
+
+class OpenWindowFaults : public ::testing::Test {
+protected:
+    // The page's root and the family's controller.
+    void Start(const std::wstring& page, const char* family) {
+        page_ = page;
+        family_ = family;
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(program.ShowPage(page_));
+    }
+
+    bool PageEnabled() const { return IsEnabled(program, page_); }
+    std::vector<uint8_t> Memory() const { return program.ControllerMemory(family_); }
+    // Bytes of the controller's memory as it holds them now; empty past its end.
+    std::vector<uint8_t> MemoryAt(size_t at, size_t count) const {
+        const std::vector<uint8_t> memory = Memory();
+        if (memory.size() < at + count) return {};
+        return std::vector<uint8_t>(memory.begin() + static_cast<long>(at), memory.begin() + static_cast<long>(at + count));
+    }
+
+    // In the key-assignment dialog the button opens ("KeyEdit_Qiro" for the
+    // suffix "_Qiro"): the third multimedia key; then, the dialog still open,
+    // the mouse unplugged and plugged in again, each followed by the device
+    // change, whose progress window closes and which the page shows; then OK.
+    // True once the script finished and the page's device work ended.
+    bool AssignMultimediaWhileTheMouseComesBack(const std::wstring& suffix, const std::wstring& button) const {
+        const std::wstring dialog = L"KeyEdit" + suffix, option = L"multimedia_setting" + suffix,
+                           list = L"result_multimedia_value" + suffix, ok = L"btn_ok" + suffix;
+        ModalScript script({
+            [&] { return UiWindow::OfClass(dialog.c_str()).Click(option.c_str(), 0.05); },
+            [&] { return UiWindow::OfClass(dialog.c_str()).ClickRow(list.c_str(), 3); },
+            Once([this] { return program.PlugDevice(family_, false) && !PageEnabled(); }),
+            Once([this] { return program.PlugDevice(family_, true) && PageEnabled(); }),
+            [&] { return UiWindow::OfClass(dialog.c_str()).Click(ok.c_str()); },
+        });
+        const bool clicked = program.Window().Click(button.c_str());
+        const bool finished = script.Wait();
+        EXPECT_TRUE(finished) << "stalled at step " << script.StalledAt();
+        return clicked && finished && program.WaitIdle();
+    }
+
+    // The box the click led to, while it is open: a device change whose
+    // progress window closes, then OK. Its text, empty when a step failed.
+    std::wstring DeviceChangeUnderTheBox(const wchar_t* button, const std::wstring& file = L"") const {
+        std::wstring shown;
+        std::vector<ModalScript::Step> steps;
+        if (!file.empty()) steps.push_back([&] { return AnswerFileDialog(file); });
+        steps.push_back([] { return UiWindow::OfClass(L"MessageBox").Find(L"label_display") != nullptr; });
+        steps.push_back(Once([this] {
+            program.DeviceChanged();
+            return program.WaitIdle();
+        }));
+        steps.push_back([&] {
+            const UiWindow box = UiWindow::OfClass(L"MessageBox");
+            shown = box.TextOf(L"label_display");
+            return box.Click(L"btn_ok");
+        });
+        ModalScript script(std::move(steps));
+        const bool clicked = program.Window().Click(button);
+        const bool finished = script.Wait();
+        EXPECT_TRUE(finished) << "stalled at step " << script.StalledAt();
+        return clicked && finished && program.WaitIdle() ? shown : std::wstring();
+    }
+
+    ProgramDriver program{L"qiro,kelvo,wenk"};
+    std::wstring page_;
+    const char* family_ = "";
+};
+
+}  // namespace
+
+TEST_F(OpenWindowFaults, TheKeyboardsBoxesLeaveTheDeviceChangeToRunAndTheProgramAnswers) {
+    Start(L"device_keyboard_page", "wenk");
+    const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
+    const std::wstring imported = program.StateFolder() + L"\\image.bin";
+    PutFile(imported, std::vector<uint8_t>(2048, 0));
+
+    // The keyboard has no whole-image transfer: each ends with its box.
+    EXPECT_EQ(DeviceChangeUnderTheBox(L"save_data_Wenk", exported), L"%{083}");
+    EXPECT_EQ(GetFileAttributesW(exported.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(DeviceChangeUnderTheBox(L"import_data_Wenk", imported), L"%{083}");
+    EXPECT_EQ(DeviceChangeUnderTheBox(L"reset_data_Wenk"), L"%{083}");
+    EXPECT_TRUE(PageEnabled());
+
+    // The keyboard's next write goes through at once.
+    ASSERT_TRUE(program.ClickAndWait(L"profile1", 0.05));
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    EXPECT_EQ(Memory().at(0x02), 1);
+    EXPECT_EQ(Memory().at(0x03), 0xFE);
+}
+
+TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseCameBackReachesIt) {
+    Start(MousePage(L"Qiro"), "qiro");
+    constexpr size_t kSecondButton = 192 + 4;  // the first key table, 4 bytes per button
+    const std::vector<uint8_t> before = MemoryAt(kSecondButton, 4);
+
+    ASSERT_TRUE(AssignMultimediaWhileTheMouseComesBack(L"_Qiro", L"profile1_key_Qiro_2"));
+
+    const std::vector<uint8_t> after = MemoryAt(kSecondButton, 4);
+    EXPECT_EQ(after, (std::vector<uint8_t>{3, 0, 0xCD, 0}));
+    EXPECT_NE(after, before);
+    const uint8_t* shown = QiroMacroKeyTable1[1]->bytes;
+    EXPECT_EQ(std::vector<uint8_t>(shown, shown + 4), after);
+}
+
+TEST_F(OpenWindowFaults, AKelvoAssignmentMadeWhileTheMouseCameBackReachesIt) {
+    Start(MousePage(L"Kelvo"), "kelvo");
+    constexpr size_t kSecondButton = 0x40 + 3;  // the first key set, 3 bytes per button
+    ASSERT_TRUE(program.ClickAndWait(L"profile1_Kelvo"));
+    const std::vector<uint8_t> before = MemoryAt(kSecondButton, 3);
+
+    ASSERT_TRUE(AssignMultimediaWhileTheMouseComesBack(L"_Kelvo", L"profile_key_Kelvo_2"));
+
+    // The library keeps the assignment until the write.
+    const uint8_t* edited = KelvoButtonTable1[1]->bytes;
+    const std::vector<uint8_t> assigned(edited, edited + 3);
+    ASSERT_NE(assigned, before);
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Kelvo"));
+    EXPECT_EQ(MemoryAt(kSecondButton, 3), assigned);
+    EXPECT_EQ(assigned.front(), 3) << "a multimedia key";
+}
