@@ -1,5 +1,7 @@
 #include "app/core/keys/mouse_codes.h"
 
+#include "app/core/keys/assignment_text_parts.h"
+
 namespace {
 
 constexpr int kPressEvent = 0xA0;
@@ -7,23 +9,6 @@ constexpr int kReleaseEvent = 0x20;
 
 // The bit of a side-button message: 8 for XBUTTON2, else 16.
 int SideButtonBit(const MSLLHOOKSTRUCT& record) { return HIWORD(record.mouseData) == XBUTTON2 ? 8 : 16; }
-
-const wchar_t* ButtonToken(int buttonBit) {
-    switch (buttonBit) {
-        case 1:
-            return L"%{054}";
-        case 2:
-            return L"%{055}";
-        case 4:
-            return L"%{056}";
-        case 8:
-            return L"%{078}";
-        case 16:
-            return L"%{079}";
-        default:
-            return nullptr;
-    }
-}
 
 }  // namespace
 
@@ -54,10 +39,12 @@ int MouseMessageToMacroEvent(UINT message, const MSLLHOOKSTRUCT& record) {
     return (press ? kPressEvent : kReleaseEvent) | bit;
 }
 
-SkinUI::CUIString GetMouseButtonToken(int buttonBit) { return ButtonToken(buttonBit); }
+// A button reads as the assignment of its bit reads: 8 the XBUTTON2 (forward)
+// button, 16 the XBUTTON1 (back) button.
+SkinUI::CUIString GetMouseButtonToken(int buttonBit) { return AssignmentButtonToken(buttonBit); }
 
 SkinUI::CUIString GetMacroMouseEventToken(int macroEvent) {
     const int kind = macroEvent & ~0x1F;
     if (kind != kPressEvent && kind != kReleaseEvent) return SkinUI::CUIString();
-    return ButtonToken(macroEvent & 0x1F);
+    return GetMouseButtonToken(macroEvent & 0x1F);
 }

@@ -40,12 +40,6 @@ CUIString StepName(const MacroStep& step)
     return GetKeyName(step.value);
 }
 
-// Whether rows `at` and `at + 1` are the X and Y rows of one move.
-bool StartsPair(const MacroSteps& steps, size_t at, MoveRowTypes moves)
-{
-    return steps[at].type == moves.x && at + 1 < steps.size() && steps[at + 1].type == moves.y;
-}
-
 }  // namespace
 
 int ModifierMaskOf(int virtualKey)
@@ -78,15 +72,11 @@ bool IsMoveYRow(const MacroSteps& steps, size_t index, MoveRowTypes moves)
 {
     if (index >= steps.size() || steps[index].type != moves.y) return false;
     if (moves.x != moves.y) return true;
-    return StepRowsAt(steps, index, moves).first + 1 == index;
+    const int partner = MovePartnerOf(steps, index, moves);
+    return partner >= 0 && static_cast<size_t>(partner) < index;
 }
 
-StepRows StepRowsAt(const MacroSteps& steps, size_t index, MoveRowTypes moves)
+int MovePartnerOf(const MacroSteps& steps, size_t row, MoveRowTypes moves)
 {
-    for (size_t row = 0; row < steps.size();) {
-        const size_t count = StartsPair(steps, row, moves) ? 2 : 1;
-        if (index < row + count) return {row, count};
-        row += count;
-    }
-    return {index, 1};
+    return moves.x == moves.y ? MovePartnerRow(steps, row, moves.x) : -1;
 }

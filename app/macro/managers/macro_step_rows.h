@@ -33,9 +33,7 @@ SkinUI::CUIString StepRowText(const MacroStep& step, MoveRowTypes moves, bool mo
 // row whose pair it completes (any row of the Y type where it differs from X).
 bool IsMoveYRow(const MacroSteps& steps, size_t index, MoveRowTypes moves);
 
-// The rows of the step that row `index` belongs to: both rows of a move pair.
-struct StepRows {
-    size_t first;
-    size_t count;
-};
-StepRows StepRowsAt(const MacroSteps& steps, size_t index, MoveRowTypes moves);
+// The row that forms one three-byte move with row `row` where X and Y rows
+// share a type (the Nolx mice); -1 for a lone row and any other row. Where
+// they differ (the Kelvo families) each row is a step of its own.
+int MovePartnerOf(const MacroSteps& steps, size_t row, MoveRowTypes moves);

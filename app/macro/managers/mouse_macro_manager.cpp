@@ -271,17 +271,21 @@ void MouseMacroManager::DeleteSelectedStep()
 {
     const int row = SelectedStep();
     if (SelectedMacro() < 0 || row < 0) return;
-    const StepRows rows = StepRowsAt(Steps(), static_cast<size_t>(row), Moves());
-    for (size_t i = 0; i < rows.count; ++i) StepList()->RemoveItemAt(static_cast<int>(rows.first));
+    const int partner = MovePartnerOf(Steps(), static_cast<size_t>(row), Moves());
+    StepList()->RemoveItemAt(std::max(row, partner));
+    if (partner >= 0) StepList()->RemoveItemAt(std::min(row, partner));
     ChangedSelectedMacro();
 }
 
 bool MouseMacroManager::InsertSteps(const MacroSteps& added)
 {
     if (SelectedMacro() < 0 || !StepList()) return false;
+    const MacroSteps steps = Steps();
     const int selected = SelectedStep();
-    const size_t at = selected >= 0 ? static_cast<size_t>(selected) + 1 : Steps().size();
-    if (!m_traits.codec.hasRoomFor(m_options, Steps(), at, added)) return false;
+    size_t at = steps.size();
+    if (selected >= 0)
+        at = static_cast<size_t>(std::max(selected, MovePartnerOf(steps, static_cast<size_t>(selected), Moves()))) + 1;
+    if (!m_traits.codec.hasRoomFor(m_options, steps, at, added)) return false;
     for (size_t i = 0; i < added.size(); ++i) InsertRow(static_cast<int>(at + i), added[i]);
     ChangedSelectedMacro();
     return true;

@@ -65,10 +65,12 @@ public:
     void DeleteSelectedMacro();
     void SetSelectedDelay(int milliseconds);
     void SetSelectedKey(int keyCode);
-    // Removes the selected row; a row of a move pair goes with its partner.
+    // Removes the selected row; a row of a three-byte move goes with its
+    // partner.
     void DeleteSelectedStep();
-    // Inserts after the selected row (at the end with none) when the macro
-    // keeps within its field; false when refused.
+    // Inserts after the selected row (after the Y row of a three-byte move
+    // whose X row is selected; at the end with none) when the macro keeps
+    // within its field; false when refused.
     bool InsertSteps(const MacroSteps& steps);
     bool InsertClick(int buttonBit);
     // The combo's step kind: its dialog, then the insert.

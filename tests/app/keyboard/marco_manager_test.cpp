@@ -13,7 +13,10 @@
 #include "ui/controls/list.h"
 #include "ui/controls/option.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -142,6 +145,38 @@ TEST_F(KeyboardMacroWindow, RecordedDelaysAreMillisecondsOrTheFixedValueAndSkipT
     KeyPress('B');
     Click(L"recordButton");
     EXPECT_EQ(Data(), (Bytes{0x05, 0x00, 0x81, 0x05, 0x04, 0x00, 0x14, 0x01, 0x05, 0x06}));
+}
+
+TEST_F(KeyboardMacroWindow, RecordedSideButtonsReadAsTheButtonsPressedInEachLanguage) {
+    Open();
+    NewSelectedMacro(L"Side");
+    Click(L"delay_no");
+    Click(L"recordButton");
+    for (DWORD button : {DWORD{XBUTTON1}, DWORD{XBUTTON2}}) {
+        MSLLHOOKSTRUCT event = {};
+        event.mouseData = button << 16;
+        manager->OnMouseHook(WM_XBUTTONDOWN, event);
+        manager->OnMouseHook(WM_XBUTTONUP, event);
+    }
+    Click(L"recordButton");
+    EXPECT_EQ(Data(), (Bytes{0x05, 0x00, 0x82, 0x10, 0x02, 0x10, 0x82, 0x08, 0x02, 0x08, 0x06}));
+
+    struct Names {
+        const wchar_t* language;
+        const wchar_t* back;     // XBUTTON1
+        const wchar_t* forward;  // XBUTTON2
+    };
+    for (const Names& names : {Names{L"English", L"Back", L"Forward"},
+                               Names{L"Chinese", L"\x540E\x9000\x952E", L"\x524D\x8FDB\x952E"}}) {
+        LoadLanguageTexts(names.language);
+        for (int row = 0; row < 4; ++row) {
+            SkinUI::CUIString shown = RowText(row);
+            SkinUI::CWindowManagerUI::ReplaceLanguageTokens(shown);
+            EXPECT_THAT(std::wstring(shown.GetData()), ::testing::EndsWith(row < 2 ? names.back : names.forward))
+                << names.language << " row " << row;
+        }
+    }
+    LoadLanguageTexts(L"English");
 }
 
 TEST_F(KeyboardMacroWindow, ShowingAMacroTakesItsLoopModeAndTheEditsKeepTheirLimits) {

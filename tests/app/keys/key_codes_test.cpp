@@ -44,7 +44,7 @@ TEST(MouseCodes, SideButtonsAndTokens) {
 
     EXPECT_STREQ(GetMouseButtonToken(2), L"%{055}");
     EXPECT_STREQ(GetMacroMouseEventToken(0xA2), L"%{055}");
-    EXPECT_STREQ(GetMacroMouseEventToken(0x30), L"%{079}");
+    EXPECT_STREQ(GetMacroMouseEventToken(0x30), L"%{078}");
     EXPECT_TRUE(GetMacroMouseEventToken(0xA3).IsEmpty());
 }
 

@@ -54,6 +54,12 @@ TEST(KeyboardCodec, DecodingShowsStepsAndTheLoopOption) {
     EXPECT_FALSE(Decode({0x81, 4, 0x06}).loop);
 }
 
+TEST(KeyboardCodec, DelaysAreReadHighByteFirst) {
+    EXPECT_EQ(Decode({0x04, 0x00, 0x01, 0x04, 0x00, 0xFF, 0x04, 0x01, 0x00, 0x04, 0x01, 0x2C, 0x04, 0xFF, 0xFF, 0x06})
+                  .steps,
+              (MacroSteps{{0x04, 1}, {0x04, 255}, {0x04, 256}, {0x04, 300}, {0x04, 65535}}));
+}
+
 TEST(KeyboardCodec, DecodingNeverReadsPastTheData) {
     EXPECT_EQ(Decode({0x81, 4, 0x04, 0x01}).steps, (MacroSteps{{0x81, 4}}));
     EXPECT_EQ(Decode({0x03, 0x01}).steps, MacroSteps{});

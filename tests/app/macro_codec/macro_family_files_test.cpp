@@ -1,12 +1,9 @@
 // The managers' macro files: saved after changes, exported and imported.
-#include "app/core/files/config_file_store.h"
 #include "app/macro/codec/kelvo_macro_codec.h"
 #include "app/macro/codec/nolx_macro_codec.h"
-#include "app/macro/files/macro_files.h"
+#include "tests/app/macro_codec/family_files.h"
 #include "tests/support/guarded_bytes.h"
 #include "tests/support/mutator.h"
-#include "tests/app/support/settings_reset.h"
-#include "tests/app/support/temp_folder.h"
 
 #include <windows.h>
 
@@ -42,19 +39,6 @@ Bytes SampleData(MacroFileFamily family) {
             return EncodeNolxMacro(NolxChip::Qiro, {{0x82, 0}, {0xFE, 0x0100}}, {NolxLoopMode::Count, 2});
     }
 }
-
-class FamilyFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetAppSettings();
-        MacroTempFolder = folder.Path().c_str();
-    }
-    void TearDown() override { ResetAppSettings(); }
-    std::wstring FileOf(MacroFileFamily family) const { return folder.File(MacroFileNameOf(family)); }
-
-    TempFolder folder;
-    ConfigFileStore store{nullptr};
-};
 
 TEST_F(FamilyFiles, SavedListsLoadBackWithNamesCutToTheirField) {
     for (MacroFileFamily family : kFamilies) {

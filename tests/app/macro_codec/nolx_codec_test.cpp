@@ -78,6 +78,14 @@ TEST(NolxCodec, DecodingShowsStepsAndLoops) {
     EXPECT_TRUE(Decode(NolxChip::Qiro, {0x00}).steps.empty()) << "a new macro";
 }
 
+TEST(NolxCodec, DelaysAreReadHighByteFirst) {
+    const Bytes delays = {0xFE, 0x00, 0x01, 0xFE, 0x00, 0xFF, 0xFE, 0x01, 0x00,
+                          0xFE, 0x01, 0x2C, 0xFE, 0xFF, 0xFF, 0xFC, 0x00};
+    for (NolxChip chip : kChips) {
+        EXPECT_EQ(Decode(chip, delays).steps, (MacroSteps{{0xFE, 1}, {0xFE, 255}, {0xFE, 256}, {0xFE, 300}, {0xFE, 65535}}));
+    }
+}
+
 TEST(NolxCodec, DecodingEndsAtTheZeroCodeOrAtTheDataEnd) {
     EXPECT_EQ(Decode(NolxChip::Dolv, {0x82, 0x00, 0x02, 0x00, 0xFC, 0x00, 0x82, 0x05}).steps,
               (MacroSteps{{0x82, 0}, {0x02, 0}}))

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 
 using namespace SkinUI;
 using namespace SkinUI::test;
+using ::testing::ElementsAre;
+using ::testing::EndsWith;
 
 namespace {
 
@@ -119,14 +122,6 @@ class KelvoDriverManager : public KelvoWindow<MarcoManger_Kelvo_Driver> {
 protected:
     KelvoDriverManager() : KelvoWindow(L"_Kelvo_Driver", MacroFileFamily::KelvoDriver) {}
 };
-
-MacroRef Macro(const wchar_t* name, Bytes data)
-{
-    auto macro = std::make_shared<MacroRecord>();
-    macro->name = name;
-    macro->data = std::move(data);
-    return macro;
-}
 
 TEST_F(KelvoManager, EveryChangeRewritesTheFileWithTheMacroBytes)
 {
@@ -284,7 +279,7 @@ TEST_F(KelvoManager, AMacroFillsItsFieldExactlyAndNoStepGoesPast)
     EXPECT_EQ(224u, FileData().size());
 }
 
-TEST_F(KelvoManager, ShowingAMacroSetsItsOptionsAndAMoveIsDeletedWhole)
+TEST_F(KelvoManager, ShowingAMacroSetsItsOptionsAndEachMoveRowIsAStepOfItsOwn)
 {
     const Bytes stopEndless = {0x01, 0x0A, 0xFD, 0xFF, 0xFB, 0xFF, 0xFA, 0x05, 0xFE, 0xFF, 0xFC, 0xA2};
     KelvoMacroList = {Macro(L"S", stopEndless), Macro(L"C", {0x00, 0x06, 0xFD, 0x06, 0x81, 0x01, 0xFC, 0xDD})};
@@ -309,8 +304,23 @@ TEST_F(KelvoManager, ShowingAMacroSetsItsOptionsAndAMoveIsDeletedWhole)
 
     SelectStep(1);
     m_manager->DeleteSelectedStep();
-    EXPECT_EQ((MacroSteps{{0xFE, 2040}}), m_manager->Steps());
-    EXPECT_EQ((Bytes{0x01, 0x06, 0xFD, 0xFF, 0xFE, 0xFF, 0xFC, 0xA1}), FileData());
+    EXPECT_EQ((MacroSteps{{0xFB, -1}, {0xFE, 2040}}), m_manager->Steps());
+    EXPECT_EQ((Bytes{0x01, 0x08, 0xFD, 0xFF, 0xFB, 0xFF, 0xFE, 0xFF, 0xFC, 0xAD}), FileData());
+}
+
+TEST_F(KelvoManager, AnImportedFileTakesTheNameListAndItsMacrosShowTheirSteps)
+{
+    ASSERT_EQ((std::vector<std::wstring>{L"Sweep", L"Hold"}),
+              ImportOverAShownMacro(
+                  {Macro(L"Sweep", {0x01, 0x0A, 0xFD, 0xFF, 0xFB, 0xFF, 0xFA, 0x05, 0xFE, 0xFF, 0xFC, 0xA2}),
+                   Macro(L"Hold", {0x00, 0x06, 0xFD, 0x06, 0x81, 0x01, 0xFC, 0xDD})}));
+    Names()->SelectItem(0);
+    EXPECT_THAT(ShownRows(L"listex1"), ElementsAre(EndsWith(L"X -1"), EndsWith(L"Y 5"), EndsWith(L"2040 ms")));
+    EXPECT_TRUE(IsSelected(L"circle_stop"));
+    EXPECT_TRUE(IsSelected(L"circle_all"));
+    Names()->SelectItem(1);
+    EXPECT_THAT(ShownRows(L"listex1"), ElementsAre(EndsWith(L"Control")));
+    EXPECT_EQ(L"7", Find(L"circle_edit")->GetText());
 }
 
 TEST_F(KelvoManager, EditsKeepTheirRangesAndTheComboInsertsAfterTheSelectedStep)

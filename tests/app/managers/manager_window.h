@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/core/files/macro_file_format.h"
@@ -13,11 +14,20 @@
 #include "tests/app/menus/skin_fixture.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
+#include "tests/program/support/window_input.h"
 #include "tests/ui/support/host_window.h"
 #include "ui/controls/list.h"
 #include "ui/controls/option.h"
 
 using Bytes = std::vector<uint8_t>;
+
+inline MacroRef Macro(const wchar_t* name, Bytes data)
+{
+    auto macro = std::make_shared<MacroRecord>();
+    macro->name = name;
+    macro->data = std::move(data);
+    return macro;
+}
 
 inline int64_t g_now = 0;
 inline int64_t FakeNow() { return g_now; }
@@ -84,9 +94,10 @@ protected:
         event.vkCode = virtualKey;
         Manager::KeyboardHookProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
     }
-    static void Mouse(WPARAM message)
+    static void Mouse(WPARAM message, DWORD mouseData = 0)
     {
         MSLLHOOKSTRUCT event = {};
+        event.mouseData = mouseData;
         Manager::MouseHookProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
     }
     SkinUI::CListUI* Names() { return dynamic_cast<SkinUI::CListUI*>(Find(L"listex")); }
@@ -96,6 +107,43 @@ protected:
         Names()->SelectItem(Names()->GetCount() - 1);
     }
     void SelectStep(int row) { dynamic_cast<SkinUI::CListUI*>(Find(L"listex1"))->SelectItem(row); }
+    // The rows of a list as the current language draws them.
+    std::vector<std::wstring> ShownRows(const wchar_t* list)
+    {
+        std::vector<std::wstring> rows;
+        for (int row = 0; row < dynamic_cast<SkinUI::CListUI*>(Find(list))->GetCount(); ++row)
+            rows.push_back(ShownRow(list, row));
+        return rows;
+    }
+    // Row `row` of a list as the current language draws it.
+    std::wstring ShownRow(const wchar_t* list, int row)
+    {
+        SkinUI::CControlUI* item = dynamic_cast<SkinUI::CListUI*>(Find(list))->GetItemAt(row);
+        if (!item) return L"<no row>";
+        SkinUI::CUIString text = item->GetText();
+        SkinUI::CWindowManagerUI::ReplaceLanguageTokens(text);
+        return text.GetData();
+    }
+
+    // Imports a file of these macros as a user does, through the name
+    // list's menu and the open dialog, while a macro of the family is shown;
+    // the names the list then shows.
+    std::vector<std::wstring> ImportOverAShownMacro(const MacroList& macros)
+    {
+        using namespace program_test;
+        NewSelectedMacro(L"Old");
+        EXPECT_TRUE(m_manager->InsertClick(1));
+        const std::wstring path = m_folder.File(L"import.bin");
+        PutFile(path, EncodeMacroFile(m_family, macros));
+        m_host.ShowAndPaint();
+        ModalScript script({[&] { return AnswerFileDialog(path); }});
+        const SkinUI::CUIString names = SkinUI::CUIString(L"listex") + m_suffix;
+        EXPECT_TRUE(UiWindow(m_host.hwnd()).RightClick(names));
+        EXPECT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_Import"); }, 2000));
+        EXPECT_TRUE(script.Wait());
+        EXPECT_TRUE(m_manager->Steps().empty()) << "the shown macro's steps are gone";
+        return ShownRows(L"listex");
+    }
 
     Bytes File() { return FileBytes(m_folder.File(MacroFileNameOf(m_family))); }
     // The data field of record `index` of the macro file, empty when the file has no such record.

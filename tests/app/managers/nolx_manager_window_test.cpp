@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/core/keys/key_codes.h"
@@ -8,6 +9,8 @@
 
 using namespace SkinUI;
 using namespace SkinUI::test;
+using ::testing::ElementsAre;
+using ::testing::EndsWith;
 
 namespace {
 
@@ -176,6 +179,22 @@ TEST_F(QiroManager, EditsKeepTheirRangesAndTheComboInsertsAClick)
     m_host.Pump(100);
     EXPECT_EQ(-1, combo->GetCurSel());
     EXPECT_EQ((MacroSteps{{0xA2, 2}, {NolxStep::Delay, 50}, {0x22, 2}}), m_manager->Steps());
+}
+
+TEST_F(QiroManager, AnImportedFileTakesTheNameListAndItsMacrosShowTheirSteps)
+{
+    ASSERT_EQ((std::vector<std::wstring>{L"Burst", L"Sweep"}),
+              ImportOverAShownMacro(
+                  {Macro(L"Burst", {0xFD, 0x03, 0x82, 0x04, 0xFE, 0x01, 0x2C, 0x02, 0x04, 0xFC, 0x00}),
+                   Macro(L"Sweep", {0x04, 0xFB, 0x0A, 0xFE, 0xFF, 0xFF, 0xA8, 0x28, 0xFC, 0x00})}));
+    Names()->SelectItem(0);
+    EXPECT_THAT(ShownRows(L"listex1"), ElementsAre(EndsWith(L"}A"), EndsWith(L"}300 ms"), EndsWith(L"}A")));
+    EXPECT_TRUE(IsSelected(L"circle_setting"));
+    EXPECT_EQ(L"3", Find(L"circle_edit")->GetText());
+    Names()->SelectItem(1);
+    EXPECT_THAT(ShownRows(L"listex1"), ElementsAre(EndsWith(L"}X -5"), EndsWith(L"}Y 10"), EndsWith(L"}65535 ms"),
+                                                   EndsWith(L"}Forward"), EndsWith(L"}Forward")));
+    EXPECT_TRUE(IsSelected(L"circle_continue"));
 }
 
 TEST_F(DolvManager, ShowingAMacroSetsItsLoopOptions)
