@@ -185,10 +185,11 @@ public:
         bool ok = Succeeded(e_.*F::Device_Get_Led_On_Off, &DeviceSettings.KelvoLedOnOff);
         ok &= Succeeded(e_.*F::Device_Get_MCULED_Control, &DeviceSettings.KelvoLedLight);
         // The library answers the stored mode index + 1; keep the index, so that
-        // writing the state back does not shift the mode.
+        // writing the state back does not shift the mode. A stored value
+        // outside 1..7 gives an index no mode has, written back as it came.
         int storedMode = 0;
         if (Succeeded(e_.*F::Device_Get_MCULED_Current_Mode, &storedMode)) {
-            DeviceSettings.KelvoLedMode = std::max(storedMode - 1, 0);
+            DeviceSettings.KelvoLedMode = storedMode - 1;
         } else {
             ok = false;
         }

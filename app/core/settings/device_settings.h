@@ -16,7 +16,7 @@ struct DeviceSettingsRecord {
     int KelvoFireTime = 0;
     int KelvoLedOnOff = 0;
     int KelvoLedLight = 0;  // MCU-LED control
-    int KelvoLedMode = 0;   // mode index 0..6
+    int KelvoLedMode = 0;   // mode index 0..6; another: a stored mode no option names
     int KelvoLedStep = 0;
     int KelvoMiddleKeyPressType = 0;
     int KelvoCpiKeyPressType = 0;

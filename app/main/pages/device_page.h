@@ -9,7 +9,10 @@
 class IDevicePage {
 public:
     virtual ~IDevicePage() = default;
-    // True only when the controller was opened and every read succeeded.
+    // True when the controller was opened and read; the page then shows it
+    // connected. A mouse page takes its settings from the library's copy of
+    // the whole configuration: once that copy is read, a setting the library
+    // does not give does not fail the read.
     virtual bool ConnectAndRead() = 0;
     // 1 connected, 0 not connected (another value counts as neither).
     virtual int ConnectedFlag() const = 0;

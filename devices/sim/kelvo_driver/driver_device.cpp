@@ -63,8 +63,8 @@ int DriverDevice::writeLedCpiBlock(const uint8_t block[4]) {
 }
 
 int DriverDevice::writeRawImage(const uint8_t* image, int size) {
-    if (!reached() || !image || size != static_cast<int>(kImageSize)) return -1;
-    store(0, image, kImageSize);
+    if (!reached() || !image || size < 1 || size > static_cast<int>(kImageSize)) return -1;
+    store(0, image, static_cast<size_t>(size));
     return 0;
 }
 

@@ -30,8 +30,9 @@ public:
     int writeImage();
     // The four bytes into the controller's block and the image's.
     int writeLedCpiBlock(const uint8_t block[4]);
-    // A whole image, as given, into the controller's memory; the image stays
-    // until the next read. -1 for any other size.
+    // The first `size` bytes of the controller's memory become the image's,
+    // as given (1 to kImageSize bytes; the memory behind them is kept); the
+    // library's image stays until the next read. -1 for any other size.
     int writeRawImage(const uint8_t* image, int size);
 
     Image& image() { return image_; }

@@ -147,6 +147,14 @@ TEST_F(BinderTest, KelvoLedModeReadsBackAsTheIndexItWasWrittenWith) {
     EXPECT_TRUE(binder.ReadLedStateKelvo());
     EXPECT_EQ(DeviceSettings.KelvoLedMode, 2);
 
+    // A stored value no mode has is written back as it came.
+    for (const int outside : {0, 8}) {
+        storedMode = outside;
+        EXPECT_TRUE(binder.ReadLedStateKelvo());
+        EXPECT_TRUE(binder.WriteLedStateKelvo());
+        EXPECT_EQ(storedMode, outside);
+    }
+
     fake.Reset();
     fake.Answer("Device_Get_Led_On_Off_Kelvo", -1);
     EXPECT_FALSE(binder.ReadLedStateKelvo());

@@ -116,29 +116,44 @@ TEST_F(KelvoDriverPage, TheWriteSendsTheBlockAndTheSettingsAndKeepsTheBlockInIts
     EXPECT_EQ(FileBytes(host.macroFolder().File(L"DriverTempCPIAndLedData.bin")), Block());
 }
 
-TEST_F(KelvoDriverPage, ExportImportAndResetMoveWholeDriverImagesOnly) {
+TEST_F(KelvoDriverPage, ImportsTakeFilesOfUpTo40960BytesAndExportAndResetMoveWholeImages) {
     const std::wstring exported = host.macroFolder().File(L"exported.bin");
     host.fakes.files.nextPath = exported;
     host.Click(L"save_data_Kelvo_Driver");
     EXPECT_EQ(FileBytes(exported), factory);
 
+    // An empty file and one longer than an image are not sent.
     std::vector<uint8_t> changed = factory;
     changed[kCpiValues] = 10;
+    std::vector<uint8_t> tooLong = changed;
+    tooLong.push_back(0);
+    for (const std::vector<uint8_t>& refused : {std::vector<uint8_t>(), tooLong}) {
+        PutFile(host.macroFolder().File(L"refused.bin"), refused);
+        host.fakes.files.nextPath = host.macroFolder().File(L"refused.bin");
+        host.Click(L"import_data_Kelvo_Driver");
+    }
+    EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), factory);
+
+    // A shorter file replaces the controller's first bytes and leaves the rest.
     std::vector<uint8_t> kelvoSized(changed.begin(), changed.begin() + 2048);
     PutFile(host.macroFolder().File(L"kelvo.bin"), kelvoSized);
     host.fakes.files.nextPath = host.macroFolder().File(L"kelvo.bin");
     host.Click(L"import_data_Kelvo_Driver");
-    EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), factory);
+    EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), changed);
+    EXPECT_EQ(KelvoDriverCpiLevels[0]->value, 10);  // read again
 
-    PutFile(exported, changed);
+    std::vector<uint8_t> whole = factory;
+    whole[kImage - 1] ^= 0x5A;
+    PutFile(exported, whole);
     host.fakes.files.nextPath = exported;
     host.Click(L"import_data_Kelvo_Driver");
-    EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), changed);
-    EXPECT_EQ(KelvoDriverCpiLevels[0]->value, 10);
+    EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), whole);
+    EXPECT_EQ(KelvoDriverCpiLevels[0]->value, factory[kCpiValues]);
 
     host.Click(L"reset_data_Kelvo_Driver");
     EXPECT_EQ(ControllerMemory(L"kelvo-driver.bin"), factory);
-    EXPECT_EQ(host.commands, (std::vector<int>{kKelvoExport, kKelvoImport, kKelvoImport, kKelvoReset}));
+    EXPECT_EQ(host.commands,
+              (std::vector<int>{kKelvoExport, kKelvoImport, kKelvoImport, kKelvoImport, kKelvoImport, kKelvoReset}));
 }
 
 TEST_F(KelvoDriverPage, TheLayoutHoldsEveryControlItsImagesAndItsTextsInBothLanguages) {

@@ -11,6 +11,7 @@
 #include "tests/app/firecolor/picker_driver.h"
 #include "tests/app/keyboard/timed_script.h"
 #include "tests/app/kelvo_pages/kelvo_page_host.h"
+#include "tests/app/support/refused_getter.h"
 #include "ui/controls/button.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/slider.h"
@@ -32,9 +33,8 @@ KelvoFamilyPage* MakeKelvoPage(const PageServices& services) { return new CDialo
 
 std::vector<uint8_t> FactoryImage() { return FileBytes(ProgramFolder() + L"TevkKelvoData_Cfg1.bin"); }
 
-// The controller back to its factory image, through the library.
-void RestoreFactoryImage() {
-    const std::vector<uint8_t> image = FactoryImage();
+// The image into the controller as it is, through the library.
+void PutControllerImage(const std::vector<uint8_t>& image) {
     ASSERT_EQ(image.size(), 2048u);
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Kelvo);
@@ -47,7 +47,7 @@ class KelvoPage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(kFreshState);
-        RestoreFactoryImage();
+        PutControllerImage(factory);
         ASSERT_EQ(ControllerMemory(L"kelvo.bin"), factory);
         ASSERT_TRUE(host.page().ConnectAndRead());
         host.Settle();
@@ -128,6 +128,40 @@ TEST_F(KelvoPage, AStoredRandomSleepModeShowsAsItselfAndABrightnessChangeKeepsIt
     EXPECT_EQ(WriteAll()[kLed] & 0x07, 7);
     ASSERT_TRUE(host.page().ConnectAndRead());
     EXPECT_TRUE(host.Checked(L"result_LED_mode_off_Kelvo"));
+}
+
+TEST_F(KelvoPage, AStoredModeOutsideTheOptionsShowsNoneAndLightAndSpeedEditsKeepIt) {
+    // Bits 0-2 of the LED byte hold the mode 1..7, bit 3 is set while the LED
+    // is off: low bits 0 and 8 hold no mode.
+    for (const uint8_t stored : {0x00, 0x08}) {
+        std::vector<uint8_t> image = factory;
+        image[kLed] = static_cast<uint8_t>((image[kLed] & 0xF0) | stored);
+        image[kLed + 1] = static_cast<uint8_t>(0xFF - image[kLed]);
+        PutControllerImage(image);
+        ASSERT_TRUE(host.page().ConnectAndRead());
+        host.Click(L"led_Settings_Kelvo");
+        for (const wchar_t* mode : KelvoFamilyPage::kLedModeOptions) {
+            EXPECT_FALSE(host.Checked(std::wstring(mode) + L"_Kelvo")) << static_cast<int>(stored);
+        }
+        EXPECT_EQ(host.Checked(L"result_LED_status_off_Kelvo"), stored == 0x08);
+
+        host.Click(L"result_LED_light_half_Kelvo", 0.05);
+        host.MoveSlider(L"result_mode_speed_Kelvo", 5);
+        const std::vector<uint8_t> memory = WriteAll();
+        EXPECT_EQ(memory[kLed] & 0x0F, stored);
+        EXPECT_EQ(memory[kLed] >> 5, 7 - 5);
+        EXPECT_EQ(memory[kMcuLed] & 0x08, 0);
+    }
+}
+
+TEST_F(KelvoPage, AReadWhoseLedSpeedCannotBeHadIsAGoodReadAndShowsTheRest) {
+    DeviceSettings.KelvoFireTime = 0;
+    const RefusedGetter speed(&DeviceEntries::Device_Get_MCULED_Current_Step_Kelvo);
+    EXPECT_TRUE(host.page().ConnectAndRead());
+    EXPECT_EQ(speed.Calls(), 1);
+    EXPECT_TRUE(host.Enabled(L"device_Mouse_Kelvo_page"));
+    host.Click(L"advanced_Settings_Kelvo");
+    EXPECT_EQ(host.Text(L"result_fire_time_Kelvo"), L"50");
 }
 
 TEST_F(KelvoPage, DpiEditsReachTheControllerWithTheWrite) {

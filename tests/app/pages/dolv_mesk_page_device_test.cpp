@@ -7,6 +7,7 @@
 
 #include "tests/app/pages/fake_page_services.h"
 #include "tests/app/pages/simulated_nolx.h"
+#include "tests/app/support/refused_getter.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 
@@ -72,6 +73,16 @@ TEST_F(NolxFamilyPageDevice, AReadFillsThreeTablesTenFireMacrosAndChangesNothing
     for (const std::string& line : trace.TakeWrites()) {
         for (const char* changing : {"05", "07", "0e"}) EXPECT_NE(line.rfind(controller + changing, 0), 0u) << line;
     }
+}
+
+TEST_F(NolxFamilyPageDevice, AReadWhoseKeyModeCannotBeHadIsAGoodRead) {
+    const RefusedGetter keyMode(TestingMesk() ? &DeviceEntries::Devcie_Get_Key_Mode_Mesk
+                                              : &DeviceEntries::Devcie_Get_Key_Mode_Dolv);
+    DeviceSettings.*family.reportRate = -1;
+    EXPECT_TRUE(page->ConnectAndRead());
+    EXPECT_EQ(keyMode.Calls(), 1);
+    EXPECT_EQ(page->ConnectedFlag(), 1);
+    EXPECT_EQ(DeviceSettings.*family.reportRate, (Memory()[4] >> 4) & 3);
 }
 
 TEST_F(NolxFamilyPageDevice, CodesWithoutACommandIncludingTheSwitchesReportTrueAndSendNothing) {

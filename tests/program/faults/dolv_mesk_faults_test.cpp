@@ -1,8 +1,10 @@
 // The Dolv and Mesk resets cut short by an unplug, in the real main window: a
 // whole write that did not arrive is never committed, the page keeps showing
 // what the controller holds, and the next reset writes and commits the whole
-// default image.
+// default image. A Dolv export whose read lost a report, and a Mesk import
+// whose library cannot give one setting.
 #include "app/core/settings/language_text.h"
+#include "tests/app/support/refused_getter.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
 
@@ -82,4 +84,26 @@ TEST(DolvMeskFaults, ADolvExportWhoseReadLostAReportWritesNoFile) {
     EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_TRUE(UseFile(program, L"save_data_Dolv", path));
     EXPECT_EQ(FileBytes(path), program.ControllerMemory("dolv"));
+}
+
+TEST(DolvMeskFaults, AMeskImportWhoseReadCannotHaveTheKeyModeEndsConnectedAfterOneRead) {
+    ProgramDriver program(L"mesk");
+    MessageBoxWatch boxes;
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Mesk")));
+    const int exported = ChooseOtherReportRate(program, "mesk", L"_Mesk");
+    ASSERT_NE(exported, 0);
+    const std::wstring path = program.StateFolder() + L"\\exported.bin";
+    ASSERT_TRUE(UseFile(program, L"save_data_Mesk", path));
+    const std::vector<uint8_t> image = FileBytes(path);
+    ASSERT_EQ(image, program.ControllerMemory("mesk"));
+    ASSERT_NE(ChooseOtherReportRate(program, "mesk", L"_Mesk"), 0);
+
+    const RefusedGetter keyMode(&DeviceEntries::Devcie_Get_Key_Mode_Mesk);
+    ASSERT_TRUE(UseFile(program, L"import_data_Mesk", path));
+    EXPECT_EQ(keyMode.Calls(), 1) << "one read after the import";
+    EXPECT_EQ(program.ControllerMemory("mesk"), image);
+    EXPECT_TRUE(IsEnabled(program, MousePage(L"Mesk")));
+    EXPECT_TRUE(IsSelected(program, ReportRateName(exported, L"_Mesk")));
+    EXPECT_TRUE(boxes.Take().empty());
 }

@@ -9,12 +9,19 @@ void WaitMilliseconds(int times) {
 }
 
 bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image) {
-    // One byte more than an image: a longer file is not an image either.
-    std::vector<uint8_t> bytes(size + 1, 0);
     size_t read = 0;
-    if (!ReadBinaryFile(path, bytes.data(), bytes.size(), &read) || read != size) return false;
-    bytes.resize(size);
+    return ReadImageFile(path, size, size, image, &read);
+}
+
+bool ReadImageFile(const wchar_t* path, size_t smallest, size_t largest, std::vector<uint8_t>* image,
+                   size_t* byteCount) {
+    // One byte more than the largest image: a longer file is not an image either.
+    std::vector<uint8_t> bytes(largest + 1, 0);
+    size_t read = 0;
+    if (!ReadBinaryFile(path, bytes.data(), bytes.size(), &read) || read < smallest || read > largest) return false;
+    bytes.resize(largest);
     *image = std::move(bytes);
+    *byteCount = read;
     return true;
 }
 

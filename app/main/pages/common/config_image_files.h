@@ -19,6 +19,10 @@ void WaitMilliseconds(int times);
 // a file of any other size and for one that cannot be read; nothing past
 // size + 1 bytes is read.
 bool ReadImageFile(const wchar_t* path, size_t size, std::vector<uint8_t>* image);
+// The same for a file of `smallest` to `largest` bytes: the image holds
+// `largest` bytes, zero behind the file's, and byteCount the file's size.
+bool ReadImageFile(const wchar_t* path, size_t smallest, size_t largest, std::vector<uint8_t>* image,
+                   size_t* byteCount);
 
 // Asks the library for its image (size bytes, 0 on success), waits 100 ms and
 // writes the image to the file only when the library gave it. The controller

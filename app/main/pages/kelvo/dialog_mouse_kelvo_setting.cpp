@@ -36,17 +36,15 @@ void CDialogMouseKelvoSetting::LoadDataFiles() {
     ConfigFileStore::Instance(GetManager()).LoadMacroFileKelvo(MacroFileKelvo);
 }
 
-bool CDialogMouseKelvoSetting::ReadFamilySettings() {
+void CDialogMouseKelvoSetting::ReadFamilySettings() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
-    bool ok = true;
     KelvoFireRecords.clear();
-    for (int i = 0; i < kFireRecords; ++i) ok &= binder.ReadFireRecordKelvo(i);
-    ok &= binder.ReadFireSettingsKelvo();
-    ok &= binder.ReadCpiSettingsKelvo();
-    ok &= binder.ReadLedStateKelvo();
-    ok &= binder.ReadKeyPressTypesKelvo();
-    ok &= binder.ReadKeyModeKelvo();
-    return ok;
+    for (int i = 0; i < kFireRecords; ++i) binder.ReadFireRecordKelvo(i);
+    binder.ReadFireSettingsKelvo();
+    binder.ReadCpiSettingsKelvo();
+    binder.ReadLedStateKelvo();
+    binder.ReadKeyPressTypesKelvo();
+    binder.ReadKeyModeKelvo();
 }
 
 bool CDialogMouseKelvoSetting::WriteWholeDevice() {

@@ -58,7 +58,7 @@ protected:
     // The family's data files, loaded before the layout is built.
     virtual void LoadDataFiles() = 0;
     // The reads after the button tables, with the library lock held.
-    virtual bool ReadFamilySettings() = 0;
+    virtual void ReadFamilySettings() = 0;
     // Command 0; its result is the command's.
     virtual bool WriteWholeDevice() = 0;
     // The current DPI level, from 0.

@@ -32,6 +32,8 @@ const KelvoFamilyTraits& KelvoTraits() {
         t.notifications = &KelvoNotifications;
         t.pageTabs = {L"marco_manager", L"advanced_Settings", L"led_Settings", L"fire_macro_Settings"};
         t.imageSize = 2048;
+        // A file of another size is no image of this mouse.
+        t.smallestImport = t.imageSize;
         t.resetFile = L"TevkKelvoData_Cfg1.bin";
         t.keyMode = &DeviceSettingsRecord::KelvoKeyMode;
         t.cpiCount = &DeviceSettingsRecord::KelvoCpiCount;
@@ -76,8 +78,10 @@ const KelvoFamilyTraits& KelvoDriverTraits() {
         t.layout = L"XML\\MousePage_Kelvo_Driver.xml";
         t.notifications = &KelvoDriverNotifications;
         t.pageTabs = {L"marco_manager", L"advanced_Settings", L"led_Settings"};
-        // Its configuration images are what its export writes: 40960 bytes.
+        // Its export writes 40960 bytes; its library takes any shorter
+        // configuration too, with the file's own byte count.
         t.imageSize = 40960;
+        t.smallestImport = 1;
         t.resetFile = L"Driver_TevkKelvoData_Cfg1.bin";
         t.keyMode = &DeviceSettingsRecord::KelvoDriverKeyMode;
         t.cpiCount = &DeviceSettingsRecord::KelvoDriverCpiCount;

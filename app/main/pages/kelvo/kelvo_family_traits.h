@@ -23,8 +23,10 @@ struct KelvoFamilyTraits {
     // The tab buttons after the two key-mode tabs; tab i shows page i + 1 of
     // "Setting_switch".
     std::vector<const wchar_t*> pageTabs;
-    // Configuration files: the image size and the file the reset imports.
+    // Configuration files: the image size, the shortest file an import
+    // sends and the file the reset imports.
     size_t imageSize;
+    size_t smallestImport;
     const wchar_t* resetFile;
 
     int DeviceSettingsRecord::*keyMode;

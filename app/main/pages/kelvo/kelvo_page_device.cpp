@@ -14,12 +14,13 @@ bool KelvoFamilyPage::ConnectAndRead() {
         PostRefresh();
         return false;
     }
-    bool ok = true;
-    for (int table = 0; table < 2; ++table) ok &= (binder.*traits_.readButtonTable)(table, buttonCount_);
-    ok &= ReadFamilySettings();
+    // The getters answer from the image just read; their results do not
+    // decide the read.
+    for (int table = 0; table < 2; ++table) (binder.*traits_.readButtonTable)(table, buttonCount_);
+    ReadFamilySettings();
     connected_ = 1;
     PostRefresh();
-    return ok;
+    return true;
 }
 
 bool KelvoFamilyPage::RunDeviceCommand(int command) {
@@ -45,13 +46,14 @@ void KelvoFamilyPage::Export() {
 }
 
 void KelvoFamilyPage::Import() {
-    // A file of another size is no image of this mouse: it is not written,
-    // padded or cut, over the controller.
+    // A file the family does not take is not written, padded or cut, over
+    // the controller; the library gets the file's own byte count.
     std::vector<uint8_t> image;
-    if (!ReadImageFile(filePath_, traits_.imageSize, &image)) return;
+    size_t byteCount = 0;
+    if (!ReadImageFile(filePath_, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return;
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     if (traits_.open(entries) != 0) return;
-    const int result = traits_.writeImage(entries, image.data(), static_cast<int>(image.size()));
+    const int result = traits_.writeImage(entries, image.data(), static_cast<int>(byteCount));
     WaitMilliseconds(100);
     if (result == 0) ConnectAndRead();
 }

@@ -36,12 +36,11 @@ void CDialogMouseKelvoDriverSetting::LoadDataFiles() {
     store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
 }
 
-bool CDialogMouseKelvoDriverSetting::ReadFamilySettings() {
+void CDialogMouseKelvoDriverSetting::ReadFamilySettings() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
-    bool ok = binder.ReadFireSettingsKelvoDriver();
-    ok &= binder.ReadCpiSettingsKelvoDriver();
-    ok &= binder.ReadKeyModeKelvoDriver();
-    return ok;
+    binder.ReadFireSettingsKelvoDriver();
+    binder.ReadCpiSettingsKelvoDriver();
+    binder.ReadKeyModeKelvoDriver();
 }
 
 bool CDialogMouseKelvoDriverSetting::WriteWholeDevice() {

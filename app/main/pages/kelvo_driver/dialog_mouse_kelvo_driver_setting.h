@@ -14,7 +14,7 @@ public:
 
 protected:
     void LoadDataFiles() override;
-    bool ReadFamilySettings() override;
+    void ReadFamilySettings() override;
     bool WriteWholeDevice() override;
     int CurrentLevel() const override;
     void SelectLevel(int level) override;

@@ -31,17 +31,19 @@ bool NolxMousePage::ConnectAndRead() {
         PostRefresh();
         return false;
     }
-    bool ok = (binder.*traits_.readKeyMode)();
-    ok &= (binder.*traits_.readMacros)();
-    ok &= (binder.*traits_.readFireKeys)();
+    // The getters answer from the image just read; their results do not
+    // decide the read.
+    (binder.*traits_.readKeyMode)();
+    (binder.*traits_.readMacros)();
+    (binder.*traits_.readFireKeys)();
     for (FireKeyEntry& key : DeviceSettings.*traits_.fireKeys) key.continueFlag = 0;
-    for (int set = 0; set < traits_.ProfileCount(); ++set) ok &= (binder.*traits_.readMacroKeys)(set, buttonCount_);
+    for (int set = 0; set < traits_.ProfileCount(); ++set) (binder.*traits_.readMacroKeys)(set, buttonCount_);
     traits_.fireMacros->clear();
-    for (int i = 0; i < traits_.fireMacroCount; ++i) ok &= (binder.*traits_.readFireMacro)(i);
-    ok &= (binder.*traits_.readCpiSettings)();
-    ok &= (binder.*traits_.readReportRate)();
-    ok &= (binder.*traits_.readLedBreath)();
-    if (traits_.readComboKeys) ok &= (binder.*traits_.readComboKeys)();
+    for (int i = 0; i < traits_.fireMacroCount; ++i) (binder.*traits_.readFireMacro)(i);
+    (binder.*traits_.readCpiSettings)();
+    (binder.*traits_.readReportRate)();
+    (binder.*traits_.readLedBreath)();
+    if (traits_.readComboKeys) (binder.*traits_.readComboKeys)();
 
     connected_ = 1;
     RequestChangePoll();
@@ -50,7 +52,7 @@ bool NolxMousePage::ConnectAndRead() {
         if (fireKeyEditor_) fireKeyEditor_->ForgetPreset();
         RefreshControls();
     });
-    return ok;
+    return true;
 }
 
 bool NolxMousePage::RunDeviceCommand(int command) {
@@ -119,15 +121,11 @@ void NolxMousePage::Import() {
     const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
     WaitMilliseconds(500);
     if (result != 0) return;
+    // A read that fails leaves the page not connected.
     bool read = ConnectAndRead();
     for (int retry = 0; !read && retry < traits_.importRereadRetries; ++retry) {
         Sleep(100);
         read = ConnectAndRead();
-    }
-    if (!read && traits_.importRereadRetries > 0) {
-        // A controller that keeps failing its read is not shown as connected.
-        connected_ = 0;
-        PostRefresh();
     }
 }
 
