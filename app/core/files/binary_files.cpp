@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -41,7 +42,8 @@ bool ReadBinaryFile(const wchar_t* path, uint8_t* buffer, size_t bufferSize, siz
     *byteCount = 0;
     FILE* opened = path ? _wfsopen(path, L"rb", _SH_DENYNO) : nullptr;
     if (!opened) {
-        ReportFileFailure("reading", path);
+        // A file not there yet (a first start's macro files) is no failure to report.
+        if (errno != ENOENT) ReportFileFailure("reading", path);
         return false;
     }
     std::unique_ptr<FILE, FileCloser> file(opened);

@@ -99,9 +99,12 @@ void RunInItsOwnProcess(const Run& run) {
         Settle(100);
         ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 200, 15000));
     }
-    ASSERT_TRUE(PumpUntil(
+    const bool changed = PumpUntil(
         [&] { return LinesStartingWith(FileLines(trace), run.change) > 0 || FileBytes(stateFile) == expected; },
-        15000));
+        15000);
+    if (!changed) SaveScreenCapture(window, L"program_process_" + run.state + L"_stalled");
+    ASSERT_TRUE(changed) << FileLines(trace).size() << " transfers in the trace; the window as it stalled: "
+                         << "program_process_" << std::string(run.state.begin(), run.state.end()) << "_stalled.png";
     ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 300, 15000));
     EXPECT_TRUE(SaveScreenCapture(window, L"program_process_" + run.state));
 
