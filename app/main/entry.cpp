@@ -3,6 +3,7 @@
 #include "app/main/frame/app_module.h"
 #include "app/main/frame/main_frame.h"
 #include "ui/controls/standard_controls.h"
+#include "ui/core/skin_preload.h"
 #include "ui/core/window_manager.h"
 
 #include <objbase.h>
@@ -25,6 +26,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         return 0;
 
     auto* frame = new MainFrame();
+    // The layouts the start builds, and the images they draw, are read while
+    // the window is made; earlier, the reads would slow the loading of the
+    // libraries down as much as they save.
+    const SkinUI::CSkinPreloadUI preload(CWindowManagerUI::GetResourceFolder(),
+                                         {L"XML\\main_frame.xml", L"XML\\KeyboardPage.xml", L"XML\\MousePage_*.xml",
+                                          L"XML\\MarcoManagerPage_*.xml", L"XML\\FireKeyEdit_*.xml",
+                                          L"XML\\ProgressBox.xml", L"Languages\\*.xml"});
     if (frame->Create(nullptr, L"Vastemor", 0x10CF0000, 0x60000, 0, 0, 1310, 749, nullptr) == nullptr) {
         delete frame;
         return 0;

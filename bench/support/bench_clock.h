@@ -1,5 +1,5 @@
 #pragma once
-// Wall-clock readings and medians of the benchmarks.
+// Wall-clock readings, medians and minimums of the benchmarks.
 
 #include <windows.h>
 
@@ -24,6 +24,11 @@ inline double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? -1 : values[values.size() / 2];
+}
+
+inline double Minimum(const std::vector<double>& values)
+{
+    return values.empty() ? -1 : *std::min_element(values.begin(), values.end());
 }
 
 // What one simulated transfer of 1 ms costs here: the simulator waits with

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/decoded_gif.h"
 #include "ui/controls/gdiplus_compat.h"
 #include "ui/core/control_values.h"
 #include "ui/core/window_manager.h"
@@ -114,15 +115,12 @@ void CGifAnimUI::SetAttribute(const wchar_t* name, const wchar_t* value)
 void CGifAnimUI::DeleteGif()
 {
     Stop();
-    delete m_image;
     m_image = nullptr;
-    if (m_stream != nullptr) {
-        m_stream->Release();
-        m_stream = nullptr;
-    }
+    m_decoded.reset();
     m_frameDelays.clear();
     m_frameCount = 0;
     m_currentFrame = 0;
+    m_selectedFrame = 0;
 }
 
 bool CGifAnimUI::PaintContent(HDC dc, const RECT&, CControlUI*)
@@ -131,10 +129,14 @@ bool CGifAnimUI::PaintContent(HDC dc, const RECT&, CControlUI*)
         LoadGif();
     if (m_image == nullptr || dc == nullptr)
         return true;
+    ShowOwnFrame();
     Gdiplus::Graphics graphics(dc);
     graphics.DrawImage(m_image, m_position.left, m_position.top, GetWidth(), GetHeight());
-    if (m_frameCount > 0)
+    if (m_frameCount > 0) {
         m_image->SelectActiveFrame(&FrameDimensionTime, m_currentFrame);
+        m_selectedFrame = m_currentFrame;
+        m_decoded->activeFrame = m_currentFrame;
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <objidl.h>
 
+#include <memory>
 #include <vector>
 
 #include "ui/controls/gdiplus_session.h"
@@ -13,11 +14,14 @@ class Image;
 
 namespace SkinUI {
 
+struct DecodedGifUI;
+
 // Local id of the frame timer.
 constexpr UINT kGifFrameTimerId = 100;
 
 // Plays an animated GIF of the skin through GDI+, one frame per tick of a
-// window timer whose period is the frame's delay.
+// window timer whose period is the frame's delay. Animations of the same
+// file share one decoded image, each showing its own frame.
 class CGifAnimUI : public CControlUI {
 public:
     CGifAnimUI();
@@ -57,15 +61,18 @@ protected:
     ~CGifAnimUI() override;
 
 private:
-    bool DecodeImage(const std::vector<BYTE>& bytes);
     void ReadFrames();
     void StartFrameTimer();
+    // Makes the shared image's active frame the one this animation selected last.
+    void ShowOwnFrame();
 
     CGdiplusSessionUI m_gdiplus;
-    Gdiplus::Image* m_image = nullptr;
-    IStream* m_stream = nullptr;
+    std::shared_ptr<DecodedGifUI> m_decoded;
+    Gdiplus::Image* m_image = nullptr;  // m_decoded's
     UINT m_frameCount = 0;
     UINT m_currentFrame = 0;
+    // The frame this animation last made active; the image of its own would still show it.
+    UINT m_selectedFrame = 0;
     // In hundredths of a second; empty without the frame-delay property.
     std::vector<UINT> m_frameDelays;
     CUIString m_imageName;

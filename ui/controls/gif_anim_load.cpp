@@ -1,6 +1,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/controls/decoded_gif.h"
 #include "ui/controls/gdiplus_compat.h"
 #include "ui/controls/gif_anim.h"
 #include "ui/core/image_loader.h"
@@ -13,10 +14,13 @@ bool CGifAnimUI::LoadGif()
     std::vector<BYTE> bytes;
     const bool found = !m_imageName.IsEmpty() && (ImageLoaderUI::ReadSkinFile(m_imageName, bytes) ||
                                                   ImageLoaderUI::ReadWholeFile(m_imageName, bytes));
-    if (!found || bytes.empty() || !m_gdiplus.IsStarted() || !DecodeImage(bytes)) {
+    if (found && !bytes.empty() && m_gdiplus.IsStarted())
+        m_decoded = DecodeSharedGif(bytes);
+    if (m_decoded == nullptr) {
         m_loadFailed = true;
         return false;
     }
+    m_image = m_decoded->image;
     ReadFrames();
     if (m_autoSize) {
         SetFixedWidth(static_cast<int>(m_image->GetWidth()));
@@ -27,32 +31,12 @@ bool CGifAnimUI::LoadGif()
     return true;
 }
 
-bool CGifAnimUI::DecodeImage(const std::vector<BYTE>& bytes)
+void CGifAnimUI::ShowOwnFrame()
 {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (memory == nullptr)
-        return false;
-    void* target = GlobalLock(memory);
-    if (target == nullptr) {
-        GlobalFree(memory);
-        return false;
+    if (m_frameCount > 0 && m_decoded->activeFrame != m_selectedFrame) {
+        m_image->SelectActiveFrame(&FrameDimensionTime, m_selectedFrame);
+        m_decoded->activeFrame = m_selectedFrame;
     }
-    memcpy(target, bytes.data(), bytes.size());
-    GlobalUnlock(memory);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
-        GlobalFree(memory);
-        return false;
-    }
-    Gdiplus::Image* image = Gdiplus::Image::FromStream(stream);
-    if (image == nullptr || image->GetLastStatus() != Gdiplus::Ok) {
-        delete image;
-        stream->Release();
-        return false;
-    }
-    m_image = image;
-    m_stream = stream;
-    return true;
 }
 
 void CGifAnimUI::ReadFrames()

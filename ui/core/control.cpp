@@ -29,7 +29,7 @@ void CControlUI::Delete()
     delete this;
 }
 
-CUIString CControlUI::GetName() const
+const CUIString& CControlUI::GetName() const
 {
     return m_name;
 }

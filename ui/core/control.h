@@ -60,7 +60,7 @@ public:
 
     virtual void Delete();
 
-    virtual CUIString GetName() const;
+    virtual const CUIString& GetName() const;
     virtual void SetName(const wchar_t* name);
     virtual const wchar_t* GetClassName() const;
     virtual void* GetInterfaceByName(const wchar_t* name);

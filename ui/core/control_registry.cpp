@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/core/ui_string.h"
+
 namespace SkinUI {
 
 namespace {
@@ -17,7 +19,7 @@ struct Registration {
 bool Matches(const Registration& entry, const wchar_t* tag)
 {
     return entry.exactCase ? wcscmp(entry.tag.c_str(), tag) == 0
-                           : _wcsicmp(entry.tag.c_str(), tag) == 0;
+                           : CompareNoCase(entry.tag.c_str(), tag) == 0;
 }
 
 CControlUI* CreateBaseControl()

@@ -2,6 +2,7 @@
 
 #include "ui/core/image_loader.h"
 #include "ui/core/renderer.h"
+#include "ui/core/skin_preload.h"
 #include "ui/core/skin_resources.h"
 #include "ui/core/zip_archive.h"
 
@@ -76,6 +77,9 @@ ImageRecordUI* CRendererUI::LoadImage(LPCWSTR name, LPCWSTR type, DWORD mask)
     if (!name) return nullptr;
     if (IsColorType(type)) return ImageLoaderUI::CreateColorImage(name, mask);
 
+    if (!type) {
+        if (ImageRecordUI* readAhead = CSkinPreloadUI::TakeImage(name, mask)) return readAhead;
+    }
     std::vector<BYTE> bytes;
     bool found = type ? ImageLoaderUI::ReadResource(name, type, bytes) : ImageLoaderUI::ReadSkinFile(name, bytes);
     if (!found && !IS_INTRESOURCE(name)) found = ImageLoaderUI::ReadWholeFile(name, bytes);

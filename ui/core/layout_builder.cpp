@@ -7,6 +7,7 @@
 #include "ui/core/control.h"
 #include "ui/core/control_registry.h"
 #include "ui/core/layout_controls.h"
+#include "ui/core/skin_preload.h"
 #include "ui/core/window_manager.h"
 
 namespace SkinUI {
@@ -18,7 +19,7 @@ const int kMaxCoverValue = 256;
 
 bool IsTag(const wchar_t* tag, const wchar_t* name)
 {
-    return _wcsicmp(tag, name) == 0;
+    return CompareNoCase(tag, name) == 0;
 }
 
 // The value of an attribute of a resource element, named ignoring case;
@@ -26,7 +27,7 @@ bool IsTag(const wchar_t* tag, const wchar_t* name)
 const wchar_t* ResourceAttribute(const CXmlNodeUI& element, const wchar_t* name)
 {
     for (int i = 0; i < element.GetAttributeCount(); ++i)
-        if (_wcsicmp(element.GetAttributeName(i), name) == 0)
+        if (CompareNoCase(element.GetAttributeName(i), name) == 0)
             return element.GetAttributeValue(i);
     return nullptr;
 }
@@ -39,7 +40,7 @@ const wchar_t* TextAttribute(const CXmlNodeUI& element, const wchar_t* name)
 
 bool FlagAttribute(const CXmlNodeUI& element, const wchar_t* name)
 {
-    return _wcsicmp(TextAttribute(element, name), L"true") == 0;
+    return CompareNoCase(TextAttribute(element, name), L"true") == 0;
 }
 
 int NumberAttribute(const CXmlNodeUI& element, const wchar_t* name, int missing)
@@ -106,7 +107,8 @@ bool CLayoutBuilderUI::IsResourceTag(const wchar_t* tag)
 
 CLayoutBuilderUI::CLayoutBuilderUI()
 {
-    RegisterLayoutControls();
+    static const bool registered = (RegisterLayoutControls(), true);
+    (void)registered;
 }
 
 CControlUI* CLayoutBuilderUI::Create(const wchar_t* layout, const wchar_t* resourceType,
@@ -128,6 +130,8 @@ bool CLayoutBuilderUI::Load(const wchar_t* layout, const wchar_t* resourceType)
     }
     if (layout[0] == L'<')
         return m_document.LoadFromText(layout);
+    if (CSkinPreloadUI::TakeLayout(layout, m_document))
+        return true;
     return m_document.LoadFromFile(layout, CXmlDocumentUI::XML_ENCODING_UTF8);
 }
 

@@ -179,7 +179,22 @@ int CUIString::Compare(const wchar_t* text) const
 
 int CUIString::CompareNoCase(const wchar_t* text) const
 {
-    return _wcsicmp(m_text, OrEmpty(text));
+    return SkinUI::CompareNoCase(m_text, text);
+}
+
+int CompareNoCase(const wchar_t* a, const wchar_t* b)
+{
+    a = OrEmpty(a);
+    b = OrEmpty(b);
+    const auto lower = [](wchar_t ch) {
+        return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + (L'a' - L'A')) : ch;
+    };
+    wchar_t ca, cb;
+    do {
+        ca = lower(*a++);
+        cb = lower(*b++);
+    } while (ca != L'\0' && ca == cb);
+    return static_cast<int>(ca) - static_cast<int>(cb);
 }
 
 void CUIString::MakeLower()

@@ -72,6 +72,11 @@ private:
     wchar_t m_inline[INLINE_CAPACITY];
 };
 
+// Compares as _wcsicmp does in the C locale, which the program never leaves
+// (only A-Z fold to a-z), without the runtime's locale bookkeeping on every
+// call. Null counts as "".
+int CompareNoCase(const wchar_t* a, const wchar_t* b);
+
 // Keep a literal on the left from turning into a pointer comparison.
 inline bool operator==(const wchar_t* text, const CUIString& s) { return s == text; }
 inline bool operator!=(const wchar_t* text, const CUIString& s) { return s != text; }

@@ -141,7 +141,7 @@ bool CWindowManagerUI::InitControls(CControlUI* control, CControlUI* parent)
     control->FindControl(
         [](CControlUI* c, void* data) -> CControlUI* {
             CWindowManagerUI* manager = static_cast<CWindowManagerUI*>(data);
-            CUIString name = c->GetName();
+            const CUIString& name = c->GetName();
             // The first control of a name wins.
             if (!name.IsEmpty())
                 manager->m_names.Insert(name, c);
@@ -192,7 +192,7 @@ void CWindowManagerUI::UpdateControlName(CControlUI* control, const wchar_t* old
         return;
     if (oldName != nullptr && *oldName != L'\0' && m_names.Find(oldName) == control)
         m_names.Remove(oldName);
-    CUIString name = control->GetName();
+    const CUIString& name = control->GetName();
     if (!name.IsEmpty() && m_names.Find(name) == nullptr)
         m_names.Insert(name, control);
 }
@@ -225,7 +225,7 @@ void CWindowManagerUI::ForgetControlReferences(CControlUI* control)
     if (m_focus == control)
         m_focus = nullptr;
     StopControlTimers(control);
-    CUIString name = control->GetName();
+    const CUIString& name = control->GetName();
     if (!name.IsEmpty() && m_names.Find(name) == control)
         m_names.Remove(name);
     RemoveMouseLeaveListener(control);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <cwchar>
 #include <cwctype>
+#include <utility>
 #include <vector>
 
 #include "ui/core/skin_resources.h"
@@ -135,13 +136,13 @@ bool CXmlDocumentUI::LoadFromFile(const wchar_t* fileName, int encoding)
 {
     Release();
     if (SkinResourcesUI::GetResourceZipName().IsEmpty())
-        return LoadFromSkinFolder(fileName, encoding);
+        return LoadFromPath(SkinResourcesUI::GetResourceFolder() + fileName, encoding);
     return LoadFromSkinZip(fileName, encoding);
 }
 
-bool CXmlDocumentUI::LoadFromSkinFolder(const wchar_t* fileName, int encoding)
+bool CXmlDocumentUI::LoadFromPath(const wchar_t* path, int encoding)
 {
-    const CUIString path = SkinResourcesUI::GetResourceFolder() + fileName;
+    Release();
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -163,6 +164,17 @@ bool CXmlDocumentUI::LoadFromSkinFolder(const wchar_t* fileName, int encoding)
     if (!ok || read < bytes.size())
         return SetError(L"Could not read file", nullptr);
     return LoadFromMemory(bytes.data(), read, encoding);
+}
+
+void CXmlDocumentUI::Swap(CXmlDocumentUI& other)
+{
+    std::swap(m_text, other.m_text);
+    std::swap(m_elements, other.m_elements);
+    std::swap(m_elementCount, other.m_elementCount);
+    std::swap(m_elementCapacity, other.m_elementCapacity);
+    std::swap(m_errorMessage, other.m_errorMessage);
+    std::swap(m_errorLocation, other.m_errorLocation);
+    std::swap(m_depth, other.m_depth);
 }
 
 bool CXmlDocumentUI::LoadFromSkinZip(const wchar_t* fileName, int encoding)

@@ -67,6 +67,11 @@ public:
     bool LoadFromMemory(const BYTE* data, DWORD size, int encoding);
     // A skin file: below the resource folder, or an entry of the resource zip.
     bool LoadFromFile(const wchar_t* fileName, int encoding = XML_ENCODING_UTF8);
+    // A file by its full path, as LoadFromFile reads one of the skin folder.
+    bool LoadFromPath(const wchar_t* path, int encoding = XML_ENCODING_UTF8);
+    // Exchanges the loaded documents (and their errors); no node of either
+    // may be in use.
+    void Swap(CXmlDocumentUI& other);
 
     const wchar_t* GetLastErrorMessage() const { return m_errorMessage; }
     // The text where parsing stopped; empty for file and archive errors.
@@ -93,7 +98,6 @@ private:
     static void SkipIdentifier(wchar_t*& p);
     int AddElement(int name, int parent);
     bool SetError(const wchar_t* message, const wchar_t* location);
-    bool LoadFromSkinFolder(const wchar_t* fileName, int encoding);
     bool LoadFromSkinZip(const wchar_t* fileName, int encoding);
 
     wchar_t* m_text;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+using SkinUI::CompareNoCase;
 using SkinUI::CUIString;
 
 namespace {
@@ -157,4 +158,23 @@ TEST(UIString, FormatTakesWideTextsForPercentS)
     CUIString cut;
     cut.FormatShort(L"%s", longText.c_str());
     EXPECT_EQ(Repeat(L'w', 63), cut.GetData());
+}
+
+// Names of tags, attributes and controls compare as the runtime's _wcsicmp
+// does in the C locale: only A-Z fold, and the order is that of the folded
+// characters.
+TEST(UIString, CompareNoCaseOrdersAsTheRuntimeDoes)
+{
+    const wchar_t* const texts[] = {L"", L"a", L"A", L"ab", L"AB", L"Ab_", L"ab[", L"abZ", L"abz", L"ab@",
+                                    L"\u00C9t\u00E9", L"\u00E9t\u00E9", L"VerticalLayout", L"verticallayout",
+                                    L"Vertical", L"x\u0100", L"X\u0101"};
+    const auto sign = [](int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); };
+    for (const wchar_t* a : texts) {
+        for (const wchar_t* b : texts) {
+            EXPECT_EQ(sign(_wcsicmp(a, b)), sign(CompareNoCase(a, b))) << "\"" << a << "\" \"" << b << "\"";
+            EXPECT_EQ(sign(_wcsicmp(a, b)), sign(CUIString(a).CompareNoCase(b)));
+        }
+    }
+    EXPECT_EQ(0, CompareNoCase(nullptr, L""));
+    EXPECT_GT(0, CompareNoCase(nullptr, L"a"));
 }

@@ -90,6 +90,41 @@ TEST_F(GifAnim, TwoFramesPlayOnTheirDelays)
     EXPECT_EQ(1u, gif->GetCurrentFrame());
 }
 
+// Two animations of one file share its decoded image; each still shows the
+// frame it would show on an image of its own.
+TEST_F(GifAnim, AnimationsOfOneFileEachShowTheirOwnFrame)
+{
+    TempFile file(L"anim.gif", EncodeGif({0, 1}, {5, 5}));
+    ResourceFolderScope skin(file.folder());
+    ControlPtr<CountingGif> ahead = Load();
+    ControlPtr<CountingGif> behind = Load();
+    ASSERT_TRUE(ahead->IsLoaded());
+    ASSERT_TRUE(behind->IsLoaded());
+    ahead->Stop();
+    behind->Stop();
+    const auto shown = [](CGifAnimUI& gif) {
+        MemCanvas canvas(1, 1, 0xFFFFFFFF);
+        gif.Paint(canvas.dc(), RECT{0, 0, 1, 1}, nullptr);
+        return canvas.Pixel(0, 0);
+    };
+
+    // A paint draws the frame the last one selected, then selects the current one.
+    ahead->Play();
+    Send(ahead.get(), EventTypeUI::Timer, 0, 0, kGifFrameTimerId);
+    ASSERT_EQ(1u, ahead->GetCurrentFrame());
+    EXPECT_TRUE(RgbNear(shown(*ahead), 0xFFFF0000, 8));
+    EXPECT_TRUE(RgbNear(shown(*behind), 0xFFFF0000, 8));
+    EXPECT_TRUE(RgbNear(shown(*ahead), 0xFF0000FF, 8));
+    EXPECT_TRUE(RgbNear(shown(*behind), 0xFFFF0000, 8));
+    EXPECT_TRUE(RgbNear(shown(*ahead), 0xFF0000FF, 8));
+
+    // The file loaded again after both let go of it decodes afresh.
+    ahead->DeleteGif();
+    behind->DeleteGif();
+    ASSERT_TRUE(behind->LoadGif());
+    EXPECT_TRUE(RgbNear(shown(*behind), 0xFFFF0000, 8));
+}
+
 TEST_F(GifAnim, ShortOrMissingDelaysCountAsAHundredMilliseconds)
 {
     TempFile file(L"anim.gif", EncodeGif({0, 1, 0}, {7, kGifNoDelay, kGifNoDelay}));
