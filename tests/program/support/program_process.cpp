@@ -163,6 +163,9 @@ size_t ProgramProcess::WorkingSetBytes() const
 
 void PostClick(HWND window, POINT client)
 {
+    // What the program has changed but not drawn yet (a page just chosen) is
+    // laid out when it paints: it paints now, before the click is handled.
+    UpdateWindow(window);
     const LPARAM at = MAKELPARAM(client.x, client.y);
     PostMessageW(window, WM_MOUSEMOVE, 0, at);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -50,7 +50,7 @@ private:
 };
 
 // A left click posted to a window of another process, at that point of its
-// client area.
+// client area, once the window has drawn what it shows.
 void PostClick(HWND window, POINT client);
 
 // The window's rectangle as the screen shows it, saved as
