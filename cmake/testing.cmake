@@ -6,6 +6,14 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# vastemor_gtest_runner(target): the target's tests pass only when the
+# program ran to googletest's closing summary (scripts/gtest-run).
+set(VASTEMOR_GTEST_RUN ${CMAKE_SOURCE_DIR}/scripts/gtest-run)
+function(vastemor_gtest_runner target)
+  set_target_properties(${target} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${VASTEMOR_GTEST_RUN};${CMAKE_CROSSCOMPILING_EMULATOR}")
+endfunction()
+
 # vastemor_test(name SOURCES ... [LIBS ...] [TIMEOUT s])
 # One test binary, one ctest entry; runs in the test folder. Folders whose
 # tests open windows set VASTEMOR_TESTS_USE_DESKTOP.
@@ -15,6 +23,7 @@ function(vastemor_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VASTEMOR_TEST_BIN_DIR})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
   vastemor_warnings(${name})
+  vastemor_gtest_runner(${name})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()

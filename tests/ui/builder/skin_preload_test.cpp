@@ -146,6 +146,20 @@ TEST(SkinPreload, LayoutsAndImagesReadAheadBuildAndDrawAsTheFilesDo)
     EXPECT_EQ(fresh, Build(L"XML\\page.xml"));
 }
 
+// Moves the file's last write time on by a second.
+void Touch(const std::wstring& path)
+{
+    const HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    FILETIME written;
+    GetFileTime(file, nullptr, nullptr, &written);
+    ULARGE_INTEGER time{{written.dwLowDateTime, written.dwHighDateTime}};
+    time.QuadPart += 10000000;
+    written = FILETIME{time.LowPart, time.HighPart};
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+}
+
 TEST(SkinPreload, AFileChangedSinceItWasReadIsReadAgain)
 {
     Skin skin(L"preload_changed");
@@ -160,6 +174,21 @@ TEST(SkinPreload, AFileChangedSinceItWasReadIsReadAgain)
     const std::vector<BYTE> green = FreshPixels(skin.dir.Sub(L"Image\\dot.png"));
     ASSERT_FALSE(green.empty());
     EXPECT_EQ(green, Pixels(CRendererUI::LoadImage(L"Image\\dot.png", nullptr, 0)));
+}
+
+TEST(SkinPreload, AFileRewrittenWithTheSameSizeIsReadAgain)
+{
+    Skin skin(L"preload_same_size");
+    SkinInUse use(skin.Folder());
+    CSkinPreloadUI preload(skin.Folder().c_str(), {L"XML\\page.xml", L"XML\\zlast.xml"});
+    ASSERT_TRUE(ReadToTheEnd());
+    std::string rewritten = kPage;
+    rewritten.replace(rewritten.find("Title"), 5, "Other");
+    WriteText(skin.dir.Sub(L"XML\\page.xml"), rewritten);
+    Touch(skin.dir.Sub(L"XML\\page.xml"));
+
+    const std::wstring built = Build(L"XML\\page.xml");
+    EXPECT_NE(std::wstring::npos, built.find(L"[Other]")) << built;
 }
 
 TEST(SkinPreload, AnotherSkinOrAMaskedImageIsNotTakenFromIt)
