@@ -305,15 +305,18 @@ void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value)
     } else if (wcscmp(name, L"mousechild") == 0) {
         SetMouseChildEnabled(IsTrueValue(value));
     } else if (wcscmp(name, L"vscrollbar") == 0) {
-        EnableScrollBars(IsTrueValue(value), m_horizontalScrollBar != nullptr);
+        // The bars through their virtual getters: a list keeps them on its body.
+        EnableScrollBars(IsTrueValue(value), GetHorizontalScrollBar() != nullptr);
     } else if (wcscmp(name, L"vscrollbarstyle") == 0) {
-        EnableScrollBars(true, m_horizontalScrollBar != nullptr);
-        m_verticalScrollBar->SetAttributeList(value);
+        EnableScrollBars(true, GetHorizontalScrollBar() != nullptr);
+        if (CScrollBarUI* bar = GetVerticalScrollBar())
+            bar->SetAttributeList(value);
     } else if (wcscmp(name, L"hscrollbar") == 0) {
-        EnableScrollBars(m_verticalScrollBar != nullptr, IsTrueValue(value));
+        EnableScrollBars(GetVerticalScrollBar() != nullptr, IsTrueValue(value));
     } else if (wcscmp(name, L"hscrollbarstyle") == 0) {
-        EnableScrollBars(m_verticalScrollBar != nullptr, true);
-        m_horizontalScrollBar->SetAttributeList(value);
+        EnableScrollBars(GetVerticalScrollBar() != nullptr, true);
+        if (CScrollBarUI* bar = GetHorizontalScrollBar())
+            bar->SetAttributeList(value);
     } else if (wcscmp(name, L"childpadding") == 0) {
         SetChildPadding(static_cast<int>(wcstol(value, nullptr, 10)));
     } else if (wcscmp(name, L"childalign") == 0) {

@@ -154,6 +154,8 @@ CControlUI* CLayoutBuilderUI::BuildFromDocument(IDialogBuilderCallback* callback
 {
     m_callback = callback;
     m_aborted = false;
+    if (m_outermost == this)
+        m_includeBuilds = 0;
     CXmlNodeUI root = m_document.GetRoot();
     if (!root.IsValid())
         return nullptr;
@@ -223,17 +225,22 @@ void CLayoutBuilderUI::BuildInclude(CXmlNodeUI element, CControlUI* parent, CWin
     const int count = element.GetAttributeValueByName(L"count", countText, 16)
                           ? static_cast<int>(wcstol(countText, nullptr, 10))
                           : 1;
+    int& builds = m_outermost->m_includeBuilds;
+    if (count > MAX_INCLUDE_COUNT || builds >= MAX_INCLUDE_BUILDS)
+        return;
     wchar_t source[kMaxIncludeSource] = L"";
     if (!element.GetAttributeValueByName(L"source", source, kMaxIncludeSource) || source[0] == L'\0')
         return;
 
     CLayoutBuilderUI nested;
     nested.m_includeDepth = m_includeDepth + 1;
+    nested.m_outermost = m_outermost;
     const bool fromResource = m_resourceType != nullptr;
     if (count > 0 && !nested.Load(fromResource ? MAKEINTRESOURCEW(_wtoi(source)) : source,
                                   fromResource ? m_resourceType : nullptr))
         return;
-    for (int i = 0; i < count && !m_aborted; ++i) {
+    for (int i = 0; i < count && !m_aborted && builds < MAX_INCLUDE_BUILDS; ++i) {
+        ++builds;
         CControlUI* made = nested.BuildFromDocument(m_callback, manager, parent);
         // What an include makes is never the build's result.
         if (made != nullptr && parent == nullptr)

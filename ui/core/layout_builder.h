@@ -34,8 +34,10 @@ typedef CControlUI* (*PluginCreatorUI)(const wchar_t* tag);
 // node outside a tree view) deletes what it made and returns null.
 class CLayoutBuilderUI {
 public:
-    // Includes nested deeper than this are skipped.
-    enum { MAX_INCLUDE_DEPTH = 8 };
+    // Includes nested deeper than this, asking for a larger count, or beyond
+    // the builds that one layout build may make of included layouts are
+    // skipped like an include that failed to load.
+    enum { MAX_INCLUDE_DEPTH = 8, MAX_INCLUDE_COUNT = 64, MAX_INCLUDE_BUILDS = 256 };
 
     CLayoutBuilderUI();
     CLayoutBuilderUI(const CLayoutBuilderUI&) = delete;
@@ -77,6 +79,9 @@ private:
     IDialogBuilderCallback* m_callback = nullptr;
     const wchar_t* m_resourceType = nullptr;
     int m_includeDepth = 0;
+    // The builder whose build includes this one, counting the included builds.
+    CLayoutBuilderUI* m_outermost = this;
+    int m_includeBuilds = 0;
     bool m_aborted = false;
 };
 

@@ -14,6 +14,12 @@ CUIString FontKey(int id)
     return key;
 }
 
+// The face as a font record keeps it: what LOGFONTW holds with its terminator.
+CUIString StoredFace(const wchar_t* face)
+{
+    return CUIString(face, LF_FACESIZE - 1);
+}
+
 }  // namespace
 
 FontRecordUI* CWindowManagerUI::CreateFontRecord(const wchar_t* face, int size, bool bold,
@@ -21,10 +27,7 @@ FontRecordUI* CWindowManagerUI::CreateFontRecord(const wchar_t* face, int size, 
 {
     LOGFONTW lf = {};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    // The face always stays terminated inside LOGFONTW's 32 characters.
-    const size_t capacity = sizeof(lf.lfFaceName) / sizeof(lf.lfFaceName[0]);
-    wcsncpy(lf.lfFaceName, face != nullptr ? face : L"", capacity - 1);
-    lf.lfFaceName[capacity - 1] = L'\0';
+    wcscpy(lf.lfFaceName, StoredFace(face));
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfHeight = -size;
     if (bold)
@@ -169,8 +172,9 @@ FontRecordUI* CWindowManagerUI::GetFontRecordByHandle(HFONT font)
 HFONT CWindowManagerUI::FindFont(const wchar_t* face, int size, bool bold, bool underline,
                                  bool italic)
 {
+    const CUIString stored = StoredFace(face);
     auto same = [&](const FontRecordUI& r) {
-        return r.faceName == (face != nullptr ? face : L"") && r.size == size && r.bold == bold &&
+        return r.faceName == stored.GetData() && r.size == size && r.bold == bold &&
                r.underline == underline && r.italic == italic;
     };
     FontRecordUI* record = FirstFont(m_resources.fonts, same);

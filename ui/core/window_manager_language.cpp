@@ -8,8 +8,9 @@ namespace SkinUI {
 
 namespace {
 
-// Bounds the work of one call: a text that contains its own token would
-// otherwise grow without end. Nested tokens need far fewer.
+// Bounds the work of one call, each token replaced counting once: a text that
+// contains its own token would otherwise grow without end. Real texts need
+// far fewer.
 constexpr int kMaxTokenReplacements = 256;
 
 CUIString LanguageKey(int id)
@@ -64,9 +65,9 @@ void CWindowManagerUI::ReplaceLanguageTokens(CUIString& text)
         const wchar_t* value = GetLanguageText(static_cast<int>(id));
         if (value == nullptr)
             continue;
-        const CUIString token = text.Mid(percent, end - percent + 1);
-        const CUIString replacement = value;
-        replacements += text.Replace(token, replacement);
+        // Later occurrences of the same token are met by the scan in turn.
+        text = text.Left(percent) + value + text.Mid(end + 1);
+        ++replacements;
     }
 }
 

@@ -12,10 +12,14 @@
 #include "tests/ui/support/mem_canvas.h"
 #include "ui/controls/standard_controls.h"
 #include "ui/core/container.h"
+#include "ui/core/control_registry.h"
 #include "ui/core/layout_builder.h"
+#include "ui/core/scrollbar.h"
+#include "ui/core/skin_resources.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/xml_document.h"
 #include "ui/core/zip_archive.h"
+#include "scratch_folder.h"
 #include "zip_builder.h"
 
 using namespace SkinUI;
@@ -209,6 +213,76 @@ TEST(HostileInput, MutatedLayoutsBuildOrFail)
     manager.reset();
     CWindowManagerUI::RemoveAllLanguageTexts();
     EXPECT_GT(built, 1000);
+}
+
+// Includes a skin author may write: a count beyond reason adds nothing, and a
+// layout that includes itself stops at the builds one layout build may make.
+TEST(HostileInput, IncludesThatMultiplyStayBounded)
+{
+    ScratchFolder scratch;
+    ASSERT_TRUE(ScratchFolder::WriteFile(scratch / L"self.xml",
+                                         "<Window><Control/><Include source=\"self.xml\" count=\"3\"/></Window>"));
+    SkinResourcesUI::SetResourceFolder(scratch.Path().c_str());
+    CControlUI* box = CControlRegistryUI::Create(L"VerticalLayout");
+    CLayoutBuilderUI builder;
+    ASSERT_TRUE(builder.Create(L"self.xml", nullptr, nullptr, nullptr, box));
+    EXPECT_LE(CountControls(box, 100000), 2 + CLayoutBuilderUI::MAX_INCLUDE_BUILDS);
+    box->Delete();
+    SkinResourcesUI::SetResourceFolder(L"");
+
+    CLayoutBuilderUI counted;
+    CControlUI* root = counted.Create(
+        L"<Window><VerticalLayout><Include count=\"10000\" source=\"&lt;Window&gt;&lt;Control/&gt;&lt;/Window&gt;\"/>"
+        L"</VerticalLayout></Window>");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(1, CountControls(root, 100000));
+    root->Delete();
+}
+
+// A language text that repeats its own token is replaced a bounded number of
+// times in one call, however many times it repeats it.
+TEST(HostileInput, LanguageTextRepeatingItsOwnTokenStaysBounded)
+{
+    for (int repeats : {2, 10, 100}) {
+        std::wstring value = L"x";
+        for (int i = 0; i < repeats; ++i)
+            value += L"%{5}";
+        CWindowManagerUI::AddLanguageText(5, value.c_str());
+        CUIString text(L"%{5}");
+        CWindowManagerUI::ReplaceLanguageTokens(text);
+        // One 'x' per replacement, at most the budget of one call.
+        const std::wstring shown = text.GetData();
+        ASSERT_LE(std::count(shown.begin(), shown.end(), L'x'), 256) << repeats << " repeats";
+    }
+    CWindowManagerUI::RemoveAllLanguageTexts();
+}
+
+// The scroll-bar attributes of a list or tree reach the bars of its body.
+TEST(HostileInput, ScrollBarAttributesOfListsAndTreesStyleTheirBars)
+{
+    RegisterStandardControls();
+    for (const wchar_t* tag : {L"List", L"TreeView"}) {
+        const std::wstring both =
+            std::wstring(L"<Window><") + tag + L" hscrollbar=\"true\" vscrollbar=\"true\"/></Window>";
+        const std::wstring styled = std::wstring(L"<Window><") + tag +
+                                    L" vscrollbarstyle=\"width=&quot;9&quot;\""
+                                    L" hscrollbarstyle=\"height=&quot;7&quot;\"/></Window>";
+        CLayoutBuilderUI bothBuilder;
+        auto* list = static_cast<CContainerUI*>(bothBuilder.Create(both.c_str()));
+        ASSERT_TRUE(list) << tag;
+        EXPECT_TRUE(list->GetVerticalScrollBar()) << tag;
+        EXPECT_TRUE(list->GetHorizontalScrollBar()) << tag;
+        list->Delete();
+
+        CLayoutBuilderUI styledBuilder;
+        list = static_cast<CContainerUI*>(styledBuilder.Create(styled.c_str()));
+        ASSERT_TRUE(list) << tag;
+        ASSERT_TRUE(list->GetVerticalScrollBar()) << tag;
+        ASSERT_TRUE(list->GetHorizontalScrollBar()) << tag;
+        EXPECT_EQ(9, list->GetVerticalScrollBar()->GetFixedWidth()) << tag;
+        EXPECT_EQ(7, list->GetHorizontalScrollBar()->GetFixedHeight()) << tag;
+        list->Delete();
+    }
 }
 
 TEST(HostileInput, MutatedArchivesOpenOrFail)

@@ -107,5 +107,26 @@ TEST(HostileMarkup, MutatedTextAlwaysFinishes)
     SkinResourcesUI::SetResourceFolder(L"");
 }
 
+// A markup face longer than a font keeps is found again by the face as kept,
+// so repeated paints make no further fonts.
+TEST(HostileMarkup, LongFontFaceIsMadeOnce)
+{
+    test::ManagerHost host;
+    test::MemCanvas canvas(120, 80);
+    const wchar_t* const text = L"{f VastemorCondensedExtraLightDisplayNarrow 12}a<b>b</b>{/f}";
+    auto draw = [&] {
+        RECT rc = {0, 0, 120, 80};
+        int linkCount = 0;
+        CRendererUI::DrawMarkupText(canvas.dc(), host.manager(), rc, text, 0xFFFFFFFF, nullptr, nullptr, linkCount,
+                                    -1, 0);
+    };
+    draw();
+    const int fonts = host.manager()->GetFontCount();
+    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int paint = 0; paint < 20; ++paint) draw();
+    EXPECT_EQ(fonts, host.manager()->GetFontCount());
+    EXPECT_EQ(objects, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
 }  // namespace
 }  // namespace SkinUI
