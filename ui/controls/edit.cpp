@@ -134,11 +134,15 @@ void CEditUI::SetInternalVisible(bool visible)
     CloseNativeWindowIfHidden();
 }
 
+// A disabled edit takes no more typing: its native control ends, the text
+// typed so far stays the edit's text.
 void CEditUI::SetEnabled(bool enabled)
 {
     CLabelUI::SetEnabled(enabled);
-    if (!IsEnabled())
-        m_editState = 0;
+    if (IsEnabled())
+        return;
+    m_editState = 0;
+    CloseNativeWindow();
 }
 
 void CEditUI::SetMaxChars(UINT count)

@@ -116,6 +116,7 @@ LRESULT CWindowWnd::RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                 CallWindowProcW(window->m_previousProcedure, hwnd, message, wParam, lParam);
             StoreObject(hwnd, nullptr, inProperty);
             window->m_hwnd = nullptr;
+            window->m_modalOwner = nullptr;
             if (!window->m_creating)
                 window->OnFinalMessage(hwnd);
             return result;
@@ -123,6 +124,8 @@ LRESULT CWindowWnd::RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
     if (window == nullptr)
         return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_CLOSE)
+        window->ReturnModalOwner();
     return window->ProcessMessage(message, wParam, lParam);
 }
 
@@ -160,6 +163,7 @@ UINT CWindowWnd::RunModal()
     ::ShowWindow(window, SW_SHOWNORMAL);
     if (owner != nullptr)
         EnableWindow(owner, FALSE);
+    m_modalOwner = owner;
     UINT result = 0;
     bool quit = false;
     MSG msg = {};
@@ -171,18 +175,15 @@ UINT CWindowWnd::RunModal()
         }
         if (got < 0)
             break;
-        if (msg.message == WM_CLOSE && msg.hwnd == window) {
+        if (msg.message == WM_CLOSE && msg.hwnd == window)
             result = static_cast<UINT>(msg.wParam);
-            if (owner != nullptr) {
-                EnableWindow(owner, TRUE);
-                SetFocus(owner);
-            }
-        }
         if (!CWindowManagerUI::PreTranslateMessage(&msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
     }
+    if (IsWindow(window))
+        m_modalOwner = nullptr;
     if (owner != nullptr) {
         EnableWindow(owner, TRUE);
         SetFocus(owner);
@@ -190,6 +191,18 @@ UINT CWindowWnd::RunModal()
     if (quit)
         PostQuitMessage(static_cast<int>(msg.wParam));
     return result;
+}
+
+// The owner goes back before the window is destroyed: were it still disabled
+// as the window goes, the system would activate another program's window.
+void CWindowWnd::ReturnModalOwner()
+{
+    HWND owner = m_modalOwner;
+    if (owner == nullptr)
+        return;
+    m_modalOwner = nullptr;
+    EnableWindow(owner, TRUE);
+    SetFocus(owner);
 }
 
 void CWindowWnd::Close(UINT result)

@@ -28,7 +28,10 @@ public:
     void ShowWindow(bool show = true, bool takeFocus = true);
     // Shows the window, disables its owner and dispatches messages until the
     // window is gone; returns the result given to Close (0 without one).
-    // A WM_QUIT that ends the loop is posted again for the outer loop.
+    // Whatever closes the window, the owner is enabled and focused again as
+    // WM_CLOSE arrives, before the window goes, so that the activation
+    // returns to it. A WM_QUIT that ends the loop is posted again for the
+    // outer loop.
     UINT RunModal();
     // Posts WM_CLOSE with the result as wParam.
     void Close(UINT result = IDOK);
@@ -67,8 +70,11 @@ private:
     static LRESULT RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool inProperty);
     static void StoreObject(HWND hwnd, CWindowWnd* window, bool inProperty);
     static CWindowWnd* StoredObject(HWND hwnd, bool inProperty);
+    // Enables and focuses the owner a running modal loop disabled.
+    void ReturnModalOwner();
 
     bool m_creating = false;
+    HWND m_modalOwner = nullptr;
 };
 
 }  // namespace SkinUI

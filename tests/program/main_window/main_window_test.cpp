@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <functional>
 #include <string>
+#include <vector>
 
 using namespace program_test;
 
@@ -30,6 +32,48 @@ std::wstring Title(HWND window)
     GetWindowTextW(window, text, 128);
     return text;
 }
+
+// Notes whether the owner was enabled when a window of the class got
+// WM_DESTROY, while it lives (one at a time).
+class DestroyWatch {
+public:
+    DestroyWatch(const wchar_t* className, HWND owner)
+        : className_(className), owner_(owner),
+          hook_(SetWindowsHookExW(WH_CALLWNDPROC, &DestroyWatch::Hook, nullptr, GetCurrentThreadId()))
+    {
+        active_ = this;
+    }
+    ~DestroyWatch()
+    {
+        UnhookWindowsHookEx(hook_);
+        active_ = nullptr;
+    }
+    DestroyWatch(const DestroyWatch&) = delete;
+    DestroyWatch& operator=(const DestroyWatch&) = delete;
+
+    int destroyed = 0;
+    bool ownerEnabled = false;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        wchar_t name[128] = {};
+        if (code == HC_ACTION && active_ != nullptr && sent->message == WM_DESTROY &&
+            GetClassNameW(sent->hwnd, name, 128) > 0 && active_->className_ == name) {
+            ++active_->destroyed;
+            active_->ownerEnabled = IsWindowEnabled(active_->owner_) != FALSE;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static DestroyWatch* active_;
+    std::wstring className_;
+    HWND owner_;
+    HHOOK hook_;
+};
+
+DestroyWatch* DestroyWatch::active_ = nullptr;
 
 class Program : public testing::Test {
 protected:
@@ -169,6 +213,44 @@ TEST_F(Program, TheMessageBoxProgressWindowAndMenusSpeakInTheMainWindowsFace)
             ASSERT_TRUE(PumpUntil([] { return !UiWindow::OfClass(L"MenuWnd").IsOpen(); }));
         }
     }
+}
+
+// Alt+F4 on a dialog: the main window is enabled again before the dialog
+// goes (else the system activates another program's window as it goes), is
+// the active window afterwards, and the dialog ends as its cancel does.
+TEST_F(Program, ADialogClosedWithAltF4HandsTheMainWindowBackBeforeItGoes)
+{
+    ASSERT_TRUE(PumpUntil([&] { return Idle(); }));
+    ASSERT_TRUE(program_.ShowPage(MousePage(L"Qiro")));
+    const UiWindow page = program_.Window();
+    const std::vector<uint8_t> memory = program_.ControllerMemory("qiro");
+    const std::wstring assignment = page.TextOf(L"profile1_key_Qiro_2");
+
+    const auto closeWithAltF4 = [&](const wchar_t* dialog, const std::function<void()>& open) {
+        const std::string name(dialog, dialog + wcslen(dialog));
+        DestroyWatch watch(dialog, hwnd_);
+        ModalScript script({[dialog] {
+            const UiWindow shown = UiWindow::OfClass(dialog);
+            return shown.IsOpen() && PostMessageW(shown.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        }});
+        open();
+        EXPECT_TRUE(script.Wait()) << name;
+        EXPECT_TRUE(PumpUntil([&] { return watch.destroyed == 1; })) << name;
+        EXPECT_TRUE(watch.ownerEnabled) << name;
+        EXPECT_EQ(GetActiveWindow(), hwnd_) << name;
+    };
+    closeWithAltF4(L"KeyEdit_Qiro", [&] { EXPECT_TRUE(page.Click(L"profile1_key_Qiro_2")); });
+    ASSERT_TRUE(program_.WaitIdle());
+    EXPECT_EQ(page.TextOf(L"profile1_key_Qiro_2"), assignment);
+
+    ASSERT_TRUE(program_.ClickAndWait(L"advanced_Settings_Qiro"));
+    const DWORD colour = page.Find(L"result_DPI1_color_Qiro")->GetBackgroundColor();
+    closeWithAltF4(L"ColorPicker", [&] { EXPECT_TRUE(page.Click(L"result_DPI1_color_Qiro")); });
+    ASSERT_TRUE(program_.WaitIdle());
+    EXPECT_EQ(page.Find(L"result_DPI1_color_Qiro")->GetBackgroundColor(), colour);
+
+    closeWithAltF4(L"MessageBox", [&] { EXPECT_FALSE(frame_->Services().messages->Show(frame_, L"%{081}")); });
+    EXPECT_EQ(program_.ControllerMemory("qiro"), memory);
 }
 
 TEST_F(Program, TheCloseButtonEndsTheProgramPromptly)

@@ -158,6 +158,21 @@ TEST_F(NativeEdit, DeletingOrHidingAnOpenEditEndsItsNativeControl)
     EXPECT_EQ(0, receiver.Count(L"return"));
 }
 
+// A page greys its fields while the device is away: what is typed there
+// then changes nothing and is not reported.
+TEST_F(NativeEdit, DisablingAnOpenEditEndsTypingIntoIt)
+{
+    HWND native = Open();
+    ASSERT_NE(nullptr, native);
+    Type(native, L"12");
+    ASSERT_EQ(2, receiver.Count(L"textchanged"));
+
+    edit->SetEnabled(false);
+    Type(native, L"3");
+    EXPECT_STREQ(L"12", edit->GetText());
+    EXPECT_EQ(2, receiver.Count(L"textchanged"));
+}
+
 TEST_F(NativeEdit, StyleChangesApplyAtTheNextOpening)
 {
     edit->SetNumberOnly(true);
