@@ -110,6 +110,12 @@ bool CButtonUI::HandleMouseEvent(EventRecordUI& event)
             Invalidate();
         }
         return true;
+    case EventTypeUI::CaptureLost:
+        if (captured) {
+            m_buttonState &= ~(kStatePushed | kStateCaptured);
+            Invalidate();
+        }
+        return true;
     case EventTypeUI::ContextMenu:
         if (IsContextMenuEnabled() && IsEnabled() && m_manager != nullptr)
             m_manager->SendNotification(this, L"menu", event.wParam, event.lParam);

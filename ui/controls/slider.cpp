@@ -8,6 +8,24 @@
 
 namespace SkinUI {
 
+namespace {
+
+// numerator / denominator to the nearest integer, halves away from zero; 0
+// for a zero denominator.
+long long NearestQuotient(long long numerator, long long denominator)
+{
+    if (denominator == 0)
+        return 0;
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    const long long half = denominator / 2;
+    return (numerator >= 0 ? numerator + half : numerator - half) / denominator;
+}
+
+}  // namespace
+
 CSliderUI::CSliderUI()
 {
     m_textStyle = DT_CENTER | DT_SINGLELINE;
@@ -67,15 +85,30 @@ int CSliderUI::ValueFromPoint(POINT point) const
             return m_max;
         if (point.x <= p.left + halfWidth)
             return m_min;
-        return static_cast<int>(m_min + ScaleSpan(Range(), point.x - p.left - halfWidth,
-                                                  p.right - p.left - m_thumbSize.cx));
+        return static_cast<int>(m_min + NearestQuotient(Range() * (point.x - p.left - halfWidth),
+                                                        p.right - p.left - m_thumbSize.cx));
     }
     if (point.y >= p.bottom - halfHeight)
         return m_min;
     if (point.y <= p.top + halfHeight)
         return m_max;
-    return static_cast<int>(m_min + ScaleSpan(Range(), p.bottom - halfHeight - point.y,
-                                              p.bottom - p.top - m_thumbSize.cy));
+    return static_cast<int>(m_min + NearestQuotient(Range() * (p.bottom - halfHeight - point.y),
+                                                    p.bottom - p.top - m_thumbSize.cy));
+}
+
+int CSliderUI::DraggedValue(POINT point) const
+{
+    const long long travel =
+        m_horizontal ? GetWidth() - m_thumbSize.cx : GetHeight() - m_thumbSize.cy;
+    if (travel <= 0)
+        return m_grabValue;
+    const long long moved = m_horizontal ? point.x - m_grabPoint.x : m_grabPoint.y - point.y;
+    long long value = m_grabValue + NearestQuotient(Range() * moved, travel);
+    if (value > m_max)
+        value = m_max;
+    if (value < m_min)
+        value = m_min;
+    return static_cast<int>(value);
 }
 
 RECT CSliderUI::GetThumbRect() const
@@ -130,24 +163,36 @@ bool CSliderUI::HandleMouseEvent(EventRecordUI& event)
         if (!IsEnabled())
             return false;
         m_thumbState |= kStateCaptured;
-        const int value = ValueFromPoint(event.mousePoint);
-        if (value != m_value && value >= m_min && value <= m_max) {
-            m_value = value;
-            Invalidate();
+        const RECT thumb = GetThumbRect();
+        if (!PtInRect(&thumb, event.mousePoint)) {
+            const int value = ValueFromPoint(event.mousePoint);
+            if (value != m_value && value >= m_min && value <= m_max) {
+                m_value = value;
+                Invalidate();
+            }
         }
+        m_grabPoint = event.mousePoint;
+        m_grabValue = m_value;
         return true;
     }
     case EventTypeUI::ButtonUp:
         if (!captured)
             return false;
-        SetValue(ValueFromPoint(event.mousePoint));
+        SetValue(DraggedValue(event.mousePoint));
+        Notify(L"valuechanged");
+        m_thumbState &= ~kStateCaptured;
+        Invalidate();
+        return true;
+    case EventTypeUI::CaptureLost:
+        if (!captured)
+            return false;
         Notify(L"valuechanged");
         m_thumbState &= ~kStateCaptured;
         Invalidate();
         return true;
     case EventTypeUI::MouseMove:
         if (captured) {
-            SetValue(ValueFromPoint(event.mousePoint));
+            SetValue(DraggedValue(event.mousePoint));
             if (m_immediate)
                 Notify(L"valuechanged");
             Notify(L"valuechanging");

@@ -35,7 +35,7 @@ public:
     void SetThumbPushedImage(const wchar_t* description);
     UINT GetThumbState() const { return m_thumbState; }
 
-    // The value a press at the point asks for.
+    // The value nearest to the point on the track.
     int ValueFromPoint(POINT point) const;
 
 protected:
@@ -43,10 +43,15 @@ protected:
 
 private:
     bool HandleMouseEvent(EventRecordUI& event);
+    // The value of a press dragged to the point: the thumb keeps the offset
+    // at which it was grabbed, so a release where it was pressed keeps the value.
+    int DraggedValue(POINT point) const;
     void Notify(const wchar_t* type);
 
     SIZE m_thumbSize = {10, 10};
     UINT m_thumbState = 0;
+    POINT m_grabPoint = {0, 0};
+    int m_grabValue = 0;
     int m_step = 1;
     bool m_immediate = false;
     ImageDrawInfoUI m_thumbImage;

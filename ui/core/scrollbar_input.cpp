@@ -28,6 +28,7 @@ void CScrollBarUI::HandleEvent(EventRecordUI& event)
             OnPress(event.mousePoint);
         return;
     case EventTypeUI::ButtonUp:
+    case EventTypeUI::CaptureLost:
         OnRelease();
         return;
     case EventTypeUI::MouseMove:

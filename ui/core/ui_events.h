@@ -42,6 +42,9 @@ enum class EventTypeUI : int {
     WindowSize = 22,
     SetCursor = 23,
     Timer = 24,
+    // The pressed control lost the mouse capture before its release: it ends
+    // the press as a release would, without acting on the point.
+    CaptureLost = 25,
 };
 
 // True for the mouse events MouseMove..ScrollWheel.

@@ -267,7 +267,8 @@ private:
     CControlUI* WalkTabOrder(CControlUI* start, bool forward, CControlUI** lastSeen) const;
     void KillFocusOf(CControlUI* next);
 
-    // Message handling, in window_manager_input.cpp and window_manager_paint.cpp.
+    // Message handling, in window_manager_input.cpp, window_manager_capture.cpp
+    // and window_manager_paint.cpp.
     void UpdateMousePoint(UINT message, LPARAM lParam);
     void OnClose();
     void OnPaint();
@@ -282,6 +283,7 @@ private:
     void OnMouseWheel(WPARAM wParam, LPARAM lParam);
     bool OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnKillFocus(HWND gaining);
+    void OnCaptureLost();
     void ShowTooltip(CControlUI* control, POINT point, const CUIString& text);
     void HideTooltip();
     void EnsureMouseTracked();

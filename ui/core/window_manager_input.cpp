@@ -191,6 +191,16 @@ bool CWindowManagerUI::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_KILLFOCUS:
         OnKillFocus(reinterpret_cast<HWND>(wParam));
         return false;
+    case WM_CAPTURECHANGED:
+        if (m_mouseCaptured && reinterpret_cast<HWND>(lParam) != m_window)
+            OnCaptureLost();
+        return false;
+    case WM_CANCELMODE:
+        if (m_mouseCaptured) {
+            ReleaseMouse();
+            OnCaptureLost();
+        }
+        return false;
     case WM_NOTIFY:
         if (lParam != 0) {
             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -492,18 +502,6 @@ void CWindowManagerUI::OnKillFocus(HWND gaining)
     CControlUI* control = static_cast<CControlUI*>(m_nativeWindowControls.ItemAt(index));
     if (control != m_focus)
         SetFocusControl(control, false);
-}
-
-void CWindowManagerUI::CaptureMouse()
-{
-    SetCapture(m_window);
-    m_mouseCaptured = true;
-}
-
-void CWindowManagerUI::ReleaseMouse()
-{
-    ReleaseCapture();
-    m_mouseCaptured = false;
 }
 
 }  // namespace SkinUI

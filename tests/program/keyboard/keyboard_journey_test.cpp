@@ -11,6 +11,7 @@
 #include "tests/ui/support/control_walk.h"
 #include "ui/controls/button.h"
 #include "ui/controls/combo.h"
+#include "ui/controls/slider.h"
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,32 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_EQ(page.SliderValue(L"led_light"), 6);
     EXPECT_EQ(page.SliderValue(L"led_Speed"), 5);
     EXPECT_EQ(page.IsSelected(L"led_sync"), !synced);
+}
+
+// A press and release on a lighting slider's thumb, as a user grabs it and
+// lets go, leaves the keyboard's brightness 4 and speed 2 as they are.
+TEST(KeyboardJourney, APressOnALightingSlidersThumbKeepsItsValue) {
+    ProgramDriver program(L"wenk");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(kPage));
+    const UiWindow page = program.Window();
+    const size_t led = wenk::ledAddress(0);
+    const std::vector<uint8_t> factory = program.ControllerMemory("wenk");
+    ASSERT_EQ(factory[led + 1], 2 | 4 << 3);
+
+    for (const wchar_t* name : {L"led_light", L"led_Speed"}) {
+        const RECT thumb = page.FindAs<SkinUI::CSliderUI>(name)->GetThumbRect();
+        page.ClickAt(POINT{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2});
+    }
+    EXPECT_EQ(page.TextOf(L"led_light_display"), L"4");
+    EXPECT_EQ(page.TextOf(L"led_Speed_dispaly"), L"2");
+    EXPECT_EQ(page.SliderValue(L"led_light"), 4);
+    EXPECT_EQ(page.SliderValue(L"led_Speed"), 2);
+
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    const std::vector<uint8_t> memory = program.ControllerMemory("wenk");
+    EXPECT_EQ(std::vector<uint8_t>(memory.begin() + led, memory.begin() + led + 2),
+              std::vector<uint8_t>(factory.begin() + led, factory.begin() + led + 2));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "tests/ui/controls_a/controls_fixture.h"
 #include "tests/ui/support/recording_receiver.h"
@@ -112,6 +113,54 @@ TEST_F(SliderInput, DragSendsChangingAndWithImmediateNotifyChangedFirst)
     Send(slider.get(), EventTypeUI::ButtonUp, 40, 10);
     EXPECT_EQ(Types({L"valuechanged", L"valuechanging", L"valuechanged"}), receiver.Types());
     EXPECT_EQ(35, slider->GetValue());
+}
+
+// Every geometry the shipped skin gives its sliders: 14 x 14 thumbs over the
+// pages' ranges at any width a layout may give them, and the colour picker's
+// upright 0..255 slider at any height.
+TEST(SliderThumb, APressAndReleaseAnywhereOnTheThumbKeepsTheValue)
+{
+    struct Geometry {
+        bool horizontal;
+        int min;
+        int max;
+    };
+    const Geometry geometries[] = {{true, 0, 7},  {true, 0, 11}, {true, 0, 14},
+                                   {true, 1, 10}, {true, 1, 11}, {false, 0, 255}};
+    CWindowManagerUI manager;
+    ControlPtr<CSliderUI> slider = Place<CSliderUI>(&manager, RECT{0, 0, 20, 20});
+    slider->SetThumbSize(14, 14);
+    int moved = 0;
+    std::string first;
+    for (const Geometry& geometry : geometries) {
+        slider->SetHorizontal(geometry.horizontal);
+        slider->SetMinValue(geometry.min);
+        slider->SetMaxValue(geometry.max);
+        for (int length = 20; length <= 600; ++length) {
+            slider->SetPosition(geometry.horizontal ? RECT{0, 0, length, 20}
+                                                    : RECT{0, 0, 20, length});
+            for (int value = geometry.min; value <= geometry.max; ++value) {
+                slider->SetValue(value);
+                const RECT thumb = slider->GetThumbRect();
+                const POINT centre = {(thumb.left + thumb.right) / 2,
+                                      (thumb.top + thumb.bottom) / 2};
+                const POINT points[] = {{thumb.left, thumb.top}, centre,
+                                        {thumb.right - 1, thumb.bottom - 1}};
+                for (const POINT& point : points) {
+                    Send(slider.get(), EventTypeUI::ButtonDown, point.x, point.y);
+                    Send(slider.get(), EventTypeUI::ButtonUp, point.x, point.y);
+                    if (slider->GetValue() == value)
+                        continue;
+                    if (moved++ == 0)
+                        first = "length " + std::to_string(length) + ", value " +
+                                std::to_string(value) + " became " +
+                                std::to_string(slider->GetValue());
+                    slider->SetValue(value);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(0, moved) << "first: " << first;
 }
 
 TEST_F(SliderInput, WheelStepsClampAndAlwaysNotify)

@@ -3,6 +3,9 @@
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/support/recording_control.h"
 #include "tests/ui/support/recording_receiver.h"
+#include "ui/controls/button.h"
+#include "ui/controls/slider.h"
+#include "ui/core/scrollbar.h"
 
 using SkinUI::EventTypeUI;
 using SkinUI::NotifyRecordUI;
@@ -119,6 +122,56 @@ TEST_F(MouseInput, APressedControlKeepsTheMouseUntilRelease)
     log.clear();
     host.Send(WM_MOUSEMOVE, 0, At(70, 10));
     EXPECT_EQ(1, b->Count(EventTypeUI::MouseEnter));
+}
+
+// A free scroll bar, a slider and a button whose presses lose the capture
+// to another window or to the system's cancel: each ends its press as a
+// release would, without a click, and later moves go to what they pass over.
+TEST(LostCapture, EndsThePressWithoutAClickAndFreesTheMouse)
+{
+    HostWindow host(200, 150);
+    RecordingReceiver receiver;
+    host.manager().AddNotifyReceiver(&receiver);
+    TestPanel* root = new TestPanel;
+    auto* bar = new SkinUI::CScrollBarUI;
+    auto* slider = new SkinUI::CSliderUI;
+    auto* button = new SkinUI::CButtonUI;
+    root->AddChild(bar, RECT{0, 0, 16, 150});
+    root->AddChild(slider, RECT{40, 0, 150, 20});
+    root->AddChild(button, RECT{40, 50, 140, 80});
+    host.manager().AttachRoot(root);
+    root->SetPosition(RECT{0, 0, 200, 150});
+
+    // The bar's down arrow steps once at the press and would repeat after 250 ms.
+    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(8, 142));
+    ASSERT_EQ(host.hwnd(), GetCapture());
+    EXPECT_EQ(8, bar->GetScrollPosition());
+    ReleaseCapture();
+    host.Pump(450);
+    host.Send(WM_MOUSEMOVE, 0, At(8, 142));
+    EXPECT_EQ(8, bar->GetScrollPosition());
+    EXPECT_EQ(0u, bar->GetButton2State() & SkinUI::kStatePushed);
+    EXPECT_EQ(nullptr, host.manager().GetPressedControl());
+    EXPECT_FALSE(host.manager().IsMouseCaptured());
+
+    // The slider keeps the value it shows and reports it as on a release.
+    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(95, 10));
+    EXPECT_EQ(50, slider->GetValue());
+    ReleaseCapture();
+    host.Send(WM_MOUSEMOVE, 0, At(60, 10));
+    EXPECT_EQ(50, slider->GetValue());
+    EXPECT_EQ(0u, slider->GetThumbState() & SkinUI::kStateCaptured);
+    EXPECT_EQ(1, receiver.Count(L"valuechanged"));
+
+    // The button is drawn normal again and its release there clicks nothing.
+    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(90, 65));
+    host.Send(WM_CANCELMODE);
+    EXPECT_EQ(0u, button->GetButtonState() & (SkinUI::kStatePushed | SkinUI::kStateCaptured));
+    host.Send(WM_MOUSEMOVE, 0, At(91, 65));
+    host.Send(WM_LBUTTONUP, 0, At(91, 65));
+    EXPECT_EQ(0, receiver.Count(L"click"));
+    EXPECT_FALSE(host.manager().IsMouseCaptured());
+    host.manager().RemoveNotifyReceiver(&receiver);
 }
 
 TEST_F(MouseInput, WheelDirectionAndDoubleClick)
