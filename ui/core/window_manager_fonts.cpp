@@ -100,6 +100,8 @@ void CWindowManagerUI::SetDefaultFont(const wchar_t* face, int size, bool bold, 
 
 FontRecordUI* CWindowManagerUI::GetDefaultFontRecord()
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetDefaultFontRecord();
     FontRecordUI* record = m_resources.defaultFont.faceName.IsEmpty()
                                ? &SharedManagerState().resources.defaultFont
                                : &m_resources.defaultFont;
@@ -110,6 +112,8 @@ FontRecordUI* CWindowManagerUI::GetDefaultFontRecord()
 
 HFONT CWindowManagerUI::GetFontHandle(int id)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontHandle(id);
     if (id >= 0) {
         CUIString key = FontKey(id);
         FontRecordUI* record = static_cast<FontRecordUI*>(m_resources.fonts.Find(key));
@@ -123,6 +127,8 @@ HFONT CWindowManagerUI::GetFontHandle(int id)
 
 FontRecordUI* CWindowManagerUI::GetFontRecord(int id)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontRecord(id);
     FontRecordUI* record = nullptr;
     if (id >= 0) {
         CUIString key = FontKey(id);
@@ -155,6 +161,8 @@ FontRecordUI* FirstFont(const CStringMapUI& table, Match match)
 
 FontRecordUI* CWindowManagerUI::GetFontRecordByHandle(HFONT font)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontRecordByHandle(font);
     auto sameHandle = [font](const FontRecordUI& r) { return r.handle == font; };
     FontRecordUI* record = FirstFont(m_resources.fonts, sameHandle);
     if (record == nullptr)
@@ -169,6 +177,8 @@ FontRecordUI* CWindowManagerUI::GetFontRecordByHandle(HFONT font)
 HFONT CWindowManagerUI::FindFont(const wchar_t* face, int size, bool bold, bool underline,
                                  bool italic)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->FindFont(face, size, bold, underline, italic);
     auto same = [&](const FontRecordUI& r) {
         return r.faceName == (face != nullptr ? face : L"") && r.size == size && r.bold == bold &&
                r.underline == underline && r.italic == italic;
