@@ -66,11 +66,15 @@ void CComboUI::SetPosition(RECT rect, bool invalidate)
 {
     // The items are never laid out inside the closed combo; while the
     // pop-up shows them they keep the places its body gave them.
-    if (m_window == nullptr) {
-        for (int i = 0; i < m_items.GetSize(); ++i)
-            static_cast<CControlUI*>(m_items.ItemAt(i))->SetPosition(RECT{0, 0, 0, 0}, false);
-    }
+    if (m_window == nullptr)
+        ClearItemPlaces();
     CControlUI::SetPosition(rect, invalidate);
+}
+
+void CComboUI::ClearItemPlaces()
+{
+    for (int i = 0; i < m_items.GetSize(); ++i)
+        static_cast<CControlUI*>(m_items.ItemAt(i))->SetPosition(RECT{0, 0, 0, 0}, false);
 }
 
 void CComboUI::MoveBy(int dx, int dy, bool invalidate)

@@ -77,6 +77,8 @@ private:
     // Keys and the wheel select without closing the pop-up.
     void SelectKeepingOpen(int index);
     void FollowMovedItems(CControlUI* selected);
+    // The closed combo lays no item out: each gets an empty rectangle.
+    void ClearItemPlaces();
     // Called by the pop-up in its last message.
     void OnDropWindowGone();
 

@@ -76,6 +76,8 @@ bool CComboWnd::Init(CComboUI* owner)
 void CComboWnd::OnCreate()
 {
     m_manager.SetResourcesShared(true);
+    // The list shows its items in the fonts of the window the combo sits in.
+    m_manager.SetFontSource(m_owner->GetManager());
     m_manager.AttachWindow(m_hwnd);
     m_body = new CComboBodyUI(m_owner);
     m_body->SetManager(&m_manager, nullptr, true);
@@ -92,16 +94,31 @@ void CComboWnd::OnCreate()
     m_body->SetAttributeList(m_owner->GetDropBoxAttributeList());
     for (int i = 0; i < m_owner->GetCount(); ++i)
         m_body->AddItem(m_owner->GetItemAt(i));
+    m_itemsLent = true;
     m_manager.AttachRoot(m_body);
 }
 
 void CComboWnd::ReturnItems()
 {
+    if (!m_itemsLent)
+        return;
+    m_itemsLent = false;
     // The body lets go of them too, so that nothing of the pop-up keeps them.
     ForgetAllItems();
     CWindowManagerUI* home = m_owner->GetManager();
-    for (int i = 0; i < m_owner->GetCount(); ++i)
-        m_owner->GetItemAt(i)->SetManager(home, m_owner, false);
+    for (int i = 0; i < m_owner->GetCount(); ++i) {
+        CControlUI* item = m_owner->GetItemAt(i);
+        item->SetManager(home, m_owner, false);
+        if (home != nullptr)
+            item->FindControl(
+                [](CControlUI* control, void* manager) -> CControlUI* {
+                    static_cast<CWindowManagerUI*>(manager)->UpdateControlName(control, nullptr);
+                    return nullptr;
+                },
+                home, 0);
+    }
+    // Rows of the list must not answer clicks on the closed box.
+    m_owner->ClearItemPlaces();
 }
 
 void CComboWnd::ForgetItem(CControlUI* item)
@@ -258,8 +275,11 @@ LRESULT CComboWnd::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CComboWnd::OnFinalMessage(HWND)
 {
-    if (m_owner != nullptr)
+    if (m_owner != nullptr) {
+        // Destroyed without WM_CLOSE (with its owner window), the items are still lent.
+        ReturnItems();
         m_owner->OnDropWindowGone();
+    }
     delete this;
 }
 

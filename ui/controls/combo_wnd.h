@@ -47,7 +47,8 @@ private:
 
     bool Init(CComboUI* owner);
     void OnCreate();
-    // Takes the items out of the body and gives them back to the combo's manager.
+    // Takes the items out of the body and gives them back to the combo's
+    // manager, without places and found by name there again; once only.
     void ReturnItems();
     void OnKeyDown(WPARAM key);
     void OnWheel(WPARAM wParam);
@@ -58,6 +59,7 @@ private:
     CComboBodyUI* m_body = nullptr;
     int m_selectionAtOpening = -1;
     bool m_scrollBarPressed = false;
+    bool m_itemsLent = false;
     CWindowManagerUI m_manager;
 };
 

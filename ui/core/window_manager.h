@@ -132,7 +132,9 @@ public:
     void SetResourcesShared(bool shared) { m_resourcesShared = shared; }
     bool IsResourcesShared() const { return m_resourcesShared; }
 
-    // Fonts.
+    // Fonts. A manager given a font source answers every font lookup with
+    // the source's fonts (a pop-up drawing in the fonts of its owner's window).
+    void SetFontSource(CWindowManagerUI* source) { m_fontSource = source; }
     FontRecordUI* GetDefaultFontRecord();
     void SetDefaultFont(const wchar_t* face, int size, bool bold, bool underline, bool italic,
                         bool shared = false);
@@ -368,6 +370,7 @@ private:
 
     bool m_resourcesShared = false;
     ResourceSetUI m_resources;
+    CWindowManagerUI* m_fontSource = nullptr;
     CPtrArrayUI m_translators;
 };
 

@@ -103,6 +103,8 @@ void CWindowManagerUI::SetDefaultFont(const wchar_t* face, int size, bool bold, 
 
 FontRecordUI* CWindowManagerUI::GetDefaultFontRecord()
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetDefaultFontRecord();
     FontRecordUI* record = m_resources.defaultFont.faceName.IsEmpty()
                                ? &SharedManagerState().resources.defaultFont
                                : &m_resources.defaultFont;
@@ -113,6 +115,8 @@ FontRecordUI* CWindowManagerUI::GetDefaultFontRecord()
 
 HFONT CWindowManagerUI::GetFontHandle(int id)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontHandle(id);
     if (id >= 0) {
         CUIString key = FontKey(id);
         FontRecordUI* record = static_cast<FontRecordUI*>(m_resources.fonts.Find(key));
@@ -126,6 +130,8 @@ HFONT CWindowManagerUI::GetFontHandle(int id)
 
 FontRecordUI* CWindowManagerUI::GetFontRecord(int id)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontRecord(id);
     FontRecordUI* record = nullptr;
     if (id >= 0) {
         CUIString key = FontKey(id);
@@ -158,6 +164,8 @@ FontRecordUI* FirstFont(const CStringMapUI& table, Match match)
 
 FontRecordUI* CWindowManagerUI::GetFontRecordByHandle(HFONT font)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->GetFontRecordByHandle(font);
     auto sameHandle = [font](const FontRecordUI& r) { return r.handle == font; };
     FontRecordUI* record = FirstFont(m_resources.fonts, sameHandle);
     if (record == nullptr)
@@ -172,6 +180,8 @@ FontRecordUI* CWindowManagerUI::GetFontRecordByHandle(HFONT font)
 HFONT CWindowManagerUI::FindFont(const wchar_t* face, int size, bool bold, bool underline,
                                  bool italic)
 {
+    if (m_fontSource != nullptr)
+        return m_fontSource->FindFont(face, size, bold, underline, italic);
     const CUIString stored = StoredFace(face);
     auto same = [&](const FontRecordUI& r) {
         return r.faceName == stored.GetData() && r.size == size && r.bold == bold &&

@@ -10,6 +10,8 @@
 #include "tests/program/support/program_process.h"
 #include "tests/ui/support/control_walk.h"
 #include "tests/ui/support/mem_canvas.h"
+#include "ui/controls/combo.h"
+#include "ui/controls/combo_wnd.h"
 #include "ui/controls/list.h"
 #include "ui/core/renderer.h"
 
@@ -75,6 +77,33 @@ public:
                client.bottom - 2 * kRegionInset, content.dc(), kRegionInset, kRegionInset, SRCCOPY);
         EXPECT_TRUE(picture.SavePng(ScreenshotFolder() + name + L".png")) << std::string(name.begin(), name.end());
         return true;
+    }
+
+    // The main window with the combo box's drop-down list open over it,
+    // the list checked as a window of its own; closed again with Escape.
+    bool TakeDropDown(const wchar_t* comboName, const std::wstring& what) const {
+        const UiWindow window = program_.Window();
+        auto* combo = window.FindAs<SkinUI::CComboUI>(comboName);
+        if (combo == nullptr || combo->GetCount() == 0 || !window.Click(comboName)) return false;
+        SkinUI::CControlUI* first = combo->GetItemAt(0);
+        if (!PumpUntil([&] { return combo->GetDropWindow() != nullptr && !IsRectEmpty(&first->GetPosition()); })) return false;
+        const UiWindow list(combo->GetDropWindow()->GetWindowHandle());
+        const std::wstring name = Checked(list, what);
+        if (name.empty() || Checked(window, what).empty()) return false;
+        RECT client;
+        GetClientRect(window.Handle(), &client);
+        SkinUI::test::MemCanvas picture(client.right, client.bottom, 0xFFFFFFFF);
+        SendMessageW(window.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.dc()), PRF_CLIENT);
+        RECT drop;
+        GetWindowRect(list.Handle(), &drop);
+        MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&drop), 2);
+        SkinUI::test::MemCanvas content(drop.right - drop.left, drop.bottom - drop.top);
+        SendMessageW(list.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(content.dc()), PRF_CLIENT);
+        BitBlt(picture.dc(), drop.left, drop.top, drop.right - drop.left, drop.bottom - drop.top, content.dc(), 0, 0,
+               SRCCOPY);
+        EXPECT_TRUE(picture.SavePng(ScreenshotFolder() + name + L".png")) << std::string(name.begin(), name.end());
+        SendMessageW(list.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        return PumpUntil([&] { return combo->GetDropWindow() == nullptr; });
     }
 
     // A script step: the open dialog of that window class, taken.
@@ -267,10 +296,13 @@ void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(shown); }));
 }
 
-// The colour picker and the two menus of the macro lists, from the Kelvo page.
+// The colour picker, the two menus of the macro lists and the drop-down
+// lists of the devices and the DPI level count, from the Kelvo page.
 void TakeSharedDialogs(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(program.ShowPage(MousePage(L"Kelvo")));
     ASSERT_TRUE(program.ClickAndWait(L"advanced_Settings_Kelvo"));
+    EXPECT_TRUE(sheet.TakeDropDown(L"device_combo", L"dropdown_devices"));
+    EXPECT_TRUE(sheet.TakeDropDown(L"result_DPI_count_setting_Kelvo", L"dropdown_dpi_levels"));
     sheet.InDialog(L"result_DPI1_color_Kelvo",
                    {sheet.TakeDialog(L"ColorPicker", L"color_picker"), Sheet::Press(L"ColorPicker", L"cancelbtn")});
     ASSERT_TRUE(program.ClickAndWait(L"marco_manager_Kelvo"));

@@ -198,7 +198,7 @@ bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item, POINT* clicke
     SkinUI::CComboWnd* drop = combo->GetDropWindow();
     drop->EnsureVisible(item);
     SkinUI::CControlUI* row = combo->GetItemAt(item);
-    // A row keeps its place from an earlier opening until this list lays it out.
+    // A row has no place until this list lays it out.
     const UiWindow list(drop->GetWindowHandle());
     const auto placed = [&] {
         const RECT r = row->GetPosition();

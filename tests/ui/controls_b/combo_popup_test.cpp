@@ -35,17 +35,36 @@ protected:
         combo->SetAttribute(L"itemheight", L"20");
         root->AddItem(combo);
         host->manager().AttachRoot(root);
+        // The window shown by an earlier test lays the new root out when it paints again.
+        InvalidateRect(host->hwnd(), nullptr, FALSE);
         host->manager().AddNotifyReceiver(&receiver);
     }
     void TearDown() override { host->manager().RemoveNotifyReceiver(&receiver); }
 
-    void AddItems(int count)
+    void AddItems(int count) { AddItemsTo(combo, count); }
+    static void AddItemsTo(CComboUI* target, int count)
     {
         for (int i = 0; i < count; ++i) {
             CListLabelElementUI* item = new CListLabelElementUI;
             item->SetText(std::to_wstring(i).c_str());
-            combo->AddItem(item);
+            item->SetName((L"item" + std::to_wstring(i)).c_str());
+            target->AddItem(item);
         }
+    }
+    // A combo of three items 20 high atop a window of its own, open.
+    static CComboUI* OpenIn(HostWindow& window)
+    {
+        CVerticalLayoutUI* layout = new CVerticalLayoutUI;
+        CComboUI* own = new CComboUI;
+        own->SetFixedHeight(24);
+        own->SetAttribute(L"itemheight", L"20");
+        layout->AddItem(own);
+        window.manager().AttachRoot(layout);
+        AddItemsTo(own, 3);
+        window.ShowAndPaint();
+        EXPECT_TRUE(own->Activate());
+        window.Pump(30);
+        return own;
     }
     CComboWnd* Open()
     {
@@ -167,6 +186,54 @@ TEST_F(ComboPopup, StaysOpenForKeysWheelAndScrollBarAndEscapeRestores)
     EXPECT_EQ(0, combo->GetCurSel());
     EXPECT_EQ((Pairs{{0, -1}, {1, 0}, {2, 1}, {1, 2}, {9, 1}, {0, 8}}), Selections());
     EXPECT_EQ(9, combo->GetCount());
+}
+
+TEST_F(ComboPopup, ClosedItsItemsAreTheWindowsAgainAndAClickOnTheBoxOpensIt)
+{
+    AddItems(3);
+    CComboWnd* popup = Open();
+    ASSERT_NE(nullptr, popup);
+    Click(popup->GetWindowHandle(), CenterOf(combo->GetItemAt(2)));
+    ASSERT_TRUE(WaitClosed());
+    host->Pump(30);
+    EXPECT_EQ(combo->GetItemAt(1), host->manager().FindControlByName(L"item1"));
+
+    // The rows the list showed lay under the box: none of them takes the click.
+    Click(host->hwnd(), CenterOf(combo));
+    EXPECT_NE(nullptr, combo->GetDropWindow());
+    EXPECT_EQ(2, combo->GetCurSel());
+    EXPECT_EQ((Pairs{{2, -1}}), Selections());
+    Key(combo->GetDropWindow(), VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed());
+}
+
+TEST_F(ComboPopup, ListDrawsInTheFontsOfTheCombosWindow)
+{
+    HostWindow window(300, 200);
+    window.manager().SetDefaultFont(L"Tahoma", 15, false, false, false);
+    window.manager().AddFont(3, L"Tahoma", 19, true, false, false);
+    CComboUI* own = OpenIn(window);
+    ASSERT_NE(nullptr, own->GetDropWindow());
+    CWindowManagerUI& list = own->GetDropWindow()->GetManager();
+    EXPECT_EQ(window.manager().GetDefaultFontRecord()->handle, list.GetDefaultFontRecord()->handle);
+    EXPECT_EQ(window.manager().GetFontHandle(3), list.GetFontHandle(3));
+}
+
+TEST_F(ComboPopup, OwnerWindowDestroyedWhileOpenGetsItsItemsBack)
+{
+    HostWindow window(300, 200);
+    CComboUI* own = OpenIn(window);
+    ASSERT_NE(nullptr, own->GetDropWindow());
+    const HWND list = own->GetDropWindow()->GetWindowHandle();
+    DestroyWindow(window.hwnd());
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_EQ(nullptr, own->GetDropWindow());
+    for (int i = 0; i < own->GetCount(); ++i) {
+        CControlUI* item = own->GetItemAt(i);
+        EXPECT_EQ(&window.manager(), item->GetManager());
+        EXPECT_EQ(own, item->GetParent());
+        EXPECT_TRUE(IsRectEmpty(&item->GetPosition()));
+    }
 }
 
 }  // namespace
