@@ -3,7 +3,7 @@
 // uses them: a setting of every kind kept by the library until the write,
 // the write, an export, a reset and an import through the file dialogs,
 // both languages, the mouse unplugged and plugged back, and a restart that
-// shows it all again.
+// shows it all again; and macros imported over macros placed before.
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
 #include "tests/program/support/family_page.h"
@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -151,8 +152,58 @@ void WalkThePage(const Family& family) {
     }
 }
 
+// The controller keeps a macro's name as UTF-16 with its bytes swapped.
+bool HoldsMacroNamed(const std::vector<uint8_t>& memory, const std::wstring& name) {
+    std::vector<uint8_t> field;
+    for (wchar_t unit : name) {
+        field.push_back(static_cast<uint8_t>(unit >> 8));
+        field.push_back(static_cast<uint8_t>(unit));
+    }
+    return std::search(memory.begin(), memory.end(), field.begin(), field.end()) != memory.end();
+}
+
+void ImportOverPlacedMacros(const Family& family) {
+    Journey j(family);
+    const FamilyPage& page = j.page;
+    ASSERT_TRUE(j.program.Start());
+    ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
+    const int imported = page.RecordNewMacro(L"Imported", {WORD('A'), WORD('B'), WORD('C')});
+    const int before = page.RecordNewMacro(L"Before", {WORD('D')});
+    const int added = page.RecordNewMacro(L"Added", {WORD('E')});
+    ASSERT_GE(std::min({imported, before, added}), 0);
+    const auto assignMacro = [&](int button, int row) {
+        return page.AssignFromList(page.Name(L"profile_key", button), L"base_macro_setting", L"result_marco_value", row);
+    };
+
+    // A configuration whose second button plays "Imported", written and
+    // exported; then "Before" takes that button and that macro's number.
+    ASSERT_TRUE(page.Click(L"profile1"));
+    ASSERT_TRUE(assignMacro(2, imported));
+    ASSERT_TRUE(page.Click(L"write_data"));
+    const std::wstring exported = j.program.StateFolder() + L"\\" + family.name + L" macros.bin";
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"save_data").c_str(), exported));
+    ASSERT_TRUE(assignMacro(2, before));
+    EXPECT_EQ(page.Text(L"profile_key", 2), L"Before");
+
+    // Imported, the button names the imported macro; a macro placed after
+    // it and the write keep it and leave nothing of "Before".
+    ASSERT_TRUE(j.program.ChooseFile(page.Name(L"import_data").c_str(), exported));
+    EXPECT_EQ(page.Text(L"profile_key", 2), L"Imported");
+    ASSERT_TRUE(assignMacro(3, added));
+    EXPECT_EQ(page.Text(L"profile_key", 3), L"Added");
+    ASSERT_TRUE(page.Click(L"write_data"));
+    const std::vector<uint8_t> memory = j.Memory();
+    EXPECT_TRUE(HoldsMacroNamed(memory, L"Imported"));
+    EXPECT_TRUE(HoldsMacroNamed(memory, L"Added"));
+    EXPECT_FALSE(HoldsMacroNamed(memory, L"Before"));
+}
+
 }  // namespace
 
 TEST(KelvoJourney, Kelvo) { WalkThePage(kKelvo); }
 
 TEST(KelvoJourney, KelvoDriver) { WalkThePage(kDriver); }
+
+TEST(KelvoJourney, KelvoImportOverPlacedMacros) { ImportOverPlacedMacros(kKelvo); }
+
+TEST(KelvoJourney, KelvoDriverImportOverPlacedMacros) { ImportOverPlacedMacros(kDriver); }

@@ -56,11 +56,15 @@ DWORD FamilyPage::PickColour(const wchar_t* colourControl, double rainbowFractio
 
 int FamilyPage::RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys) const {
     const UiWindow page = program_.Window();
-    const std::wstring names = Of(L"listex"), editor = Of(L"MarcoEdit");
+    const std::wstring names = Of(L"listex");
+    // The Kelvo driver's macros are named in the keyboard's editor.
+    const std::wstring editorSuffix = family_ == L"Kelvo_Driver" ? L"" : suffix_;
+    const std::wstring editor = L"MarcoEdit" + editorSuffix, value = L"result_value" + editorSuffix,
+                       ok = L"btn_ok" + editorSuffix;
     if (!Click(L"marco_manager") || !page.RightClick(names.c_str())) return -1;
     ModalScript naming({
-        [&] { return UiWindow::OfClass(editor.c_str()).TypeText(Of(L"result_value").c_str(), name); },
-        [&] { return UiWindow::OfClass(editor.c_str()).Click(Of(L"btn_ok").c_str()); },
+        [&] { return UiWindow::OfClass(editor.c_str()).TypeText(value.c_str(), name); },
+        [&] { return UiWindow::OfClass(editor.c_str()).Click(ok.c_str()); },
     });
     if (!PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_New"); }, 2000) || !naming.Wait()) return -1;
     const int row = page.FindAs<SkinUI::CListUI>(names.c_str())->GetCount() - 1;

@@ -45,6 +45,7 @@ const KelvoFamilyTraits& KelvoTraits() {
         t.buttonTables[0] = &KelvoButtonTable1;
         t.buttonTables[1] = &KelvoButtonTable2;
         t.cpiLevels = &KelvoCpiLevels;
+        t.macroCache = &KelvoMacroCache;
         t.open = [](const DeviceEntries& e) { return e.InitMCUDevice_Kelvo ? e.InitMCUDevice_Kelvo(kVendor, kKelvoProduct) : -1; };
         t.readDevice = [](const DeviceEntries& e) { return e.ReadMCUDevice_Kelvo ? e.ReadMCUDevice_Kelvo() : -1; };
         t.copyImage = [](const DeviceEntries& e, uint8_t* image, int size) {
@@ -93,6 +94,7 @@ const KelvoFamilyTraits& KelvoDriverTraits() {
         t.buttonTables[0] = &KelvoDriverButtonTable1;
         t.buttonTables[1] = &KelvoDriverButtonTable2;
         t.cpiLevels = &KelvoDriverCpiLevels;
+        t.macroCache = &KelvoDriverMacroCache;
         t.open = [](const DeviceEntries& e) {
             return e.InitMCUDevice_Kelvo_Driver ? e.InitMCUDevice_Kelvo_Driver(kVendor, kKelvoProduct) : -1;
         };

@@ -38,6 +38,8 @@ struct KelvoFamilyTraits {
     int DeviceSettingsRecord::*gunPressType;
     RecordList<ButtonAssignmentEntry>* buttonTables[2];  // by key mode
     RecordList<CpiLevelEntry>* cpiLevels;
+    // Mirrors the controller's macro memory, by macro number.
+    MacroCache* macroCache;
 
     // The library's exports, each 0 on success; an unbound export fails.
     int (*open)(const DeviceEntries&);

@@ -6,6 +6,9 @@
 bool KelvoFamilyPage::ConnectAndRead() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = Lock();
+    // Macro numbers start at the same place on every configuration: a macro
+    // cached from the memory read before would answer for another one.
+    traits_.macroCache->clear();
     // A whole read that failed leaves the library's image as it was before
     // (at first all blank): the page is not shown connected on it, so that no
     // write-all sends it over what the controller keeps.
