@@ -20,6 +20,10 @@
 
 class KeyEditDialog;
 
+// The box a page shows when the dialog closed with OK but a read meanwhile
+// left no entry at the edited button's place: nothing was assigned.
+inline constexpr wchar_t kAssignmentNotMade[] = L"%{085}";
+
 // One per member class: its low-level keyboard hook and the dialog it serves
 // (the one constructed last).
 struct KeyboardHookSlot {

@@ -2,8 +2,11 @@
 // keyboard's message boxes after an export, import or reset, and a mouse's
 // key-assignment dialog. The device change is dealt with while the window
 // stays open (its progress window closes), and what the window then does
-// reaches the controller.
+// reaches the controller; so does an assignment made while the mouse
+// changed its profile itself.
+#include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
+#include "tests/app/support/refused_getter.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
 
@@ -43,6 +46,15 @@ protected:
         const std::vector<uint8_t> memory = Memory();
         if (memory.size() < at + count) return {};
         return std::vector<uint8_t>(memory.begin() + static_cast<long>(at), memory.begin() + static_cast<long>(at + count));
+    }
+
+    // The texts of the Qiro page's buttons as shown now.
+    std::vector<std::wstring> QiroButtonTexts() const {
+        std::vector<std::wstring> texts;
+        for (size_t n = 1; n <= QiroMacroKeyTable1.size(); ++n) {
+            texts.push_back(program.Window().TextOf((L"profile1_key_Qiro_" + std::to_wstring(n)).c_str()));
+        }
+        return texts;
     }
 
     // In the key-assignment dialog the button opens ("KeyEdit_Qiro" for the
@@ -145,4 +157,57 @@ TEST_F(OpenWindowFaults, AKelvoAssignmentMadeWhileTheMouseCameBackReachesIt) {
     ASSERT_TRUE(program.ClickAndWait(L"write_data_Kelvo"));
     EXPECT_EQ(MemoryAt(kSecondButton, 3), assigned);
     EXPECT_EQ(assigned.front(), 3) << "a multimedia key";
+}
+
+TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseChangedProfileReachesTheProfileItWasMadeFor) {
+    Start(MousePage(L"Qiro"), "qiro");
+    constexpr size_t kSecondButton = 192 + 4;  // the first key table, 4 bytes per button
+    constexpr size_t kKeyTable = 49;           // the second follows
+    const std::vector<uint8_t> multimedia{3, 0, 0xCD, 0};
+    ASSERT_TRUE(program.ClickAndWait(L"profile2_Qiro"));
+    const std::vector<std::wstring> secondProfile = QiroButtonTexts();
+    ASSERT_TRUE(program.ClickAndWait(L"profile1_Qiro"));
+    ASSERT_NE(MemoryAt(kSecondButton, 4), multimedia);
+    const std::vector<uint8_t> other = MemoryAt(kSecondButton + kKeyTable, 4);
+
+    // The third multimedia key chosen; the mouse's profile button pressed,
+    // and the page shows the second profile; then OK.
+    ModalScript script({
+        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"multimedia_setting_Qiro", 0.05); },
+        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_multimedia_value_Qiro", 3); },
+        Once([this] { return program.PressDeviceButton("qiro", "profile"); }),
+        [this] { return program.Window().FontOf(L"profile2_Qiro") == 4; },
+        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
+    });
+    ASSERT_TRUE(program.Window().Click(L"profile1_key_Qiro_2"));
+    ASSERT_TRUE(script.Wait()) << "stalled at step " << script.StalledAt();
+    ASSERT_TRUE(program.WaitIdle());
+
+    EXPECT_EQ(MemoryAt(kSecondButton, 4), multimedia);
+    EXPECT_EQ(MemoryAt(kSecondButton + kKeyTable, 4), other);
+    EXPECT_EQ(QiroButtonTexts(), secondProfile);
+    ASSERT_TRUE(program.ClickAndWait(L"profile1_Qiro"));
+    EXPECT_EQ(program.Window().TextOf(L"profile1_key_Qiro_2"), GetAssignmentTextQiro(3, 0, 0xCD, 0).GetData());
+}
+
+TEST_F(OpenWindowFaults, AnAssignmentWhoseButtonTheRereadLeftOutIsReportedAsNotMade) {
+    MessageBoxWatch boxes;
+    Start(MousePage(L"Qiro"), "qiro");
+    const std::vector<uint8_t> qiro = Memory();
+    // The read after the mouse came back gets no button: the tables are left empty.
+    {
+        const RefusedGetter keys(&DeviceEntries::Devcie_Get_Macro_Key_Qiro);
+        ASSERT_TRUE(AssignMultimediaWhileTheMouseComesBack(L"_Qiro", L"profile1_key_Qiro_2"));
+    }
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{085}"});
+    EXPECT_EQ(Memory(), qiro);
+
+    page_ = MousePage(L"Kelvo");
+    family_ = "kelvo";
+    ASSERT_TRUE(program.ShowPage(page_));
+    {
+        const RefusedGetter buttons(&DeviceEntries::Device_Get_Pro_File_Data_Kelvo);
+        ASSERT_TRUE(AssignMultimediaWhileTheMouseComesBack(L"_Kelvo", L"profile_key_Kelvo_2"));
+    }
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{085}"});
 }

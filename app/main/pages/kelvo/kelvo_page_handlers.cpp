@@ -97,7 +97,8 @@ void KelvoFamilyPage::ChooseFile(bool exporting) {
 }
 
 // The lock is taken around the records only: a read on a worker may replace
-// the tables while the dialog is open, the entry is looked up again after it.
+// the tables while the dialog is open, the entry is looked up again after it;
+// one that left no entry there is reported.
 void KelvoFamilyPage::EditButton(int index) {
     RecordList<ButtonAssignmentEntry>* table = nullptr;
     KeyEditDialog* dialog = nullptr;
@@ -109,13 +110,17 @@ void KelvoFamilyPage::EditButton(int index) {
         dialog = traits_.makeKeyEdit(services_, entry);
     }
     if (!dialog->RunDialog()) return;
-    const DeviceLibraryBinder::Guard guard = Lock();
-    const ButtonAssignmentEntry* entry = RecordAt(*table, index);
-    if (!entry) return;
-    if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
-        button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
+    {
+        const DeviceLibraryBinder::Guard guard = Lock();
+        if (const ButtonAssignmentEntry* entry = RecordAt(*table, index)) {
+            if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
+                button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
+            }
+            (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);
+            return;
+        }
     }
-    (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);
+    services_.messages->Show(services_.owner, kAssignmentNotMade);
 }
 
 void KelvoFamilyPage::HandleSelectChanged(CControlUI* sender, const CUIString& name) {

@@ -10,11 +10,15 @@ SkinUI::CUIString NolxFamilyTraits::ButtonName(int number) const {
     return name;
 }
 
-RecordList<MacroKeyEntry>& NolxFamilyTraits::ActiveTable() const {
+int NolxFamilyTraits::ActiveSet() const {
     // A mode the family does not have selects its last table.
     const int mode = DeviceSettings.*keyMode;
-    const bool known = mode >= 0 && static_cast<size_t>(mode) < keyTables.size();
-    return *keyTables[known ? static_cast<size_t>(mode) : keyTables.size() - 1];
+    const int sets = static_cast<int>(keyTables.size());
+    return mode >= 0 && mode < sets ? mode : sets - 1;
+}
+
+RecordList<MacroKeyEntry>& NolxFamilyTraits::ActiveTable() const {
+    return *keyTables[static_cast<size_t>(ActiveSet())];
 }
 
 const wchar_t* NolxFamilyTraits::TabName(int tab) const {

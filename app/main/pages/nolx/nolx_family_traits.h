@@ -113,6 +113,8 @@ struct NolxFamilyTraits {
     // The control name of the family: base + suffix, "%d" replaced by number.
     SkinUI::CUIString Name(const wchar_t* base, int number = 0) const;
     SkinUI::CUIString ButtonName(int number) const;
+    // The key table the page shows: its index in keyTables, and the table.
+    int ActiveSet() const;
     RecordList<MacroKeyEntry>& ActiveTable() const;
     const wchar_t* TabName(int tab) const;  // see tab ids below
     int ProfileCount() const { return static_cast<int>(profileTabs.size()); }

@@ -21,6 +21,7 @@
 
 #include <array>
 #include <atomic>
+#include <optional>
 #include <vector>
 
 class FireKeyEdit;
@@ -70,6 +71,7 @@ private:
     bool Open();
     void Export();
     void Import();
+    bool WriteAssignedButton();
     bool WriteFireKey(int key);
     bool WriteButtonSwitches();
     bool WriteEntries(const std::vector<EntryRef>& entries);
@@ -120,8 +122,10 @@ private:
     const NolxFamilyTraits& traits_;
     std::atomic<int> connected_{0};
     uint8_t openFlag_ = 0;
-    // Guarded by the family lock, like the settings records.
-    int currentKeyIndex_ = 0;
+    // The key set and index of the button assigned last, which the button
+    // write sends; before the first assignment, the first button of the
+    // shown set. Guarded by the family lock, like the settings records.
+    std::optional<EntryRef> assignedKey_;
     SkinUI::CUIString filePath_;
     std::array<FireKeyInput, kFireKeys> fireInputs_{};
     ButtonSwitchBoxes switchBoxes_;

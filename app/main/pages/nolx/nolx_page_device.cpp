@@ -61,7 +61,7 @@ bool NolxMousePage::RunDeviceCommand(int command) {
     switch (command) {
     case kWriteKeyMode: return (binder.*traits_.writeKeyMode)();
     case kWriteCpiSettings: return (binder.*traits_.writeCpiSettings)();
-    case kWriteButton: return (binder.*traits_.writeMacroKey)(DeviceSettings.*traits_.keyMode, currentKeyIndex_);
+    case kWriteButton: return WriteAssignedButton();
     case kWriteFireKey1:
     case kWriteFireKey1 + 1:
     case kWriteFireKey1 + 2:
@@ -85,6 +85,11 @@ bool NolxMousePage::WriteEntries(const std::vector<EntryRef>& entries) {
     bool ok = true;
     for (const EntryRef& entry : entries) ok &= (binder.*traits_.writeMacroKey)(entry.first, entry.second);
     return ok;
+}
+
+bool NolxMousePage::WriteAssignedButton() {
+    const EntryRef key = assignedKey_.value_or(EntryRef{DeviceSettings.*traits_.keyMode, 0});
+    return (DeviceLibraryBinder::Instance().*traits_.writeMacroKey)(key.first, key.second);
 }
 
 bool NolxMousePage::WriteFireKey(int key) {

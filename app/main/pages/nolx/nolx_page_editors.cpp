@@ -29,26 +29,35 @@ int NolxMousePage::ButtonNumberOf(const CUIString& name) const {
 }
 
 // The lock is taken around the records only: a read on a worker may replace
-// the tables while the dialog is open, the entry is looked up again after it.
+// the tables, and the change poll may show another profile, while the dialog
+// is open. The entry is looked up again after it in the set it was opened
+// for; that set is written, and its button shows the text while it is shown.
 void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
-    RecordList<MacroKeyEntry>* table = nullptr;
+    int set = 0;
     KeyEditDialog* dialog = nullptr;
     {
         const DeviceLibraryBinder::Guard guard = Lock();
-        table = &traits_.ActiveTable();
-        MacroKeyEntry* entry = RecordAt(*table, number - 1);
+        set = traits_.ActiveSet();
+        MacroKeyEntry* entry = RecordAt(*traits_.keyTables[static_cast<size_t>(set)], number - 1);
         if (!entry) return;
         dialog = traits_.makeKeyEdit(services_, entry);
     }
     if (!dialog->RunDialog()) return;
+    bool found = false, shown = false;
     CUIString text;
     {
         const DeviceLibraryBinder::Guard guard = Lock();
-        const MacroKeyEntry* entry = RecordAt(*table, number - 1);
-        if (!entry) return;
-        text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
-        currentKeyIndex_ = entry->index;
+        if (const MacroKeyEntry* entry = RecordAt(*traits_.keyTables[static_cast<size_t>(set)], number - 1)) {
+            found = true;
+            shown = traits_.ActiveSet() == set;
+            text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
+            assignedKey_ = EntryRef{set, entry->index};
+        }
     }
-    if (CControlUI* button = Find(buttonName)) button->SetText(text);
+    if (!found) {
+        services_.messages->Show(services_.owner, kAssignmentNotMade);
+        return;
+    }
+    if (CControlUI* button = shown ? Find(buttonName) : nullptr) button->SetText(text);
     RequestCommand(kWriteButton);
 }
