@@ -18,8 +18,9 @@ const SkinUI::CUIString& MacroFileNameOf(MacroFileFamily family);
 MacroList& MacroListOf(MacroFileFamily family);
 
 // Writes every macro of the family's list, in order, to its file in the
-// macro folder. False when the file was not written (no macro folder set,
-// folder missing, file read-only); the old file is then kept.
+// macro folder, which is made again when it is missing. False when the file
+// was not written (no macro folder set, folder that cannot be made or takes
+// no file, file read-only); the old file is then kept.
 bool SaveMacroFile(MacroFileFamily family);
 
 // The same file format at any path.

@@ -12,6 +12,7 @@
 #include "app/macro/list/marco_list.h"
 #include "app/windows/menu/menu_wnd.h"
 #include "app/windows/text_numbers.h"
+#include "app/windows/warrning_message.h"
 #include "ui/controls/button.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/list_label_element.h"
@@ -22,6 +23,9 @@ using namespace SkinUI;
 namespace {
 
 constexpr int kClickDelayMs = 50;
+
+// The box of a change the macro file could not take.
+constexpr wchar_t kMacroFileNotSaved[] = L"%{086}";
 
 // Removes the slot's hooks; its events then reach no manager.
 void UnhookSlot(MacroHookSlot& slot)
@@ -199,7 +203,16 @@ void MouseMacroManager::EncodeMacro(int index)
     Macros()[index]->data = m_traits.codec.encode(Steps(), m_options);
 }
 
-void MouseMacroManager::WriteMacroFile() { SaveMacroFile(m_traits.family); }
+void MouseMacroManager::WriteMacroFile()
+{
+    if (SaveMacroFile(m_traits.family)) {
+        m_saveFailureShown = false;
+        return;
+    }
+    if (m_saveFailureShown || m_recordState != 0) return;
+    m_saveFailureShown = true;
+    (new WarrningMessage(m_owner, kMacroFileNotSaved))->RunDialog();
+}
 
 void MouseMacroManager::ChangedSelectedMacro()
 {

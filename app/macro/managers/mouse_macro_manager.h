@@ -97,6 +97,9 @@ private:
     void ShowLoop(const MacroLoop& loop);
     void ShowPlayMode(int mode);
     void EncodeMacro(int index);
+    // Rewrites the family's file. A failed save is said in a box once, not
+    // again until a save succeeds; while recording, the save that ends the
+    // recording says it.
     void WriteMacroFile();
     void ChangedSelectedMacro();
     void AppendRow(const MacroStep& step);
@@ -137,6 +140,7 @@ private:
     MacroPlayOptions m_options;  // the repeat count is read from its edit when encoding
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
+    bool m_saveFailureShown = false;  // a failed save was said since the last that succeeded
     std::set<SkinUI::CControlUI*> m_disabledBeforeLock;  // compared with live controls only
 };
 

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(BinaryFiles, ReadStaysInTheBufferAndAnImageRoundTrips) {
@@ -56,6 +58,22 @@ TEST(BinaryFiles, FailedWriteReportsFalseAndKeepsTheOldFile) {
     EXPECT_EQ(FolderEntries(folder.Path()).size(), 1u);
     EXPECT_FALSE(WriteBinaryFile(folder.File(L"no\\such\\file.bin").c_str(), replacement, 4));
     EXPECT_FALSE(WriteBinaryFile(folder.Path().c_str(), replacement, 4)) << "a folder";
+
+    // Another program holds the file open without letting it be replaced:
+    // the complete new bytes cannot take its place.
+    const std::wstring held = folder.File(L"held.bin");
+    PutFile(held, {4, 5, 6});
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(WriteBinaryFile(held.c_str(), replacement, sizeof(replacement)));
+    testing::internal::GetCapturedStdout();
+    CloseHandle(holder);
+    EXPECT_EQ(FileBytes(held), (std::vector<uint8_t>{4, 5, 6}));
+    std::vector<std::wstring> entries = FolderEntries(folder.Path());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::wstring>{L"held.bin", L"kept.bin"})) << "the folder holds what it held";
 }
 
 TEST(Folders, CreatedWithTheirParentsAndReportedAsTheyAre) {

@@ -15,11 +15,11 @@ const int kA = VirtualKeyToKeyCode('A');
 template <class F>
 class MoveRows : public FamilyWindow<F> {
 protected:
-    // The first macro's data, which its record in the macro file holds too.
-    Bytes Data()
+    // A macro's data, which its record in the macro file holds too.
+    Bytes Data(size_t index = 0)
     {
-        const Bytes data = MacroListOf(F::family).at(0)->data;
-        const Bytes field = this->DataField();
+        const Bytes data = MacroListOf(F::family).at(index)->data;
+        const Bytes field = this->DataField(index);
         EXPECT_GE(field.size(), data.size());
         EXPECT_EQ(data, Bytes(field.begin(), field.begin() + std::min(data.size(), field.size())));
         return data;
@@ -68,6 +68,44 @@ TYPED_TEST(NolxMoveRows, AnInsertAtTheXRowGoesAfterTheYRowAndADeleteTakesBoth)
     this->SelectStep(1);
     this->m_manager->DeleteSelectedStep();
     EXPECT_EQ((Bytes{0x82, 0x04, 0xA1, 0xFE, 0x00, 0x32, 0x21, 0xFE, 0x01, 0x2C}), NolxSteps(this->Data()));
+}
+
+// A move of X 5, Y -3 at the top, in the middle and at the end of a key
+// press and release: deleting either of its rows through the step list's
+// menu takes the whole move, and the list shows what the macro then holds.
+TYPED_TEST(NolxMoveRows, DeletingEitherRowOfAMoveAnywhereLeavesTheListAsTheBytesShowIt)
+{
+    using namespace program_test;
+    const MacroStep down{NolxStep::KeyDown, kA}, up{NolxStep::KeyUp, kA};
+    const MacroStep x{NolxStep::Move, 5}, y{NolxStep::Move, -3};
+    const std::vector<MacroSteps> placed = {{x, y, down, up}, {down, x, y, up}, {down, up, x, y}};
+    const UiWindow window(this->m_host.hwnd());
+    const std::wstring steps = std::wstring(L"listex1") + TypeParam::suffix;
+    const std::wstring names = std::wstring(L"listex") + TypeParam::suffix;
+    const std::wstring editor = std::wstring(L"MarcoEdit") + TypeParam::suffix;
+    const std::wstring ok = std::wstring(L"btn_ok") + TypeParam::suffix;
+    this->m_manager->AddMacro(L"Other");
+    for (const MacroSteps& rows : placed) {
+        const int xRow = static_cast<int>(std::find(rows.begin(), rows.end(), x) - rows.begin());
+        for (const int row : {xRow, xRow + 1}) {
+            SCOPED_TRACE(testing::Message() << "move at row " << xRow << ", row " << row << " deleted");
+            this->NewSelectedMacro(L"Move");
+            ASSERT_TRUE(this->m_manager->InsertSteps(rows));
+            this->m_host.ShowAndPaint();
+            ASSERT_TRUE(window.ClickRow(steps.c_str(), row));
+            ModalScript script({[&] { return UiWindow::OfClass(editor.c_str()).Click(ok.c_str()); }});
+            ASSERT_TRUE(window.RightClick(steps.c_str()));
+            ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Content_Delete"); }, 2000));
+            ASSERT_TRUE(script.Wait());
+
+            const std::vector<std::wstring> shown = this->ShownRows(L"listex1");
+            const int macro = this->Names()->GetCount() - 1;
+            EXPECT_EQ((Bytes{0x82, 0x04, 0x02, 0x04}), NolxSteps(this->Data(macro)));
+            this->m_host.ShowAndPaint();
+            ASSERT_TRUE(window.ClickRow(names.c_str(), 0) && window.ClickRow(names.c_str(), macro));
+            EXPECT_EQ(shown, this->ShownRows(L"listex1")) << "the macro shown again from its bytes";
+        }
+    }
 }
 
 template <class F>

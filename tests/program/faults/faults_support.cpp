@@ -8,14 +8,23 @@
 
 namespace program_test {
 
-std::wstring UnwritableFolder() {
-    const wchar_t* host = _wgetenv(L"VASTEMOR_UNWRITABLE_FOLDER");
+namespace {
+
+// The folder of the host path in the variable; empty without one.
+std::wstring HostFolderOf(const wchar_t* variable) {
+    const wchar_t* host = _wgetenv(variable);
     if (host == nullptr || *host != L'/') return L"";
     // The host's root is drive Z.
     std::wstring folder = std::wstring(L"Z:") + host;
     std::replace(folder.begin(), folder.end(), L'/', L'\\');
     return folder;
 }
+
+}  // namespace
+
+std::wstring UnwritableFolder() { return HostFolderOf(L"VASTEMOR_UNWRITABLE_FOLDER"); }
+
+std::wstring TemporaryFolderOfUnwritableMacros() { return HostFolderOf(L"VASTEMOR_UNWRITABLE_MACRO_TEMP"); }
 
 bool IsEnabled(const ProgramDriver& program, const std::wstring& name) {
     SkinUI::CControlUI* control = program.Window().Find(name.c_str());

@@ -12,6 +12,10 @@ namespace program_test {
 // A folder where no file can be made, as the test's fixture left it
 // (VASTEMOR_UNWRITABLE_FOLDER, a host path); empty without one.
 std::wstring UnwritableFolder();
+// A temporary folder whose macro folder holds a Qiro macro file of one
+// record and takes no file, as the test's fixture left it
+// (VASTEMOR_UNWRITABLE_MACRO_TEMP, a host path); empty without one.
+std::wstring TemporaryFolderOfUnwritableMacros();
 
 // Whether the control (a page's root) is there and enabled; a page is
 // disabled while its controller is not connected.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace program_test;
 
 namespace {
@@ -172,6 +174,7 @@ TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     ASSERT_TRUE(SetFileAttributesW(macroFile.c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(NewMacro(L"Spray"));
     EXPECT_EQ(FileBytes(macroFile), kept);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{086}"});
     ASSERT_TRUE(SetFileAttributesW(macroFile.c_str(), FILE_ATTRIBUTE_NORMAL));
     ASSERT_TRUE(NewMacro(L"Tap"));
     ASSERT_EQ(QiroMacroList.size(), 3u);
@@ -184,4 +187,38 @@ TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     ASSERT_TRUE(UseFile(program, L"save_data_Qiro", image));
     EXPECT_EQ(FileBytes(image), Memory());
     EXPECT_TRUE(boxes.Take().empty());
+}
+
+TEST_F(QiroFaults, MacroChangesMakeTheMacroFolderAgainAndSayOnceWhenItTakesNoFile) {
+    // A cleaner of the temporary folder removed the macro folder while the
+    // program runs: the next change makes it again and is kept there.
+    ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
+    const std::wstring macroFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Qiro)).GetData();
+    ASSERT_TRUE(std::filesystem::remove_all(MacroTempFolder.GetData()) > 0);
+    ASSERT_TRUE(NewMacro(L"Burst"));
+    EXPECT_EQ(FileBytes(macroFile), EncodeMacroFile(MacroFileFamily::Qiro, QiroMacroList));
+    EXPECT_TRUE(boxes.Take().empty());
+
+    // The next run's macro folder takes no file: the first change that
+    // cannot be saved says so, the next one does not, and the old file
+    // stays whole and alone.
+    const std::wstring temporary = TemporaryFolderOfUnwritableMacros();
+    ASSERT_FALSE(temporary.empty());
+    program.Close();
+    ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temporary.c_str()));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"TEMP", temporary.c_str()));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
+    ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
+    const std::wstring keptFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Qiro)).GetData();
+    ASSERT_EQ(keptFile, temporary + L"\\Korvane_MacroBin\\MacroMouseQiroData.bin");
+    const std::vector<uint8_t> kept = FileBytes(keptFile);
+    ASSERT_EQ(kept.size(), 240u);
+    ASSERT_EQ(QiroMacroList.size(), 1u);
+    ASSERT_TRUE(NewMacro(L"Spray"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{086}"});
+    ASSERT_TRUE(NewMacro(L"Tap"));
+    EXPECT_TRUE(boxes.Take().empty()) << "said once until a save succeeds";
+    EXPECT_EQ(FileBytes(keptFile), kept);
+    EXPECT_EQ(FolderEntries(temporary + L"\\Korvane_MacroBin"), std::vector<std::wstring>{L"MacroMouseQiroData.bin"});
 }
