@@ -7,7 +7,9 @@
 #include "devices/sim/nolx_firmware.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -21,10 +23,21 @@ Simulation& simulation() {
     return instance;
 }
 
-// The family's first controller, plugged in or not.
-hidsim::Device* firstOfFamily(const char* family) {
+// The controller of that name, plugged in or not: a family ("wenk") names
+// its first controller, a family with a number ("wenk-2") a later one, as
+// its state file is named.
+hidsim::Device* controllerNamed(const char* name) {
+    if (!name) return nullptr;
+    std::string family = name;
+    int wanted = 1;
+    const size_t dash = family.find('-');
+    if (dash != std::string::npos) {
+        wanted = std::atoi(family.c_str() + dash + 1);
+        family.resize(dash);
+    }
+    int seen = 0;
     for (const auto& device : simulation().devices) {
-        if (family && device->family() == family) return device.get();
+        if (device->family() == family && ++seen == wanted) return device.get();
     }
     return nullptr;
 }
@@ -37,7 +50,7 @@ extern "C" __declspec(dllexport) hid::Platform* HidSim_Platform() { return simul
 // "dolv", "mesk"): "profile" or "dpi". The firmware changes its memory and
 // sends its input report. 0 when pressed, -1 for no such mouse or button.
 extern "C" __declspec(dllexport) int HidSim_PressButton(const char* family, const char* button) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     auto* firmware = device ? dynamic_cast<hidsim::NolxFirmware*>(&device->firmware()) : nullptr;
     if (!firmware || !button) return -1;
     if (std::strcmp(button, "profile") == 0) {
@@ -54,7 +67,7 @@ extern "C" __declspec(dllexport) int HidSim_PressButton(const char* family, cons
 // first plugged-in controller, as it holds it now (committed or not); the
 // number of bytes copied, -1 for no such controller.
 extern "C" __declspec(dllexport) int HidSim_ReadMemory(const char* family, uint8_t* buffer, int size) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     if (!device || !buffer || size < 0) return -1;
     const std::vector<uint8_t>& memory = device->firmware().memory();
     const size_t count = std::min(memory.size(), static_cast<size_t>(size));
@@ -66,7 +79,7 @@ extern "C" __declspec(dllexport) int HidSim_ReadMemory(const char* family, uint8
 // transfers have passed (0: at once); the transfer after them already fails.
 // 0, or -1 for no such controller.
 extern "C" __declspec(dllexport) int HidSim_Unplug(const char* family, int transfers) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     if (!device || transfers < 0) return -1;
     device->afterTransfers(static_cast<unsigned>(transfers), [device] { device->unplug(); });
     return 0;
@@ -76,7 +89,7 @@ extern "C" __declspec(dllexport) int HidSim_Unplug(const char* family, int trans
 // nth one from now (1 = the next): a lost request never reaches the
 // controller, a lost reply never reaches the host. 0, or -1.
 extern "C" __declspec(dllexport) int HidSim_LoseTransfers(const char* family, int nth, int count) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     if (!device || nth < 1 || count < 1) return -1;
     device->failTransfer(static_cast<unsigned>(nth), static_cast<unsigned>(count));
     return 0;
@@ -86,7 +99,7 @@ extern "C" __declspec(dllexport) int HidSim_LoseTransfers(const char* family, in
 // more feature transfers have passed: its polls answer "not yet" from then
 // on. 0, or -1 for no such controller.
 extern "C" __declspec(dllexport) int HidSim_StopAcknowledging(const char* family, int transfers) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     auto* firmware = device ? dynamic_cast<hidsim::KelvoFirmware*>(&device->firmware()) : nullptr;
     if (!firmware || transfers < 0) return -1;
     device->afterTransfers(static_cast<unsigned>(transfers),
@@ -97,7 +110,7 @@ extern "C" __declspec(dllexport) int HidSim_StopAcknowledging(const char* family
 // Flips every bit of one memory byte of the family's first Nolx-family
 // controller, which breaks the checksum of the block that holds it. 0, or -1.
 extern "C" __declspec(dllexport) int HidSim_CorruptByte(const char* family, int address) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     auto* firmware = device ? dynamic_cast<hidsim::NolxFirmware*>(&device->firmware()) : nullptr;
     if (!firmware || address < 0 || static_cast<size_t>(address) >= firmware->memory().size()) return -1;
     firmware->corruptByte(static_cast<unsigned>(address));
@@ -107,7 +120,7 @@ extern "C" __declspec(dllexport) int HidSim_CorruptByte(const char* family, int 
 // Ends every fault of the family's first controller: it is plugged in again,
 // acknowledges again and loses no transfer. 0, or -1.
 extern "C" __declspec(dllexport) int HidSim_ClearFaults(const char* family) {
-    hidsim::Device* device = firstOfFamily(family);
+    hidsim::Device* device = controllerNamed(family);
     if (!device) return -1;
     device->clearTransferFaults();
     if (auto* firmware = dynamic_cast<hidsim::KelvoFirmware*>(&device->firmware())) {

@@ -3,8 +3,6 @@
 #include "app/core/binder/device_binder.h"
 #include "app/core/keys/wenk_profile_block.h"
 
-#include <algorithm>
-
 namespace {
 
 bool IsKeySet(int set) { return set == 0 || set == 1; }
@@ -19,8 +17,7 @@ bool DeviceLibraryBinder::ReadKeyProfileWenk(int set) {
     const Guard guard = LockLibrary(DeviceLibrary::Wenk);
     uint8_t block[kWenkProfileBlockSize] = {};
     if (!Succeeded(entries_.Device_GetProFileData, set, block)) return false;
-    WenkCombinationArea& kept = WenkCombinationAreas[static_cast<size_t>(set)];
-    std::copy(block + kWenkCombinationOffset, block + kWenkCombinationOffset + kept.size(), kept.begin());
+    KeepCombinationArea(set, block);
     DecodeWenkProfile(block, KeysOfSet(set), FunctionButtonsOfSet(set), *this);
     return true;
 }

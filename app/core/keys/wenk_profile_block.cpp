@@ -24,7 +24,27 @@ void SetName(KeyAssignmentRecord& record, const CUIString& name, int type) {
     if (type != KeyAssignmentRecord::Macro) record.macro.reset();
 }
 
+// The area WenkProfileWords write: each word high byte first, zero behind them.
+WenkCombinationArea ProfileWordsArea() {
+    WenkCombinationArea area{};
+    const size_t wordCount = std::min(WenkProfileWords.size(), kWenkCombinationAreaSize / 2);
+    for (size_t j = 0; j < wordCount; ++j) {
+        area[2 * j] = static_cast<uint8_t>(WenkProfileWords[j] >> 8);
+        area[2 * j + 1] = static_cast<uint8_t>(WenkProfileWords[j]);
+    }
+    return area;
+}
+
 }  // namespace
+
+void KeepCombinationArea(int set, const uint8_t* profileBlock) {
+    WenkCombinationArea& kept = WenkCombinationAreas[static_cast<size_t>(set)];
+    std::copy(profileBlock + kWenkCombinationOffset, profileBlock + kWenkCombinationOffset + kept.size(), kept.begin());
+    if (!WenkProfileWords.empty() && ProfileWordsArea() != kept) {
+        WenkProfileWords.clear();
+        WenkProfileWordNames.clear();
+    }
+}
 
 CUIString WenkKeyName(int index) {
     CUIString name;
@@ -65,15 +85,8 @@ void DecodeWenkProfile(const uint8_t* profileBlock, KeyMap& keys, KeyMap& functi
 void EncodeWenkProfile(const KeyMap& keys, const KeyMap& functionButtons, const WenkCombinationArea& keptArea,
                        uint8_t* profileBlock) {
     std::memset(profileBlock, 0, kWenkProfileBlockSize);
-    if (WenkProfileWords.empty()) {
-        std::copy(keptArea.begin(), keptArea.end(), profileBlock + kWenkCombinationOffset);
-    } else {
-        const size_t wordCount = std::min(WenkProfileWords.size(), kWenkCombinationAreaSize / 2);
-        for (size_t j = 0; j < wordCount; ++j) {
-            profileBlock[kWenkCombinationOffset + 2 * j] = static_cast<uint8_t>(WenkProfileWords[j] >> 8);
-            profileBlock[kWenkCombinationOffset + 2 * j + 1] = static_cast<uint8_t>(WenkProfileWords[j]);
-        }
-    }
+    const WenkCombinationArea area = WenkProfileWords.empty() ? keptArea : ProfileWordsArea();
+    std::copy(area.begin(), area.end(), profileBlock + kWenkCombinationOffset);
     const size_t keyCount = std::min(keys.size(), kWenkProfileKeys);
     for (size_t i = 0; i < keyCount; ++i) {
         if (const KeyAssignmentRecord* key = Find(keys, WenkKeyName(static_cast<int>(i)))) {

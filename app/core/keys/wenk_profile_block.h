@@ -28,6 +28,12 @@ using WenkCombinationArea = std::array<uint8_t, kWenkCombinationAreaSize>;
 // set the user has made no combinations for keeps the keyboard's own.
 extern std::array<WenkCombinationArea, 2> WenkCombinationAreas;
 
+// Keeps the set's combination area of a block read from the keyboard. Words
+// of WenkProfileWords that would write another area are not this keyboard's
+// (another was plugged in, or the read undid edits not written): they go with
+// their names, and each set's writes give back the area it was read with.
+void KeepCombinationArea(int set, const uint8_t* profileBlock);
+
 // The key map name of key i: "KB_%02X".
 SkinUI::CUIString WenkKeyName(int index);
 

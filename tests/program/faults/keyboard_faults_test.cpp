@@ -2,11 +2,17 @@
 // keyboard takes each data report into its memory as it comes; its write-all
 // sends the two profiles, the profile index, the macros and the two LED
 // blocks one after the other, so a write cut short leaves the settings half
-// sent until the next write-all sends them whole.
+// sent until the next write-all sends them whole. An export of a library
+// that reads the whole image writes its file, or says the file could not be.
+#include "devices/wenk/memory_map.h"
+#include "tests/app/support/image_read_stand_in.h"
+#include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
 #include "ui/controls/slider.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace program_test;
 
@@ -72,4 +78,24 @@ TEST_F(KeyboardFaults, AWriteCutShortByAnUnplugIsSentWholeByTheNextWrite) {
     ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
     EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{083}"});
     EXPECT_EQ(Memory(), memory);
+}
+
+TEST_F(KeyboardFaults, AnExportWritesTheKeyboardsImageAndSaysSoWhenTheFileCannotBeWritten) {
+    // A keyboard library with the whole-image read, which gives the memory.
+    const ImageReadStandIn library([this](uint8_t* image) {
+        const std::vector<uint8_t> memory = Memory();
+        if (memory.size() != wenk::kMemorySize) return -1;
+        std::copy(memory.begin(), memory.end(), image);
+        return 0;
+    });
+    ASSERT_FALSE(UnwritableFolder().empty());
+    const std::wstring unwritable = UnwritableFolder() + L"\\keyboard.bin";
+    ASSERT_TRUE(UseFile(program, L"save_data_Wenk", unwritable));
+    EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{084}"});
+
+    const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
+    ASSERT_TRUE(UseFile(program, L"save_data_Wenk", exported));
+    EXPECT_EQ(FileBytes(exported), Memory());
+    EXPECT_TRUE(boxes.Take().empty());
 }

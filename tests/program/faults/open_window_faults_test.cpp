@@ -3,15 +3,20 @@
 // key-assignment dialog. The device change is dealt with while the window
 // stays open (its progress window closes), and what the window then does
 // reaches the controller; so does an assignment made while the mouse
-// changed its profile itself.
+// changed its profile itself. The keyboard gone and back while its export's
+// save dialog is open: the read its return starts waits for the export's
+// transfer.
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
+#include "devices/wenk/memory_map.h"
+#include "tests/app/support/image_read_stand_in.h"
 #include "tests/app/support/refused_getter.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -101,6 +106,15 @@ protected:
         return clicked && finished && program.WaitIdle() ? shown : std::wstring();
     }
 
+    // The transfers the family's controller has seen.
+    size_t Transfers() const {
+        const std::string family = std::string(" ") + family_ + " ";
+        const std::vector<std::string> trace = program.TraceLines();
+        return static_cast<size_t>(std::count_if(trace.begin(), trace.end(), [&](const std::string& line) {
+            return line.find(family) != std::string::npos;
+        }));
+    }
+
     ProgramDriver program{L"qiro,kelvo,wenk"};
     std::wstring page_;
     const char* family_ = "";
@@ -126,6 +140,39 @@ TEST_F(OpenWindowFaults, TheKeyboardsBoxesLeaveTheDeviceChangeToRunAndTheProgram
     ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
     EXPECT_EQ(Memory().at(0x02), 1);
     EXPECT_EQ(Memory().at(0x03), 0xFE);
+}
+
+TEST_F(OpenWindowFaults, TheReadOfAKeyboardThatCameBackWaitsForTheExportsTransfer) {
+    Start(L"device_keyboard_page", "wenk");
+    const std::wstring exported = program.StateFolder() + L"\\keyboard.bin";
+    // A keyboard library with the whole-image read. The system's notice that
+    // the keyboard came back arrives during it, and the read it starts is
+    // given time to reach the keyboard.
+    size_t othersDuringTransfer = 0;
+    const ImageReadStandIn library([&](uint8_t* image) {
+        const size_t before = Transfers();
+        program.DeviceChanged();
+        for (int waited = 0; waited < 1000 && Transfers() == before; waited += 10) Sleep(10);
+        othersDuringTransfer = Transfers() - before;
+        const std::vector<uint8_t> memory = Memory();
+        if (memory.size() != wenk::kMemorySize) return -1;
+        std::copy(memory.begin(), memory.end(), image);
+        return 0;
+    });
+
+    ModalScript script({
+        [] { return UiWindow::OfClass(L"#32770").Handle() != nullptr; },
+        Once([this] { return program.PlugDevice(family_, false) && !PageEnabled(); }),
+        [this] { return program.ClearControllerFaults(family_); },
+        [&] { return AnswerFileDialog(exported); },
+    });
+    ASSERT_TRUE(program.Window().Click(L"save_data_Wenk"));
+    ASSERT_TRUE(script.Wait()) << "stalled at step " << script.StalledAt();
+    ASSERT_TRUE(program.WaitIdle());
+
+    EXPECT_EQ(othersDuringTransfer, 0u);
+    EXPECT_TRUE(PageEnabled()) << "the keyboard is read once the export is done";
+    EXPECT_EQ(FileBytes(exported), Memory());
 }
 
 TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseCameBackReachesIt) {

@@ -2,10 +2,13 @@
 // used as a user uses it: a key given Shift+A, a recorded macro given to
 // another key, the lighting, the write, the whole-image operations the
 // keyboard cannot do, both languages, the keyboard unplugged and plugged
-// back, and a restart that reads it all again.
+// back, and a restart that reads it all again; combinations with each
+// modifier; another keyboard plugged in after the first.
 #include "app/core/settings/device_settings.h"
 #include "app/core/settings/settings_containers.h"
+#include "devices/wenk/default_image.h"
 #include "devices/wenk/memory_map.h"
+#include "tests/app/support/temp_folder.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
 #include "tests/ui/support/control_walk.h"
@@ -15,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -30,7 +34,40 @@ constexpr wchar_t kMacroKey[] = L"KB_3C";
 constexpr size_t kMacroKeyIndex = 0x3C;
 constexpr uint8_t kFirstMacroSlot = 192;
 
+constexpr size_t kCombinationArea = 152;  // of a profile: 16 words [modifier bits | 0x80, key]
+constexpr uint8_t kFirstCombinationSlot = 224;
+
 KeyAssignmentRecord& Key(const wchar_t* name) { return *WenkKeyMap1.at(name); }
+
+// In the key's dialog: the modifier's box, then the key pressed, then OK once
+// the dialog shows the combination.
+bool AssignCombination(const UiWindow& page, const wchar_t* key, const wchar_t* modifierBox, WORD virtualKey,
+                       const std::wstring& shown) {
+    ModalScript script({
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"key_setting", 0.05); },
+        [=] { return UiWindow::OfClass(L"KeyEdit").Click(modifierBox, 0.05); },
+        [=] {
+            SendKeyPress(virtualKey);
+            return true;
+        },
+        [=] { return UiWindow::OfClass(L"KeyEdit").TextOf(L"result_key_value") == shown; },
+        [] { return UiWindow::OfClass(L"KeyEdit").Click(L"btn_ok"); },
+    });
+    const bool clicked = page.Click(key);
+    const bool finished = script.Wait();
+    EXPECT_TRUE(finished) << "stalled at step " << script.StalledAt();
+    return clicked && finished;
+}
+
+// The combination word a key's byte in the profile stands for; -1 for a byte
+// that is no combination.
+int CombinationOf(const std::vector<uint8_t>& memory, int profile, size_t key) {
+    const size_t block = wenk::profileAddress(profile);
+    const int slot = memory.at(block + key) - kFirstCombinationSlot;
+    if (slot < 0 || slot >= 16) return -1;
+    const size_t word = block + kCombinationArea + 2 * static_cast<size_t>(slot);
+    return memory.at(word) << 8 | memory.at(word + 1);
+}
 
 std::wstring KeyImage(const UiWindow& page, const wchar_t* key) {
     auto* button = page.FindAs<SkinUI::CButtonUI>(key);
@@ -185,6 +222,73 @@ TEST(KeyboardJourney, APressOnALightingSlidersThumbKeepsItsValue) {
     const std::vector<uint8_t> memory = program.ControllerMemory("wenk");
     EXPECT_EQ(std::vector<uint8_t>(memory.begin() + led, memory.begin() + led + 2),
               std::vector<uint8_t>(factory.begin() + led, factory.begin() + led + 2));
+}
+
+TEST(KeyboardJourney, EachModifierOfACombinationReachesTheKeyboardWithItsOwnBit) {
+    ProgramDriver program(L"wenk");
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(kPage));
+    const UiWindow page = program.Window();
+    const struct {
+        const wchar_t* key;
+        size_t index;
+        const wchar_t* box;
+        const wchar_t* shown;
+        int bit;
+    } combinations[] = {{L"KB_3B", 0x3B, L"ctrl_check", L"Ctrl+A", 0x01},
+                        {L"KB_3C", 0x3C, L"shift_check", L"Shift+A", 0x02},
+                        {L"KB_3D", 0x3D, L"alt_check", L"Alt+A", 0x04},
+                        {L"KB_3E", 0x3E, L"win_check", L"Win+A", 0x08}};
+    for (const auto& combination : combinations) {
+        ASSERT_TRUE(AssignCombination(page, combination.key, combination.box, 'A', combination.shown));
+    }
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+
+    const std::vector<uint8_t> memory = program.ControllerMemory("wenk");
+    for (const auto& combination : combinations) {
+        EXPECT_EQ(CombinationOf(memory, 0, combination.index), (0x80 | combination.bit) << 8 | 0x04)
+            << combination.shown;
+    }
+}
+
+TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
+    constexpr wchar_t kCapsLock[] = L"KB_3A";
+    constexpr size_t kCapsLockIndex = 0x3A;
+    constexpr int kCtrlC = 0x8106;
+    ProgramDriver program(L"wenk,wenk");
+    // The second keyboard's Caps Lock key is Ctrl+C in both profiles.
+    std::array<uint8_t, wenk::kMemorySize> other = wenk::defaultImage();
+    for (int profile = 0; profile < wenk::kProfiles; ++profile) {
+        uint8_t* block = &other[wenk::profileAddress(profile)];
+        block[kCapsLockIndex] = kFirstCombinationSlot;
+        block[kCombinationArea] = kCtrlC >> 8;
+        block[kCombinationArea + 1] = kCtrlC & 0xFF;
+        block[wenk::kProfileSize] = wenk::blockChecksum(block, wenk::kProfileSize);
+    }
+    PutFile(program.StateFolder() + L"\\wenk-2.bin", std::vector<uint8_t>(other.begin(), other.end()));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.PlugDevice("wenk-2", false));
+    ASSERT_TRUE(program.ShowPage(kPage));
+    const UiWindow page = program.Window();
+
+    // The first keyboard's A key becomes Shift+A; then it goes and the
+    // second one comes.
+    ASSERT_TRUE(AssignCombination(page, kKeyA, L"shift_check", 'A', L"Shift+A"));
+    ASSERT_TRUE(program.PlugDevice("wenk", false));
+    EXPECT_FALSE(page.Find(kPage)->IsEnabled());
+    ASSERT_TRUE(program.PlugDevice("wenk-2", true));
+    EXPECT_TRUE(page.Find(kPage)->IsEnabled());
+    EXPECT_EQ(KeyImage(page, kCapsLock), L"Image\\key_change.png");
+
+    // Its lighting written: its Caps Lock key stays Ctrl+C.
+    const int brightness = page.SliderValue(L"led_light") == 6 ? 2 : 6;
+    ASSERT_TRUE(page.MoveSlider(L"led_light", brightness));
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    const std::vector<uint8_t> memory = program.ControllerMemory("wenk-2");
+    EXPECT_EQ(memory.at(wenk::ledAddress(0) + 1) >> 3 & 0x07, brightness);
+    for (int profile = 0; profile < wenk::kProfiles; ++profile) {
+        EXPECT_EQ(CombinationOf(memory, profile, kCapsLockIndex), kCtrlC) << "profile " << profile;
+    }
 }
 
 }  // namespace

@@ -85,8 +85,9 @@ public:
     // The item of "device_combo" that shows that page, -1 for none.
     int PageIndex(const std::wstring& pageRoot) const;
 
-    // The memory of the family's controller ("qiro", "kelvo", ...) as it
-    // holds it now; empty when there is none.
+    // A controller is named by its family ("qiro", "kelvo", ...); a later one
+    // of the same family as its state file is ("wenk-2").
+    // The memory of the controller as it holds it now; empty when there is none.
     std::vector<uint8_t> ControllerMemory(const char* family) const;
     // The image the simulator saved of it at its last commit (the state
     // folder's); empty before the first.
