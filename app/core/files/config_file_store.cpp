@@ -70,5 +70,5 @@ void ConfigFileStore::LoadLedCpiFileKelvoDriver(const wchar_t* name) {
 
 void ConfigFileStore::SaveLedCpiFileKelvoDriver(const wchar_t* name) {
     const auto& block = DeviceSettings.KelvoDriverLedCpiBlock;
-    WriteBinaryFile(MacroFolderPath(name), block.data(), block.size());
+    WriteBinaryFile(MacroFolderPathForWrite(name), block.data(), block.size());
 }

@@ -8,6 +8,12 @@ SkinUI::CUIString MacroFolderPath(const wchar_t* name) {
     return MacroTempFolder + L"\\" + name;
 }
 
+SkinUI::CUIString MacroFolderPathForWrite(const wchar_t* name) {
+    const SkinUI::CUIString path = MacroFolderPath(name);
+    if (!path.IsEmpty()) EnsureDirectory(MacroTempFolder);
+    return path;
+}
+
 SkinUI::CUIString LocateDataFile(const wchar_t* name) {
     const SkinUI::CUIString inFolder = MacroFolderPath(name);
     if (!inFolder.IsEmpty() && FileExists(inFolder)) return inFolder;

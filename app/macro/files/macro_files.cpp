@@ -2,7 +2,6 @@
 
 #include "app/core/files/binary_files.h"
 #include "app/core/files/config_file_store.h"
-#include "app/core/files/file_paths.h"
 #include "app/core/files/macro_folder.h"
 #include "app/core/settings/constants.h"
 
@@ -54,10 +53,7 @@ MacroList& MacroListOf(MacroFileFamily family) {
 }
 
 bool SaveMacroFile(MacroFileFamily family) {
-    const SkinUI::CUIString path = MacroFolderPath(MacroFileNameOf(family));
-    // A cleaner of the temporary folder may have removed it since the start.
-    if (!path.IsEmpty()) EnsureDirectory(MacroTempFolder);
-    return WriteFamilyFile(family, path);
+    return WriteFamilyFile(family, MacroFolderPathForWrite(MacroFileNameOf(family)));
 }
 
 bool ExportMacroFile(MacroFileFamily family, const wchar_t* path) { return WriteFamilyFile(family, path); }

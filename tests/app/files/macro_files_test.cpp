@@ -136,6 +136,8 @@ TEST_F(MacroFiles, LedCpiFileDefaultsAndRoundTrip) {
     store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
     EXPECT_EQ(block, defaults);
     block = {5, 6, 7, 8};
+    // A folder a cleaner removed while the program runs is made again.
+    ASSERT_TRUE(RemoveDirectoryW(macroFolder.Path().c_str()));
     store.SaveLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
     block = {};
     store.LoadLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
