@@ -103,6 +103,8 @@ void CComboWnd::ReturnItems()
     if (!m_itemsLent)
         return;
     m_itemsLent = false;
+    // Rows come back without the hover the list gave them.
+    m_manager.EndHover();
     // The body lets go of them too, so that nothing of the pop-up keeps them.
     ForgetAllItems();
     CWindowManagerUI* home = m_owner->GetManager();

@@ -201,6 +201,9 @@ public:
     POINT GetLastMousePoint() const { return m_lastMousePoint; }
     RECT GetChildWindowRect(HWND child) const;
     CControlUI* GetHoverControl() const { return m_hover; }
+    // The pointer is taken as gone from every control: the hovered control
+    // and the leave listeners are told it left, wherever it last was.
+    void EndHover();
     CControlUI* GetPressedControl() const { return m_pressed; }
     HWND GetTooltipWindow() const { return m_tooltip; }
     UINT GetHoverTime() const { return m_hoverTime; }
@@ -278,6 +281,9 @@ private:
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
     bool OnMouseHover(WPARAM wParam, LPARAM lParam);
     void OnMouseLeave();
+    // Sends the leave event to the leave listeners and the hovered control,
+    // which is hovered no more.
+    void LeaveHover(EventRecordUI& event);
     void OnButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnButtonUp(WPARAM wParam, LPARAM lParam);
     void OnMinMaxInfo(MINMAXINFO* info) const;

@@ -297,15 +297,8 @@ void CWindowManagerUI::OnMouseMove(WPARAM wParam, LPARAM lParam)
         return;
     if (!m_mouseCaptured) {
         if (control != m_hover && m_hover != nullptr) {
-            CControlUI* old = m_hover;
-            EventRecordUI event = MakeEvent(EventTypeUI::MouseLeave, old, wParam, lParam);
-            CPtrArrayUI listeners(m_mouseLeaveListeners);
-            for (int i = 0; i < listeners.GetSize(); ++i)
-                static_cast<CControlUI*>(listeners.ItemAt(i))->DispatchEvent(event);
-            if (m_hover == old)
-                old->DispatchEvent(event);
-            m_hover = nullptr;
-            HideTooltip();
+            EventRecordUI event = MakeEvent(EventTypeUI::MouseLeave, m_hover, wParam, lParam);
+            LeaveHover(event);
         }
         if (control != nullptr && control != m_hover) {
             m_hover = control;
@@ -320,6 +313,26 @@ void CWindowManagerUI::OnMouseMove(WPARAM wParam, LPARAM lParam)
         EventRecordUI event = MakeEvent(EventTypeUI::MouseMove, target, wParam, lParam);
         target->DispatchEvent(event);
     }
+}
+
+void CWindowManagerUI::LeaveHover(EventRecordUI& event)
+{
+    CControlUI* old = m_hover;
+    CPtrArrayUI listeners(m_mouseLeaveListeners);
+    for (int i = 0; i < listeners.GetSize(); ++i)
+        static_cast<CControlUI*>(listeners.ItemAt(i))->DispatchEvent(event);
+    if (old != nullptr && m_hover == old)
+        old->DispatchEvent(event);
+    m_hover = nullptr;
+    HideTooltip();
+}
+
+void CWindowManagerUI::EndHover()
+{
+    EventRecordUI event = MakeEvent(EventTypeUI::MouseLeave, m_hover);
+    // Outside every control: none stays hot for a pointer last seen inside it.
+    event.mousePoint = POINT{-1, -1};
+    LeaveHover(event);
 }
 
 bool CWindowManagerUI::OnMouseHover(WPARAM wParam, LPARAM lParam)

@@ -88,9 +88,13 @@ void ColorPicker::SetHsl(float h, float s, float l) {
     CControlUI* rainbow = m_manager.FindControlByName(L"color_rainbow_control");
     CControlUI* marker = m_manager.FindControlByName(L"color_location_control");
     if (rainbow == nullptr || marker == nullptr) return;
-    const SIZE area = {rainbow->GetFixedWidth(), rainbow->GetFixedHeight()};
-    const SIZE markerSize = {marker->GetFixedWidth(), marker->GetFixedHeight()};
-    PlaceMarker(MarkerOffsetFor(h, s, area, markerSize));
+    PlaceMarkerOnHueSaturation(*rainbow, *marker);
+}
+
+void ColorPicker::PlaceMarkerOnHueSaturation(const CControlUI& rainbow, const CControlUI& marker) {
+    const SIZE area = {rainbow.GetFixedWidth(), rainbow.GetFixedHeight()};
+    const SIZE markerSize = {marker.GetFixedWidth(), marker.GetFixedHeight()};
+    PlaceMarker(MarkerOffsetFor(hue, saturation, area, markerSize));
 }
 
 void ColorPicker::SetRgb(BYTE r, BYTE g, BYTE b) {
@@ -150,6 +154,15 @@ bool ColorPicker::OnRainbowEvent(void* param) {
             ClampIntoRect(&point, area);
             PlaceMarker(POINT{point.x - marker->GetFixedWidth() / 2 - area.left,
                               point.y - marker->GetFixedHeight() / 2 - area.top});
+            marker->SetVisible(true);
+        }
+        rainbowDragging = false;
+        break;
+    case EventTypeUI::CaptureLost:
+        // The press ended without a release: the colour last taken stays.
+        if (!rainbowDragging) break;
+        if (marker != nullptr) {
+            PlaceMarkerOnHueSaturation(*event.sender, *marker);
             marker->SetVisible(true);
         }
         rainbowDragging = false;

@@ -36,6 +36,8 @@ private:
     bool OnRainbowEvent(void* param);
     void TakePoint(POINT point);
     void PlaceMarker(POINT offset);
+    // Centres the marker on the current hue and saturation in the area.
+    void PlaceMarkerOnHueSaturation(const SkinUI::CControlUI& rainbow, const SkinUI::CControlUI& marker);
     void ShowLightnessMiddle();
     void OnChannelEdited(SkinUI::CControlUI* edit, BYTE* channel);
 

@@ -129,6 +129,39 @@ TEST_F(ColorPickerWindow, DraggingOnTheRainbowTakesHueAndSaturationAndStopsAtIts
     EXPECT_EQ(colour, expected);
 }
 
+TEST_F(ColorPickerWindow, ALostCaptureEndsTheDragKeepingTheColourLastTaken) {
+    DWORD colour = 0xFFFF0000;
+    EXPECT_TRUE(Pick(&colour, [] {
+        const PickerView view = OpenPicker();
+        ASSERT_NE(view.hwnd, nullptr);
+        CControlUI* marker = view.Control(L"color_location_control");
+        const RECT area = view.Control(L"color_rainbow_control")->GetPosition();
+        const int width = area.right - area.left;
+        const POINT cyanTop = {area.left + width / 2, area.top};
+        const POINT elsewhere = {area.left + width / 6, area.top + 5};
+        const DWORD cyan = Hsl(180, 1, 0.5f);
+
+        // Another window takes the capture.
+        view.Press(cyanTop);
+        ReleaseCapture();
+        view.Move(elsewhere);
+        EXPECT_EQ(view.Text(L"r_edit"), Channel(cyan, 16));
+        EXPECT_EQ(view.Text(L"g_edit"), Channel(cyan, 8));
+        EXPECT_EQ(view.Control(L"current_color_control")->GetBackgroundColor(), cyan);
+        EXPECT_TRUE(marker->IsVisible());
+        EXPECT_EQ(marker->GetFixedXY().cx, width / 2 - marker->GetFixedWidth() / 2);
+
+        // The system cancels the press.
+        view.Press(cyanTop);
+        SendMessageW(view.hwnd, WM_CANCELMODE, 0, 0);
+        view.Move(elsewhere);
+        EXPECT_EQ(view.Text(L"r_edit"), Channel(cyan, 16));
+        EXPECT_TRUE(marker->IsVisible());
+        view.Click(L"okbtn");
+    }));
+    EXPECT_EQ(colour, Hsl(180, 1, 0.5f));
+}
+
 TEST_F(ColorPickerWindow, TheSliderSetsTheLightness) {
     DWORD colour = 0x80FF0000;
     EXPECT_TRUE(Pick(&colour, [] {

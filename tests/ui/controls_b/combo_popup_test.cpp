@@ -188,7 +188,7 @@ TEST_F(ComboPopup, StaysOpenForKeysWheelAndScrollBarAndEscapeRestores)
     EXPECT_EQ(9, combo->GetCount());
 }
 
-TEST_F(ComboPopup, ClosedItsItemsAreTheWindowsAgainAndAClickOnTheBoxOpensIt)
+TEST_F(ComboPopup, ClosedItsItemsAreTheWindowsAgainUnhoveredAndAClickOnTheBoxOpensIt)
 {
     AddItems(3);
     CComboWnd* popup = Open();
@@ -203,6 +203,14 @@ TEST_F(ComboPopup, ClosedItsItemsAreTheWindowsAgainAndAClickOnTheBoxOpensIt)
     EXPECT_NE(nullptr, combo->GetDropWindow());
     EXPECT_EQ(2, combo->GetCurSel());
     EXPECT_EQ((Pairs{{2, -1}}), Selections());
+
+    // Open again, only the row under the pointer is hot, not the one chosen before.
+    host->Pump(30);
+    const POINT first = CenterOf(combo->GetItemAt(0));
+    const HWND list = combo->GetDropWindow()->GetWindowHandle();
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(first.x, first.y));
+    for (int i = 0; i < combo->GetCount(); ++i)
+        EXPECT_EQ(i == 0, static_cast<CListLabelElementUI*>(combo->GetItemAt(i))->IsHot()) << i;
     Key(combo->GetDropWindow(), VK_ESCAPE);
     ASSERT_TRUE(WaitClosed());
 }
