@@ -49,6 +49,17 @@ MacroRef CachedMacro(const KelvoFamilyData& data, const ButtonAssignmentEntry& e
     return found != data.cache->end() ? found->second : nullptr;
 }
 
+// The cache fills as the buttons of the shown key mode are named; a macro
+// only the other key mode's buttons use is read in here, so that placing
+// and dropping macros keep its place. Numbers below the first place name no
+// placed macro.
+void CacheMacrosInUse(const KelvoFamilyData& data, DeviceLibraryBinder& binder) {
+    ForEachEntry(data, [&](const ButtonAssignmentEntry& entry) {
+        const int number = MacroNumber(entry);
+        if (CarriesMacro(entry) && number >= kFirstPosition + data.numberOffset) (binder.*data.readMacro)(number);
+    });
+}
+
 void SendCachedMacros(const KelvoFamilyData& data, DeviceLibraryBinder& binder) {
     for (const auto& placed : *data.cache) (binder.*data.sendMacro)(placed.first);
 }
@@ -176,7 +187,8 @@ AssignmentOutcome ApplyKelvoChoice(MouseFamily family, const AssignmentChoice& c
                                    DeviceLibraryBinder& binder) {
     const KelvoFamilyData& data = KelvoData(family);
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(data.library);
-    if (!IsLeftClickKept(family, choice, entry.index)) return AssignmentOutcome::LeftClickRefused;
+    if (!IsLeftClickKept(family, choice, entry)) return AssignmentOutcome::LeftClickRefused;
+    CacheMacrosInUse(data, binder);
     const MacroRef oldMacro = CachedMacro(data, entry);
     const AssignmentOutcome outcome = Encode(data, choice, entry, oldMacro, binder);
     if (oldMacro) ReleaseUnusedMacro(data, oldMacro, binder);

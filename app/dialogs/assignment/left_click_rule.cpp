@@ -26,19 +26,25 @@ bool AnotherButtonKeeps(const RecordList<Entry>& table, int editedIndex, Keeps k
 
 }  // namespace
 
-bool IsLeftClickKept(MouseFamily family, const AssignmentChoice& choice, int editedIndex) {
+bool IsLeftClickKept(MouseFamily family, const AssignmentChoice& choice, const ButtonAssignmentEntry& edited) {
     if (ChoosesLeftClick(choice)) return true;
-    if (IsKelvoFamily(family)) {
-        return AnotherButtonKeeps(KelvoData(family).CurrentTable(), editedIndex,
-                                  [](const ButtonAssignmentEntry& entry) { return ClicksLeft(entry); });
-    }
+    const KelvoFamilyData& data = KelvoData(family);
+    const auto place = PlaceIn(data.tables, &edited);
+    return place && AnotherButtonKeeps(*data.tables[place->first], edited.index,
+                                       [](const ButtonAssignmentEntry& entry) { return ClicksLeft(entry); });
+}
+
+bool IsLeftClickKept(MouseFamily family, const AssignmentChoice& choice, const MacroKeyEntry& edited) {
+    if (ChoosesLeftClick(choice)) return true;
     const NolxFamilyData& data = NolxData(family);
-    const bool keyMode1 = *data.keyMode == 1;
+    const auto place = PlaceIn(data.tables, &edited);
+    if (!place) return false;
+    const bool keyMode1 = place->first == 1;
     if (keyMode1 && choice.option == AssignmentOption::SpecialKey && choice.HasRow() &&
         static_cast<uint32_t>(choice.ItemCode()) == data.extraLeftClick) {
         return true;
     }
-    return AnotherButtonKeeps(data.CurrentTable(), editedIndex, [&](const MacroKeyEntry& entry) {
+    return AnotherButtonKeeps(*data.tables[place->first], edited.index, [&](const MacroKeyEntry& entry) {
         return ClicksLeft(entry) || (keyMode1 && StartsWithValue(entry, data.extraLeftClick));
     });
 }

@@ -4,28 +4,22 @@
 #include "app/core/settings/device_settings.h"
 #include "app/windows/nolx_fire_state.h"
 
-int NolxFamilyData::CurrentSet() const {
-    const int mode = *keyMode;
-    if (tableCount == 2) return mode == 0 ? 0 : 1;
-    return mode >= 0 && mode < tableCount ? mode : 0;
-}
-
 const KelvoFamilyData& KelvoData(MouseFamily family) {
     static const KelvoFamilyData kelvo{{&KelvoButtonTable1, &KelvoButtonTable2},
-                                       &DeviceSettings.KelvoKeyMode,
                                        &KelvoMacroList,
                                        &KelvoMacroCache,
                                        33,
                                        1536,
                                        &DeviceLibraryBinder::SendMacroKelvo,
+                                       &DeviceLibraryBinder::ReadMacroKelvo,
                                        DeviceLibrary::Kelvo};
     static const KelvoFamilyData driver{{&KelvoDriverButtonTable1, &KelvoDriverButtonTable2},
-                                        &DeviceSettings.KelvoDriverKeyMode,
                                         &KelvoDriverMacroList,
                                         &KelvoDriverMacroCache,
                                         32,
                                         40448,
                                         &DeviceLibraryBinder::SendMacroKelvoDriver,
+                                        &DeviceLibraryBinder::ReadMacroKelvoDriver,
                                         DeviceLibrary::KelvoDriver};
     return family == MouseFamily::KelvoDriver ? driver : kelvo;
 }

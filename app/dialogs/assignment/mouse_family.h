@@ -7,6 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 enum class MouseFamily { Kelvo, KelvoDriver, Dolv, Mesk, Qiro };
 
@@ -16,22 +19,21 @@ inline bool IsKelvoFamily(MouseFamily family) {
 
 // Kelvo and Kelvo driver.
 struct KelvoFamilyData {
-    RecordList<ButtonAssignmentEntry>* tables[2];
-    int* keyMode;
+    RecordList<ButtonAssignmentEntry>* tables[2];  // key mode 0 edits table 1, any other value table 2
     MacroList* macros;     // the macro files' list, offered in the dialog
     MacroCache* cache;     // the macros placed in the controller's memory
     int numberOffset;      // a placed macro's number is its position plus this
     int memoryLimit;       // data size + position - 224 may not exceed it
     void (DeviceLibraryBinder::*sendMacro)(int);
+    bool (DeviceLibraryBinder::*readMacro)(int);  // into the cache, from the controller's memory
     DeviceLibrary library;
-
-    // Key mode 0 edits table 1, any other value table 2.
-    RecordList<ButtonAssignmentEntry>& CurrentTable() const { return *tables[*keyMode == 0 ? 0 : 1]; }
 };
 
 // Dolv, Mesk and Qiro.
 struct NolxFamilyData {
-    std::array<RecordList<MacroKeyEntry>*, 3> tables;  // Qiro has two: the last is null
+    // Dolv and Mesk key modes 0, 1, 2 edit sets 1, 2, 3; Qiro 0 set 1, any
+    // other value set 2; Qiro has two sets: the last is null.
+    std::array<RecordList<MacroKeyEntry>*, 3> tables;
     int tableCount;
     int* keyMode;
     MacroList* macros;        // the macro files' list, offered in the dialog
@@ -45,11 +47,6 @@ struct NolxFamilyData {
     bool (DeviceLibraryBinder::*readMacros)();
     bool (DeviceLibraryBinder::*writeMacroKey)(int, int);
     DeviceLibrary library;
-
-    // Dolv and Mesk key modes 0, 1, 2 give sets 1, 2, 3; Qiro 0 gives set 1,
-    // any other value set 2.
-    int CurrentSet() const;
-    RecordList<MacroKeyEntry>& CurrentTable() const { return *tables[static_cast<size_t>(CurrentSet())]; }
 };
 
 const KelvoFamilyData& KelvoData(MouseFamily family);
@@ -59,4 +56,17 @@ const NolxFamilyData& NolxData(MouseFamily family);
 inline MacroRef MacroAt(const MacroList& macros, int row) {
     if (row < 0 || static_cast<size_t>(row) >= macros.size()) return nullptr;
     return macros[static_cast<size_t>(row)];
+}
+
+// Where the entry sits among a family's tables: the table's index and the
+// entry's position in it; none for an entry of no table.
+template <class Tables, class Entry>
+std::optional<std::pair<size_t, int>> PlaceIn(const Tables& tables, const Entry* entry) {
+    for (size_t t = 0; t < std::size(tables); ++t) {
+        if (tables[t] == nullptr) continue;
+        for (size_t p = 0; p < tables[t]->size(); ++p) {
+            if ((*tables[t])[p].get() == entry) return std::make_pair(t, static_cast<int>(p));
+        }
+    }
+    return std::nullopt;
 }

@@ -253,6 +253,6 @@ AssignmentOutcome ApplyNolxChoice(MouseFamily family, const AssignmentChoice& ch
                                   const MacroList& openingMacros, DeviceLibraryBinder& binder) {
     const NolxFamilyData& data = NolxData(family);
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(data.library);
-    if (!IsLeftClickKept(family, choice, entry.index)) return AssignmentOutcome::LeftClickRefused;
+    if (!IsLeftClickKept(family, choice, entry)) return AssignmentOutcome::LeftClickRefused;
     return NolxAssignment(data, entry, openingMacros, binder).Apply(choice);
 }

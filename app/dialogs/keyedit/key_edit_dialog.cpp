@@ -11,8 +11,6 @@
 #include "ui/controls/list_label_element.h"
 #include "ui/controls/option.h"
 
-#include <iterator>
-
 using SkinUI::CControlUI;
 using SkinUI::CUIString;
 
@@ -82,19 +80,6 @@ int ChosenCount(CControlUI* control) {
     if (combo == nullptr) return 0;
     CControlUI* item = combo->GetItemAt(combo->GetCurSel());
     return item ? static_cast<int>(wcstol(item->GetUserData().GetData(), nullptr, 10)) : 0;
-}
-
-// Where the entry sits among the tables: the table's index and the entry's
-// position in it.
-template <class Tables, class Entry>
-std::optional<std::pair<size_t, int>> PlaceIn(const Tables& tables, const Entry* entry) {
-    for (size_t t = 0; t < std::size(tables); ++t) {
-        if (tables[t] == nullptr) continue;
-        for (size_t p = 0; p < tables[t]->size(); ++p) {
-            if ((*tables[t])[p].get() == entry) return std::make_pair(t, static_cast<int>(p));
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace

@@ -106,6 +106,8 @@ private:
     void NewMacro();
     void RenameMacro();
     void DeleteMacro();
+    // Rewrites the keyboard macro file. A failed save is said in a box once,
+    // not again until a save succeeds.
     void WriteMacroFile();
 
     // Steps
@@ -142,4 +144,5 @@ private:
     int m_loopMode = KeyboardLoopMode::Count;
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
+    bool m_saveFailureShown = false;  // a failed save was said since the last that succeeded
 };

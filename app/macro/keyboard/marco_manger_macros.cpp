@@ -9,6 +9,7 @@
 #include "app/macro/files/macro_files.h"
 #include "app/macro/keyboard/marco_manger.h"
 #include "app/macro/list/marco_list.h"
+#include "app/windows/warrning_message.h"
 #include "ui/controls/list.h"
 #include "ui/controls/list_label_element.h"
 
@@ -44,9 +45,20 @@ void MarcoManger::FillMacroNames() {
     for (const MacroRef& macro : WenkMacroList) AddNameRow(*names, macro ? macro->name : CUIString());
 }
 
+// The box is shown once the lock is released.
 void MarcoManger::WriteMacroFile() {
-    const DeviceLibraryBinder::Guard guard = LockWenk();
-    SaveMacroFile(MacroFileFamily::Wenk);
+    bool saved = false;
+    {
+        const DeviceLibraryBinder::Guard guard = LockWenk();
+        saved = SaveMacroFile(MacroFileFamily::Wenk);
+    }
+    if (saved) {
+        m_saveFailureShown = false;
+        return;
+    }
+    if (m_saveFailureShown) return;
+    m_saveFailureShown = true;
+    (new WarrningMessage(this, kMacroFileNotSaved))->RunDialog();
 }
 
 void MarcoManger::AddMacro(const CUIString& name) {

@@ -24,9 +24,6 @@ namespace {
 
 constexpr int kClickDelayMs = 50;
 
-// The box of a change the macro file could not take.
-constexpr wchar_t kMacroFileNotSaved[] = L"%{086}";
-
 // Removes the slot's hooks; its events then reach no manager.
 void UnhookSlot(MacroHookSlot& slot)
 {

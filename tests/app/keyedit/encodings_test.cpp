@@ -81,7 +81,7 @@ protected:
         }
     }
     V Apply(MouseFamily family, const AssignmentChoice& choice) {
-        MacroKeyEntry& entry = *NolxData(family).CurrentTable()[1];
+        MacroKeyEntry& entry = *(*NolxData(family).tables[0])[1];
         EXPECT_EQ(AssignmentOutcome::Applied, ApplyNolxChoice(family, choice, entry, {}, binder));
         return BytesOf(entry);
     }

@@ -12,8 +12,8 @@ namespace program_test {
 // A folder where no file can be made, as the test's fixture left it
 // (VASTEMOR_UNWRITABLE_FOLDER, a host path); empty without one.
 std::wstring UnwritableFolder();
-// A temporary folder whose macro folder holds a Qiro macro file of one
-// record and takes no file, as the test's fixture left it
+// A temporary folder whose macro folder holds a Qiro and a keyboard macro
+// file of one record each and takes no file, as the test's fixture left it
 // (VASTEMOR_UNWRITABLE_MACRO_TEMP, a host path); empty without one.
 std::wstring TemporaryFolderOfUnwritableMacros();
 

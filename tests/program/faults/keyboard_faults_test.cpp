@@ -4,6 +4,10 @@
 // blocks one after the other, so a write cut short leaves the settings half
 // sent until the next write-all sends them whole. An export of a library
 // that reads the whole image writes its file, or says the file could not be.
+// Macro changes into a macro folder that takes no file are said once.
+#include "app/core/files/macro_folder.h"
+#include "app/core/settings/settings_containers.h"
+#include "app/macro/files/macro_files.h"
 #include "devices/wenk/memory_map.h"
 #include "tests/app/support/image_read_stand_in.h"
 #include "tests/app/support/temp_folder.h"
@@ -34,6 +38,16 @@ protected:
     std::vector<uint8_t> Memory() const { return program.ControllerMemory("wenk"); }
     bool ClickAndWait(const wchar_t* name, double xFraction = 0.5) const {
         return program.Window().Click(name, xFraction) && program.WaitIdle();
+    }
+    // A new macro of that name through the macro window's add button and its
+    // name dialog.
+    bool NewMacro(const UiWindow& macros, const wchar_t* name) const {
+        ModalScript script({
+            [&] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", name); },
+            [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
+        });
+        return PumpUntil([&] { return macros.Click(L"AddMarcoButton"); }) && script.Wait() &&
+               !WenkMacroList.empty() && WenkMacroList.back()->name == name;
     }
 
     ProgramDriver program{L"wenk"};
@@ -98,4 +112,32 @@ TEST_F(KeyboardFaults, AnExportWritesTheKeyboardsImageAndSaysSoWhenTheFileCannot
     ASSERT_TRUE(UseFile(program, L"save_data_Wenk", exported));
     EXPECT_EQ(FileBytes(exported), Memory());
     EXPECT_TRUE(boxes.Take().empty());
+}
+
+TEST_F(KeyboardFaults, MacroChangesIntoAMacroFolderThatTakesNoFileAreSaidOnce) {
+    // This run's macro folder takes no file: the first change that cannot be
+    // saved says so, the next one does not, and the old file stays whole.
+    const std::wstring temporary = TemporaryFolderOfUnwritableMacros();
+    ASSERT_FALSE(temporary.empty());
+    program.Close();
+    ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temporary.c_str()));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"TEMP", temporary.c_str()));
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.ShowPage(kKeyboardPage));
+    const std::wstring keptFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Wenk)).GetData();
+    ASSERT_EQ(keptFile, temporary + L"\\Korvane_MacroBin\\MacroKeyBoardData_Kelvo.bin");
+    const std::vector<uint8_t> kept = FileBytes(keptFile);
+    ASSERT_EQ(kept.size(), 176u);
+
+    ASSERT_TRUE(ClickAndWait(L"marco_manager"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
+    const UiWindow macros = UiWindow::OfClass(L"MarcoManagerPage");
+    ASSERT_TRUE(NewMacro(macros, L"Spray"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{086}"});
+    ASSERT_TRUE(NewMacro(macros, L"Tap"));
+    EXPECT_TRUE(boxes.Take().empty()) << "said once until a save succeeds";
+    EXPECT_EQ(FileBytes(keptFile), kept);
+    std::vector<std::wstring> entries = FolderEntries(temporary + L"\\Korvane_MacroBin");
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::wstring>{L"MacroKeyBoardData_Kelvo.bin", L"MacroMouseQiroData.bin"}));
 }

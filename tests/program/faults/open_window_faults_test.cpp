@@ -3,7 +3,8 @@
 // key-assignment dialog. The device change is dealt with while the window
 // stays open (its progress window closes), and what the window then does
 // reaches the controller; so does an assignment made while the mouse
-// changed its profile itself. The keyboard gone and back while its export's
+// changed its profile itself, judged by the left-click rule on the profile
+// it was made for. The keyboard gone and back while its export's
 // save dialog is open: the read its return starts waits for the export's
 // transfer.
 #include "app/core/keys/assignment_texts.h"
@@ -13,6 +14,7 @@
 #include "tests/app/support/refused_getter.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/faults/faults_support.h"
+#include "tests/program/support/family_page.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +80,24 @@ protected:
             [&] { return UiWindow::OfClass(dialog.c_str()).Click(ok.c_str()); },
         });
         const bool clicked = program.Window().Click(button.c_str());
+        const bool finished = script.Wait();
+        EXPECT_TRUE(finished) << "stalled at step " << script.StalledAt();
+        return clicked && finished && program.WaitIdle();
+    }
+
+    // In the key-assignment dialog the Qiro page's button opens: the third
+    // multimedia key; then the mouse's profile button pressed, and the page
+    // shows the second profile; then OK. True once the script finished and
+    // the page's device work ended.
+    bool AssignQiroMultimediaWhileTheMouseGoesToTheSecondProfile(const wchar_t* button) const {
+        ModalScript script({
+            [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"multimedia_setting_Qiro", 0.05); },
+            [] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_multimedia_value_Qiro", 3); },
+            Once([this] { return program.PressDeviceButton("qiro", "profile"); }),
+            [this] { return program.Window().FontOf(L"profile2_Qiro") == 4; },
+            [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
+        });
+        const bool clicked = program.Window().Click(button);
         const bool finished = script.Wait();
         EXPECT_TRUE(finished) << "stalled at step " << script.StalledAt();
         return clicked && finished && program.WaitIdle();
@@ -217,24 +237,47 @@ TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseChangedProfileReachesTh
     ASSERT_NE(MemoryAt(kSecondButton, 4), multimedia);
     const std::vector<uint8_t> other = MemoryAt(kSecondButton + kKeyTable, 4);
 
-    // The third multimedia key chosen; the mouse's profile button pressed,
-    // and the page shows the second profile; then OK.
-    ModalScript script({
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"multimedia_setting_Qiro", 0.05); },
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_multimedia_value_Qiro", 3); },
-        Once([this] { return program.PressDeviceButton("qiro", "profile"); }),
-        [this] { return program.Window().FontOf(L"profile2_Qiro") == 4; },
-        [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
-    });
-    ASSERT_TRUE(program.Window().Click(L"profile1_key_Qiro_2"));
-    ASSERT_TRUE(script.Wait()) << "stalled at step " << script.StalledAt();
-    ASSERT_TRUE(program.WaitIdle());
+    ASSERT_TRUE(AssignQiroMultimediaWhileTheMouseGoesToTheSecondProfile(L"profile1_key_Qiro_2"));
 
     EXPECT_EQ(MemoryAt(kSecondButton, 4), multimedia);
     EXPECT_EQ(MemoryAt(kSecondButton + kKeyTable, 4), other);
     EXPECT_EQ(QiroButtonTexts(), secondProfile);
     ASSERT_TRUE(program.ClickAndWait(L"profile1_Qiro"));
     EXPECT_EQ(program.Window().TextOf(L"profile1_key_Qiro_2"), GetAssignmentTextQiro(3, 0, 0xCD, 0).GetData());
+}
+
+TEST_F(OpenWindowFaults, TheLeftClickRuleJudgesTheQiroProfileTheDialogWasOpenedFor) {
+    MessageBoxWatch boxes;
+    Start(MousePage(L"Qiro"), "qiro");
+    constexpr size_t kFirstTable = 192;       // 4 bytes per button
+    constexpr size_t kSecondTable = 192 + 49;
+    const std::vector<uint8_t> left{1, 1, 0, 0}, multimedia{3, 0, 0xCD, 0};
+    // The second profile clicks left with its second button alone, the first
+    // with its first button alone.
+    const FamilyPage qiro(program, L"Qiro");
+    ASSERT_TRUE(program.ClickAndWait(L"profile2_Qiro"));
+    ASSERT_TRUE(qiro.AssignFromList(L"profile1_key_Qiro_2", L"standard_mouse_keys_setting",
+                                    L"result_standard_mouse_keys_value", 0));
+    ASSERT_TRUE(qiro.AssignFromList(L"profile1_key_Qiro_1", L"multimedia_setting", L"result_multimedia_value", 3));
+    const std::vector<uint8_t> secondProfile = MemoryAt(kSecondTable, 8);
+    ASSERT_EQ(secondProfile, (std::vector<uint8_t>{3, 0, 0xCD, 0, 1, 1, 0, 0}));
+    ASSERT_TRUE(program.ClickAndWait(L"profile1_Qiro"));
+    ASSERT_EQ(MemoryAt(kFirstTable, 4), left);
+    ASSERT_NE(MemoryAt(kFirstTable + 4, 4), left);
+
+    // Each dialog is opened on the first profile and closed on the second.
+    // The first profile's second button may take another key: its first
+    // button keeps the left click.
+    ASSERT_TRUE(AssignQiroMultimediaWhileTheMouseGoesToTheSecondProfile(L"profile1_key_Qiro_2"));
+    EXPECT_TRUE(boxes.Take().empty());
+    EXPECT_EQ(MemoryAt(kFirstTable + 4, 4), multimedia);
+
+    // Its first button may not: it holds the first profile's last left click.
+    ASSERT_TRUE(program.ClickAndWait(L"profile1_Qiro"));
+    ASSERT_TRUE(AssignQiroMultimediaWhileTheMouseGoesToTheSecondProfile(L"profile1_key_Qiro_1"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{183}"});
+    EXPECT_EQ(MemoryAt(kFirstTable, 4), left);
+    EXPECT_EQ(MemoryAt(kSecondTable, 8), secondProfile);
 }
 
 TEST_F(OpenWindowFaults, AnAssignmentWhoseButtonTheRereadLeftOutIsReportedAsNotMade) {

@@ -3,7 +3,8 @@
 // uses them: a setting of every kind kept by the library until the write,
 // the write, an export, a reset and an import through the file dialogs,
 // both languages, the mouse unplugged and plugged back, and a restart that
-// shows it all again; and macros imported over macros placed before.
+// shows it all again; macros imported over macros placed before, and a
+// macro placed beside the other key mode's after a read.
 #include "app/core/keys/assignment_texts.h"
 #include "app/core/settings/settings_containers.h"
 #include "tests/program/support/family_page.h"
@@ -162,6 +163,11 @@ bool HoldsMacroNamed(const std::vector<uint8_t>& memory, const std::wstring& nam
     return std::search(memory.begin(), memory.end(), field.begin(), field.end()) != memory.end();
 }
 
+// The macro of that row of the dialog's list for the button of the key mode shown.
+bool AssignMacro(const FamilyPage& page, int button, int row) {
+    return page.AssignFromList(page.Name(L"profile_key", button), L"base_macro_setting", L"result_marco_value", row);
+}
+
 void ImportOverPlacedMacros(const Family& family) {
     Journey j(family);
     const FamilyPage& page = j.page;
@@ -171,31 +177,58 @@ void ImportOverPlacedMacros(const Family& family) {
     const int before = page.RecordNewMacro(L"Before", {WORD('D')});
     const int added = page.RecordNewMacro(L"Added", {WORD('E')});
     ASSERT_GE(std::min({imported, before, added}), 0);
-    const auto assignMacro = [&](int button, int row) {
-        return page.AssignFromList(page.Name(L"profile_key", button), L"base_macro_setting", L"result_marco_value", row);
-    };
 
     // A configuration whose second button plays "Imported", written and
     // exported; then "Before" takes that button and that macro's number.
     ASSERT_TRUE(page.Click(L"profile1"));
-    ASSERT_TRUE(assignMacro(2, imported));
+    ASSERT_TRUE(AssignMacro(page, 2, imported));
     ASSERT_TRUE(page.Click(L"write_data"));
     const std::wstring exported = j.program.StateFolder() + L"\\" + family.name + L" macros.bin";
     ASSERT_TRUE(j.program.ChooseFile(page.Name(L"save_data").c_str(), exported));
-    ASSERT_TRUE(assignMacro(2, before));
+    ASSERT_TRUE(AssignMacro(page, 2, before));
     EXPECT_EQ(page.Text(L"profile_key", 2), L"Before");
 
     // Imported, the button names the imported macro; a macro placed after
     // it and the write keep it and leave nothing of "Before".
     ASSERT_TRUE(j.program.ChooseFile(page.Name(L"import_data").c_str(), exported));
     EXPECT_EQ(page.Text(L"profile_key", 2), L"Imported");
-    ASSERT_TRUE(assignMacro(3, added));
+    ASSERT_TRUE(AssignMacro(page, 3, added));
     EXPECT_EQ(page.Text(L"profile_key", 3), L"Added");
     ASSERT_TRUE(page.Click(L"write_data"));
     const std::vector<uint8_t> memory = j.Memory();
     EXPECT_TRUE(HoldsMacroNamed(memory, L"Imported"));
     EXPECT_TRUE(HoldsMacroNamed(memory, L"Added"));
     EXPECT_FALSE(HoldsMacroNamed(memory, L"Before"));
+}
+
+// After a read on the first key mode, a macro placed for its button keeps
+// the macro only the second key mode's button plays.
+void PlaceBesideTheOtherKeyModesMacro(const Family& family) {
+    Journey j(family);
+    const FamilyPage& page = j.page;
+    ASSERT_TRUE(j.program.Start());
+    ASSERT_TRUE(j.program.ShowPage(MousePage(family.name)));
+    const int other = page.RecordNewMacro(L"Other", {WORD('A'), WORD('B')});
+    const int shown = page.RecordNewMacro(L"Shown", {WORD('C')});
+    ASSERT_GE(std::min(other, shown), 0);
+
+    // The second key mode's second button plays "Other"; written on the
+    // first key mode, the mouse is unplugged and read again when it is back.
+    ASSERT_TRUE(page.Click(L"profile2"));
+    ASSERT_TRUE(AssignMacro(page, 2, other));
+    ASSERT_TRUE(page.Click(L"profile1"));
+    ASSERT_TRUE(page.Click(L"write_data"));
+    ASSERT_TRUE(j.program.PlugDevice("kelvo", false));
+    ASSERT_TRUE(j.program.PlugDevice("kelvo", true));
+
+    ASSERT_TRUE(AssignMacro(page, 3, shown));
+    EXPECT_EQ(page.Text(L"profile_key", 3), L"Shown");
+    ASSERT_TRUE(page.Click(L"write_data"));
+    const std::vector<uint8_t> memory = j.Memory();
+    EXPECT_TRUE(HoldsMacroNamed(memory, L"Other"));
+    EXPECT_TRUE(HoldsMacroNamed(memory, L"Shown"));
+    ASSERT_TRUE(page.Click(L"profile2"));
+    EXPECT_EQ(page.Text(L"profile_key", 2), L"Other");
 }
 
 }  // namespace
@@ -207,3 +240,7 @@ TEST(KelvoJourney, KelvoDriver) { WalkThePage(kDriver); }
 TEST(KelvoJourney, KelvoImportOverPlacedMacros) { ImportOverPlacedMacros(kKelvo); }
 
 TEST(KelvoJourney, KelvoDriverImportOverPlacedMacros) { ImportOverPlacedMacros(kDriver); }
+
+TEST(KelvoJourney, KelvoMacroOfTheOtherKeyModeOutlivesAReadAndAnAssignment) {
+    PlaceBesideTheOtherKeyModesMacro(kKelvo);
+}
