@@ -26,6 +26,13 @@ std::wstring UnwritableFolder() { return HostFolderOf(L"VASTEMOR_UNWRITABLE_FOLD
 
 std::wstring TemporaryFolderOfUnwritableMacros() { return HostFolderOf(L"VASTEMOR_UNWRITABLE_MACRO_TEMP"); }
 
+bool RestartWithTemporaryFolder(ProgramDriver& program, const std::wstring& folder) {
+    if (folder.empty()) return false;
+    program.Close();
+    return SetEnvironmentVariableW(L"TMP", folder.c_str()) && SetEnvironmentVariableW(L"TEMP", folder.c_str()) &&
+           program.Start();
+}
+
 bool IsEnabled(const ProgramDriver& program, const std::wstring& name) {
     SkinUI::CControlUI* control = program.Window().Find(name.c_str());
     return control != nullptr && control->IsEnabled();

@@ -17,6 +17,10 @@ std::wstring UnwritableFolder();
 // (VASTEMOR_UNWRITABLE_MACRO_TEMP, a host path); empty without one.
 std::wstring TemporaryFolderOfUnwritableMacros();
 
+// Closes the program and starts it again with that temporary folder (TMP,
+// TEMP); false for an empty folder or a start that fails.
+bool RestartWithTemporaryFolder(ProgramDriver& program, const std::wstring& folder);
+
 // Whether the control (a page's root) is there and enabled; a page is
 // disabled while its controller is not connected.
 bool IsEnabled(const ProgramDriver& program, const std::wstring& name);

@@ -118,11 +118,7 @@ TEST_F(KeyboardFaults, MacroChangesIntoAMacroFolderThatTakesNoFileAreSaidOnce) {
     // This run's macro folder takes no file: the first change that cannot be
     // saved says so, the next one does not, and the old file stays whole.
     const std::wstring temporary = TemporaryFolderOfUnwritableMacros();
-    ASSERT_FALSE(temporary.empty());
-    program.Close();
-    ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temporary.c_str()));
-    ASSERT_TRUE(SetEnvironmentVariableW(L"TEMP", temporary.c_str()));
-    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(RestartWithTemporaryFolder(program, temporary));
     ASSERT_TRUE(program.ShowPage(kKeyboardPage));
     const std::wstring keptFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Wenk)).GetData();
     ASSERT_EQ(keptFile, temporary + L"\\Korvane_MacroBin\\MacroKeyBoardData_Kelvo.bin");

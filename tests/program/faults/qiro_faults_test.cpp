@@ -204,11 +204,7 @@ TEST_F(QiroFaults, MacroChangesMakeTheMacroFolderAgainAndSayOnceWhenItTakesNoFil
     // cannot be saved says so, the next one does not, and the folder keeps
     // its two old files, this one whole.
     const std::wstring temporary = TemporaryFolderOfUnwritableMacros();
-    ASSERT_FALSE(temporary.empty());
-    program.Close();
-    ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temporary.c_str()));
-    ASSERT_TRUE(SetEnvironmentVariableW(L"TEMP", temporary.c_str()));
-    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(RestartWithTemporaryFolder(program, temporary));
     ASSERT_TRUE(program.ShowPage(MousePage(L"Qiro")));
     ASSERT_TRUE(program.Window().Click(L"marco_manager_Qiro") && program.WaitIdle());
     const std::wstring keptFile = MacroFolderPath(MacroFileNameOf(MacroFileFamily::Qiro)).GetData();
