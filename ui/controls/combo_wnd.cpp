@@ -112,12 +112,7 @@ void CComboWnd::ReturnItems()
         CControlUI* item = m_owner->GetItemAt(i);
         item->SetManager(home, m_owner, false);
         if (home != nullptr)
-            item->FindControl(
-                [](CControlUI* control, void* manager) -> CControlUI* {
-                    static_cast<CWindowManagerUI*>(manager)->UpdateControlName(control, nullptr);
-                    return nullptr;
-                },
-                home, 0);
+            home->RegisterControlNames(item);
     }
     // Rows of the list must not answer clicks on the closed box.
     m_owner->ClearItemPlaces();

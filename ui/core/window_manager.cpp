@@ -138,6 +138,12 @@ bool CWindowManagerUI::InitControls(CControlUI* control, CControlUI* parent)
     if (control == nullptr)
         return false;
     control->SetManager(this, parent != nullptr ? parent : control->GetParent(), true);
+    RegisterControlNames(control);
+    return true;
+}
+
+void CWindowManagerUI::RegisterControlNames(CControlUI* control)
+{
     control->FindControl(
         [](CControlUI* c, void* data) -> CControlUI* {
             CWindowManagerUI* manager = static_cast<CWindowManagerUI*>(data);
@@ -148,7 +154,6 @@ bool CWindowManagerUI::InitControls(CControlUI* control, CControlUI* parent)
             return nullptr;
         },
         this, 0);
-    return true;
 }
 
 CControlUI* CWindowManagerUI::FindControlByName(const wchar_t* name)

@@ -85,6 +85,9 @@ public:
     const CUIString& GetName() const { return m_name; }
     bool AttachRoot(CControlUI* root);
     bool InitControls(CControlUI* control, CControlUI* parent = nullptr);
+    // Puts the names of the control and of all below it in the name table;
+    // a name already there keeps its control.
+    void RegisterControlNames(CControlUI* control);
     CControlUI* GetRoot() const { return m_root; }
     CControlUI* FindControlByName(const wchar_t* name);
     CControlUI* FindControlAt(POINT point) const;

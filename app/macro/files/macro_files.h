@@ -23,9 +23,6 @@ MacroList& MacroListOf(MacroFileFamily family);
 // no file, file read-only); the old file is then kept.
 bool SaveMacroFile(MacroFileFamily family);
 
-// The box a macro window shows when a change could not be saved.
-inline constexpr wchar_t kMacroFileNotSaved[] = L"%{086}";
-
 // The same file format at any path.
 bool ExportMacroFile(MacroFileFamily family, const wchar_t* path);
 

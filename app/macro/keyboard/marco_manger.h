@@ -8,6 +8,7 @@
 // writes the macros to the keyboard; this window never talks to it.
 
 #include "app/macro/codec/keyboard_macro_codec.h"
+#include "app/macro/files/macro_save_notice.h"
 #include "app/windows/page_services.h"
 #include "ui/core/window_impl_base.h"
 
@@ -144,5 +145,5 @@ private:
     int m_loopMode = KeyboardLoopMode::Count;
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
-    bool m_saveFailureShown = false;  // a failed save was said since the last that succeeded
+    MacroSaveNotice m_saveNotice;
 };

@@ -9,7 +9,6 @@
 #include "app/macro/files/macro_files.h"
 #include "app/macro/keyboard/marco_manger.h"
 #include "app/macro/list/marco_list.h"
-#include "app/windows/warrning_message.h"
 #include "ui/controls/list.h"
 #include "ui/controls/list_label_element.h"
 
@@ -52,13 +51,7 @@ void MarcoManger::WriteMacroFile() {
         const DeviceLibraryBinder::Guard guard = LockWenk();
         saved = SaveMacroFile(MacroFileFamily::Wenk);
     }
-    if (saved) {
-        m_saveFailureShown = false;
-        return;
-    }
-    if (m_saveFailureShown) return;
-    m_saveFailureShown = true;
-    (new WarrningMessage(this, kMacroFileNotSaved))->RunDialog();
+    m_saveNotice.Report(saved, this);
 }
 
 void MarcoManger::AddMacro(const CUIString& name) {

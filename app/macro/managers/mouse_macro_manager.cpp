@@ -12,7 +12,6 @@
 #include "app/macro/list/marco_list.h"
 #include "app/windows/menu/menu_wnd.h"
 #include "app/windows/text_numbers.h"
-#include "app/windows/warrning_message.h"
 #include "ui/controls/button.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/list_label_element.h"
@@ -202,13 +201,10 @@ void MouseMacroManager::EncodeMacro(int index)
 
 void MouseMacroManager::WriteMacroFile()
 {
-    if (SaveMacroFile(m_traits.family)) {
-        m_saveFailureShown = false;
+    const bool saved = SaveMacroFile(m_traits.family);
+    if (!saved && m_recordState != 0)
         return;
-    }
-    if (m_saveFailureShown || m_recordState != 0) return;
-    m_saveFailureShown = true;
-    (new WarrningMessage(m_owner, kMacroFileNotSaved))->RunDialog();
+    m_saveNotice.Report(saved, m_owner);
 }
 
 void MouseMacroManager::ChangedSelectedMacro()

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "app/core/settings/settings_containers.h"
+#include "app/macro/files/macro_save_notice.h"
 #include "app/macro/managers/macro_step_rows.h"
 #include "app/macro/managers/mouse_macro_traits.h"
 #include "ui/core/container.h"
@@ -140,7 +141,7 @@ private:
     MacroPlayOptions m_options;  // the repeat count is read from its edit when encoding
     int64_t m_lastEventTime = 0;
     bool m_pointerOverRecordButton = false;
-    bool m_saveFailureShown = false;  // a failed save was said since the last that succeeded
+    MacroSaveNotice m_saveNotice;
     std::set<SkinUI::CControlUI*> m_disabledBeforeLock;  // compared with live controls only
 };
 

@@ -1,0 +1,17 @@
+#pragma once
+// What a macro window says of its saves: one box when they start failing,
+// none again until a save has succeeded.
+
+namespace SkinUI {
+class CWindowWnd;
+}
+
+class MacroSaveNotice {
+public:
+    // Takes the result of a save; the first failure of a run of failures
+    // shows the box over the owner.
+    void Report(bool saved, SkinUI::CWindowWnd* owner);
+
+private:
+    bool m_failureShown = false;
+};
