@@ -86,6 +86,16 @@ TEST(Folders, CreatedWithTheirParentsAndReportedAsTheyAre) {
     EXPECT_FALSE(EnsureDirectory(folder.File(L"plain").c_str())) << "a file of that name";
 }
 
+TEST(Folders, ATestFolderTheCaseRemovedItselfIsLeftWithoutAnError) {
+    std::wstring path;
+    {
+        TempFolder folder;
+        path = folder.Path();
+        RemoveDirectoryW(path.c_str());
+    }
+    EXPECT_FALSE(PathIsDirectoryW(path.c_str()));
+}
+
 TEST(FileDialogs, SetupsKeepTheCurrentFolder) {
     wchar_t path[kFileDialogPathLength] = L"x";
     const OPENFILENAMEW save = BuildFileDialogSetup(FileDialogKind::Save, nullptr, nullptr, nullptr, path);

@@ -15,9 +15,11 @@ TempFolder::TempFolder() {
     } while (!fs::create_directory(path_));
 }
 
+// Removes what is there: a case may have removed the folder, or part of it, itself.
 TempFolder::~TempFolder() {
-    for (const auto& entry : fs::recursive_directory_iterator(path_)) SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     std::error_code ignored;
+    for (fs::recursive_directory_iterator entry(path_, ignored), end; !ignored && entry != end; entry.increment(ignored))
+        SetFileAttributesW(entry->path().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(path_, ignored);
 }
 

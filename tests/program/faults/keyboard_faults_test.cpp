@@ -4,7 +4,8 @@
 // blocks one after the other, so a write cut short leaves the settings half
 // sent until the next write-all sends them whole. An export of a library
 // that reads the whole image writes its file, or says the file could not be.
-// Macro changes into a macro folder that takes no file are said once.
+// Macro changes into a macro folder that takes no file are said once, and
+// again after a save that works.
 #include "app/core/files/macro_folder.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/macro/files/macro_files.h"
@@ -133,6 +134,16 @@ TEST_F(KeyboardFaults, MacroChangesIntoAMacroFolderThatTakesNoFileAreSaidOnce) {
     ASSERT_TRUE(NewMacro(macros, L"Tap"));
     EXPECT_TRUE(boxes.Take().empty()) << "said once until a save succeeds";
     EXPECT_EQ(FileBytes(keptFile), kept);
+    const SkinUI::CUIString unwritable = MacroTempFolder;
+    {
+        const TempFolder writable;
+        MacroTempFolder = writable.Path().c_str();
+        ASSERT_TRUE(NewMacro(macros, L"Hold"));
+        EXPECT_TRUE(boxes.Take().empty()) << "a save that works says nothing";
+        MacroTempFolder = unwritable;
+    }
+    ASSERT_TRUE(NewMacro(macros, L"Burst"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{086}"}) << "the failure after a save that works is said";
     std::vector<std::wstring> entries = FolderEntries(temporary + L"\\Korvane_MacroBin");
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::wstring>{L"MacroKeyBoardData_Kelvo.bin", L"MacroMouseQiroData.bin"}));

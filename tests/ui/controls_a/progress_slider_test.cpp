@@ -77,6 +77,23 @@ TEST_F(SliderInput, ValueFromPointMapsTheTrackBetweenTheThumbHalves)
     EXPECT_EQ(RECT({5, 50, 15, 60}), slider->GetThumbRect());
 }
 
+// 0..7 over 100 px of travel: 36 px past the low end is 2.52 steps, so 3.
+TEST_F(SliderInput, APressOnTheTrackOfAShortRangeTakesTheNearestValue)
+{
+    slider->SetMaxValue(7);
+    slider->SetValue(0);
+    Send(slider.get(), EventTypeUI::ButtonDown, 41, 10);
+    Send(slider.get(), EventTypeUI::ButtonUp, 41, 10);
+    EXPECT_EQ(3, slider->GetValue()) << "horizontal";
+
+    slider->SetHorizontal(false);
+    slider->SetPosition(RECT{0, 0, 20, 110});
+    slider->SetValue(0);
+    Send(slider.get(), EventTypeUI::ButtonDown, 10, 69);
+    Send(slider.get(), EventTypeUI::ButtonUp, 10, 69);
+    EXPECT_EQ(3, slider->GetValue()) << "upright";
+}
+
 TEST_F(SliderInput, PressStoresReleaseNotifies)
 {
     Send(slider.get(), EventTypeUI::ButtonDown, 55, 10);
