@@ -8,6 +8,7 @@
 #include "app/core/settings/settings_containers.h"
 #include "devices/wenk/default_image.h"
 #include "devices/wenk/memory_map.h"
+#include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -182,7 +184,10 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_TRUE(page.Find(kPage)->IsEnabled());
     EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
 
-    ASSERT_TRUE(program.Restart());
+    // A new start: the program-wide lists begin empty.
+    program.Close();
+    ResetAppSettings();
+    ASSERT_TRUE(program.Start());
     page = program.Window();
     ASSERT_TRUE(program.ShowPage(kPage));
     EXPECT_EQ(written(), memory);
@@ -196,6 +201,27 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_EQ(page.SliderValue(L"led_light"), 6);
     EXPECT_EQ(page.SliderValue(L"led_Speed"), 5);
     EXPECT_EQ(page.IsSelected(L"led_sync"), !synced);
+
+    // The key plays the macro window's macro: renamed there, the key shows
+    // the new name and the next write gives it to the keyboard.
+    ASSERT_TRUE(page.Click(L"marco_manager"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
+    const UiWindow window = UiWindow::OfClass(L"MarcoManagerPage");
+    ModalScript rename({
+        [] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", L"Blast"); },
+        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
+    });
+    ASSERT_TRUE(PumpUntil([&] { return window.ClickRow(L"listex", 0); }));
+    ASSERT_TRUE(window.RightClick(L"listex"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_ChangeName"); }));
+    ASSERT_TRUE(rename.Wait());
+    ASSERT_TRUE(window.Click(L"okbtn"));
+    EXPECT_STREQ(Key(kMacroKey).name.GetData(), L"Blast");
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    const std::vector<uint8_t> blast = {0, 'B', 0, 'l', 0, 'a', 0, 's', 0, 't', 0, 0};
+    const std::vector<uint8_t> renamed = written();
+    const uint8_t* field = &renamed.at(slot - wenk::kMacroNameSize);
+    EXPECT_EQ(std::vector<uint8_t>(field, field + blast.size()), blast);
 }
 
 // A press and release on a lighting slider's thumb, as a user grabs it and
@@ -271,16 +297,18 @@ TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     ASSERT_TRUE(program.ShowPage(kPage));
     const UiWindow page = program.Window();
 
-    // The first keyboard's A key becomes Shift+A; then it goes and the
-    // second one comes.
+    // The first keyboard's A key becomes Shift+A and its first function
+    // button Ctrl+A; then it goes and the second one comes.
     ASSERT_TRUE(AssignCombination(page, kKeyA, L"shift_check", 'A', L"Shift+A"));
+    ASSERT_TRUE(AssignCombination(page, L"FN_Setting", L"ctrl_check", 'A', L"Ctrl+A"));
     ASSERT_TRUE(program.PlugDevice("wenk", false));
     EXPECT_FALSE(page.Find(kPage)->IsEnabled());
     ASSERT_TRUE(program.PlugDevice("wenk-2", true));
     EXPECT_TRUE(page.Find(kPage)->IsEnabled());
     EXPECT_EQ(KeyImage(page, kCapsLock), L"Image\\key_change.png");
 
-    // Its lighting written: its Caps Lock key stays Ctrl+C.
+    // Its lighting written: its Caps Lock key stays Ctrl+C, its function
+    // buttons stay as they were.
     const int brightness = page.SliderValue(L"led_light") == 6 ? 2 : 6;
     ASSERT_TRUE(page.MoveSlider(L"led_light", brightness));
     ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
@@ -288,6 +316,9 @@ TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     EXPECT_EQ(memory.at(wenk::ledAddress(0) + 1) >> 3 & 0x07, brightness);
     for (int profile = 0; profile < wenk::kProfiles; ++profile) {
         EXPECT_EQ(CombinationOf(memory, profile, kCapsLockIndex), kCtrlC) << "profile " << profile;
+        const size_t buttons = wenk::profileAddress(profile) + wenk::kFunctionButtonsOffset;
+        EXPECT_TRUE(std::equal(memory.begin() + buttons, memory.begin() + buttons + wenk::kFunctionButtonCount,
+                               other.begin() + buttons)) << "profile " << profile;
     }
 }
 
