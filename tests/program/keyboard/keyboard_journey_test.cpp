@@ -71,6 +71,22 @@ int CombinationOf(const std::vector<uint8_t>& memory, int profile, size_t key) {
     return memory.at(word) << 8 | memory.at(word + 1);
 }
 
+// The keyboard's macro window opened from the page; not open when it did
+// not come.
+UiWindow OpenMacroWindow(const UiWindow& page) {
+    if (!page.Click(L"marco_manager")) return UiWindow();
+    PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); });
+    return UiWindow::OfClass(L"MarcoManagerPage");
+}
+
+// In the macro window's name dialog: the name typed, then OK.
+std::vector<ModalScript::Step> NameDialogSteps(const wchar_t* name) {
+    return {
+        [=] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", name); },
+        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
+    };
+}
+
 std::wstring KeyImage(const UiWindow& page, const wchar_t* key) {
     auto* button = page.FindAs<SkinUI::CButtonUI>(key);
     return button != nullptr ? button->GetNormalImage().GetData() : L"<missing>";
@@ -106,13 +122,9 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_NE(shiftACode, Key(kKeyA).defaultCode);
 
     // A macro recorded in the keyboard's macro window, given to another key.
-    ASSERT_TRUE(page.Click(L"marco_manager"));
-    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
-    const UiWindow macros = UiWindow::OfClass(L"MarcoManagerPage");
-    ModalScript name({
-        [] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", L"Burst"); },
-        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
-    });
+    const UiWindow macros = OpenMacroWindow(page);
+    ASSERT_TRUE(macros.IsOpen());
+    ModalScript name(NameDialogSteps(L"Burst"));
     // The window is laid out once it has shown.
     ASSERT_TRUE(PumpUntil([&] { return macros.Click(L"AddMarcoButton"); }));
     ASSERT_TRUE(name.Wait());
@@ -204,13 +216,9 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
 
     // The key plays the macro window's macro: renamed there, the key shows
     // the new name and the next write gives it to the keyboard.
-    ASSERT_TRUE(page.Click(L"marco_manager"));
-    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
-    const UiWindow window = UiWindow::OfClass(L"MarcoManagerPage");
-    ModalScript rename({
-        [] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", L"Blast"); },
-        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
-    });
+    const UiWindow window = OpenMacroWindow(page);
+    ASSERT_TRUE(window.IsOpen());
+    ModalScript rename(NameDialogSteps(L"Blast"));
     ASSERT_TRUE(PumpUntil([&] { return window.ClickRow(L"listex", 0); }));
     ASSERT_TRUE(window.RightClick(L"listex"));
     ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_ChangeName"); }));
