@@ -8,6 +8,8 @@
 #include "app/core/keys/wenk_profile_block.h"
 #include "app/core/binder/wire_fields.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -18,7 +20,28 @@ constexpr size_t kNameField = 32;
 constexpr size_t kDataField = 144;
 constexpr int kCombinationEntries = 16;
 
-// The macro of one slot as the keyboard holds it, or null when the read fails.
+bool SameDataField(const MacroRecord& a, const MacroRecord& b) {
+    uint8_t first[kDataField];
+    uint8_t second[kDataField];
+    DataToField(a.data, first, sizeof(first));
+    DataToField(b.data, second, sizeof(second));
+    return std::equal(std::begin(first), std::end(first), std::begin(second));
+}
+
+// The macro window's macro of the read macro's name, one with the same data
+// first; null when the window has none of that name.
+MacroRef WindowMacroNamed(const MacroRecord& read) {
+    MacroRef named;
+    for (const MacroRef& macro : WenkMacroList) {
+        if (!macro || macro->name.Compare(read.name) != 0) continue;
+        if (SameDataField(*macro, read)) return macro;
+        if (!named) named = macro;
+    }
+    return named;
+}
+
+// The macro of one slot: the macro window's of its name, else the macro as
+// the keyboard holds it; null when the read fails.
 MacroRef ReadDeviceMacro(int slot, DeviceLibraryBinder& binder) {
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
     const auto read = binder.Entries().Device_GetMarcoData;
@@ -28,7 +51,8 @@ MacroRef ReadDeviceMacro(int slot, DeviceLibraryBinder& binder) {
     auto macro = std::make_shared<MacroRecord>();
     macro->name = NameFromWireField(name, sizeof(name));
     macro->data.assign(data, data + sizeof(data));
-    return macro;
+    MacroRef listed = WindowMacroNamed(*macro);
+    return listed ? listed : macro;
 }
 
 void WriteDiagnosticCopy(int first, int key, const uint8_t* profileBlock) {
@@ -62,6 +86,15 @@ CUIString GetMacroNameByCode(int code, KeyAssignmentRecord& record, DeviceLibrar
     }
     record.macro = macro;
     return macro->name;
+}
+
+void NameMacroKeys(const MacroRef& macro) {
+    for (KeyMap* map : {&WenkKeyMap1, &WenkKeyMap2, &WenkFunctionButtonMap1, &WenkFunctionButtonMap2}) {
+        for (auto& entry : *map) {
+            KeyAssignmentRecord* record = entry.second.get();
+            if (record && record->type == KeyAssignmentRecord::Macro && record->macro == macro) record->name = macro->name;
+        }
+    }
 }
 
 CUIString GetMiscKeyText(int code, const uint8_t* profileBlock) {

@@ -15,10 +15,15 @@ constexpr int kFirstWenkCombinationCode = 224;
 // The name of the macro in the keyboard's slot, read from the keyboard. The
 // macro becomes the record's macro and entry `slot` of WenkDeviceMacroList,
 // which keeps list index = slot: the macro already there when it has that
-// name, else the macro as read; slots below it that the list lacks are read
-// as well. Empty, with nothing changed, for other codes or when a read fails.
+// name, else the macro window's of that name (WenkMacroList), else the macro
+// as read; slots below it that the list lacks are read as well. Empty, with
+// nothing changed, for other codes or when a read fails.
 SkinUI::CUIString GetMacroNameByCode(int code, KeyAssignmentRecord& record,
                                      DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance());
+
+// Every key and function button of both sets that plays the macro shows its
+// name.
+void NameMacroKeys(const MacroRef& macro);
 
 // The text of a combination entry [first byte, key code]: modifiers
 // "Ctrl+" ... for a first byte 0x81-0x8F, else the first key's name and "+",

@@ -24,6 +24,11 @@ void SetName(KeyAssignmentRecord& record, const CUIString& name, int type) {
     if (type != KeyAssignmentRecord::Macro) record.macro.reset();
 }
 
+bool NamesCombinationSlot(const KeyAssignmentRecord& record) {
+    const int entry = record.currentCode - kFirstWenkCombinationCode;
+    return entry >= 0 && static_cast<size_t>(entry) < kWenkProfileWordLimit;
+}
+
 // The area WenkProfileWords write: each word high byte first, zero behind them.
 WenkCombinationArea ProfileWordsArea() {
     WenkCombinationArea area{};
@@ -77,8 +82,12 @@ void DecodeWenkProfile(const uint8_t* profileBlock, KeyMap& keys, KeyMap& functi
     const size_t buttonCount = std::min({functionButtons.size(), kWenkFunctionButtons, FunctionKeyNames.size()});
     for (size_t i = 0; i < buttonCount; ++i) {
         KeyAssignmentRecord* button = Find(functionButtons, FunctionKeyNames[i]);
+        if (!button) continue;
         const int code = profileBlock[kWenkFunctionButtonOffset + i];
-        if (button && code != button->defaultCode) NameKeyCode(*button, code, profileBlock, binder);
+        // Without words the writes give back the keyboard's own area, so a
+        // combination is what the keyboard's slot holds.
+        const bool staleCombination = WenkProfileWords.empty() && NamesCombinationSlot(*button);
+        if (code != button->defaultCode || staleCombination) NameKeyCode(*button, code, profileBlock, binder);
     }
 }
 

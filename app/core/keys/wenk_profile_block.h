@@ -44,7 +44,9 @@ void NameKeyCode(KeyAssignmentRecord& record, int code, const uint8_t* profileBl
                  DeviceLibraryBinder& binder);
 
 // Names the keys and function buttons of the maps after the block. A function
-// button whose byte is its default code is not touched.
+// button whose byte is its default code is not touched, unless it names a
+// combination slot while WenkProfileWords is empty (the keyboard's area is
+// the one written then).
 void DecodeWenkProfile(const uint8_t* profileBlock, KeyMap& keys, KeyMap& functionButtons,
                        DeviceLibraryBinder& binder);
 

@@ -1,5 +1,6 @@
 #include "app/macro/files/macro_save_notice.h"
 
+#include "app/windows/export_notice.h"
 #include "app/windows/warrning_message.h"
 
 namespace {
@@ -16,4 +17,8 @@ void MacroSaveNotice::Report(bool saved, SkinUI::CWindowWnd* owner) {
     if (m_failureShown) return;
     m_failureShown = true;
     (new WarrningMessage(owner, kMacroFileNotSaved))->RunDialog();
+}
+
+void ReportMacroExport(bool exported, SkinUI::CWindowWnd* owner) {
+    if (!exported) (new WarrningMessage(owner, kExportFileNotWritten))->RunDialog();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What a macro window says of its saves: one box when they start failing,
-// none again until a save has succeeded.
+// none again until a save has succeeded; a failed export is said each time.
 
 namespace SkinUI {
 class CWindowWnd;
@@ -15,3 +15,7 @@ public:
 private:
     bool m_failureShown = false;
 };
+
+// Takes the result of an export of the macros to a file of the user's
+// choice; a failure shows the export's box over the owner.
+void ReportMacroExport(bool exported, SkinUI::CWindowWnd* owner);

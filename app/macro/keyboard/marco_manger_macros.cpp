@@ -4,6 +4,7 @@
 // keyboard library's lock.
 #include "app/core/binder/device_binder.h"
 #include "app/core/files/config_file_store.h"
+#include "app/core/keys/wenk_key_texts.h"
 #include "app/core/settings/settings_containers.h"
 #include "app/macro/editors/marco_edit.h"
 #include "app/macro/files/macro_files.h"
@@ -71,7 +72,9 @@ void MarcoManger::RenameSelectedMacro(const CUIString& name) {
     const CUIString kept = name.Left(kNameLength);
     {
         const DeviceLibraryBinder::Guard guard = LockWenk();
-        WenkMacroList[static_cast<size_t>(index)]->name = kept;
+        const MacroRef& macro = WenkMacroList[static_cast<size_t>(index)];
+        macro->name = kept;
+        NameMacroKeys(macro);
     }
     NameList()->GetItemAt(index)->SetText(kept);
     WriteMacroFile();
@@ -107,8 +110,12 @@ void MarcoManger::DeleteMacro() {
 void MarcoManger::ExportMacros() {
     const CUIString path = m_files ? m_files->ChooseSaveFile() : CUIString();
     if (path.IsEmpty()) return;
-    const DeviceLibraryBinder::Guard guard = LockWenk();
-    ExportMacroFile(MacroFileFamily::Wenk, path);
+    bool exported = false;
+    {
+        const DeviceLibraryBinder::Guard guard = LockWenk();
+        exported = ExportMacroFile(MacroFileFamily::Wenk, path);
+    }
+    ReportMacroExport(exported, this);
 }
 
 // The file's macros follow the ones kept; the macro file keeps them at once.

@@ -540,7 +540,7 @@ void MouseMacroManager::DeleteMacro()
 void MouseMacroManager::ExportMacros()
 {
     const CUIString path = ChooseSaveFile();
-    if (!path.IsEmpty()) ExportMacroFile(m_traits.family, path);
+    if (!path.IsEmpty()) ReportMacroExport(ExportMacroFile(m_traits.family, path), m_owner);
 }
 
 void MouseMacroManager::ImportMacros()

@@ -156,7 +156,7 @@ TEST_F(QiroFaults, ABrokenChecksumIsReadAsDefaultsWithoutAWriteAndTheResetRepair
 
 TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     // The configuration image and the macros exported into a folder that
-    // takes no file: the image's export says so.
+    // takes no file: each export says so.
     ASSERT_FALSE(UnwritableFolder().empty());
     const std::wstring unwritable = UnwritableFolder() + L"\\qiro.bin";
     ASSERT_TRUE(UseFile(program, L"save_data_Qiro", unwritable));
@@ -166,6 +166,7 @@ TEST_F(QiroFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole) {
     ASSERT_TRUE(NewMacro(L"Burst"));
     ASSERT_TRUE(ExportMacros(unwritable));
     EXPECT_EQ(GetFileAttributesW(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{084}"});
 
     // The macro folder's file cannot be replaced: it stays whole as it was,
     // and the macro made meanwhile is kept for its next write.

@@ -8,6 +8,7 @@
 #include "app/core/settings/settings_containers.h"
 #include "devices/wenk/default_image.h"
 #include "devices/wenk/memory_map.h"
+#include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
 #include "tests/program/support/program_driver.h"
 #include "tests/program/support/program_process.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -69,6 +71,22 @@ int CombinationOf(const std::vector<uint8_t>& memory, int profile, size_t key) {
     return memory.at(word) << 8 | memory.at(word + 1);
 }
 
+// The keyboard's macro window opened from the page; not open when it did
+// not come.
+UiWindow OpenMacroWindow(const UiWindow& page) {
+    if (!page.Click(L"marco_manager")) return UiWindow();
+    PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); });
+    return UiWindow::OfClass(L"MarcoManagerPage");
+}
+
+// In the macro window's name dialog: the name typed, then OK.
+std::vector<ModalScript::Step> NameDialogSteps(const wchar_t* name) {
+    return {
+        [=] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", name); },
+        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
+    };
+}
+
 std::wstring KeyImage(const UiWindow& page, const wchar_t* key) {
     auto* button = page.FindAs<SkinUI::CButtonUI>(key);
     return button != nullptr ? button->GetNormalImage().GetData() : L"<missing>";
@@ -104,13 +122,9 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_NE(shiftACode, Key(kKeyA).defaultCode);
 
     // A macro recorded in the keyboard's macro window, given to another key.
-    ASSERT_TRUE(page.Click(L"marco_manager"));
-    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
-    const UiWindow macros = UiWindow::OfClass(L"MarcoManagerPage");
-    ModalScript name({
-        [] { return UiWindow::OfClass(L"MarcoEdit").TypeText(L"result_value", L"Burst"); },
-        [] { return UiWindow::OfClass(L"MarcoEdit").Click(L"btn_ok"); },
-    });
+    const UiWindow macros = OpenMacroWindow(page);
+    ASSERT_TRUE(macros.IsOpen());
+    ModalScript name(NameDialogSteps(L"Burst"));
     // The window is laid out once it has shown.
     ASSERT_TRUE(PumpUntil([&] { return macros.Click(L"AddMarcoButton"); }));
     ASSERT_TRUE(name.Wait());
@@ -182,7 +196,10 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_TRUE(page.Find(kPage)->IsEnabled());
     EXPECT_EQ(KeyImage(page, kKeyA), L"Image\\key_change.png");
 
-    ASSERT_TRUE(program.Restart());
+    // A new start: the program-wide lists begin empty.
+    program.Close();
+    ResetAppSettings();
+    ASSERT_TRUE(program.Start());
     page = program.Window();
     ASSERT_TRUE(program.ShowPage(kPage));
     EXPECT_EQ(written(), memory);
@@ -196,6 +213,23 @@ TEST(KeyboardJourney, KeysAMacroAndTheLightingReachTheKeyboardAndShowAgainAfterA
     EXPECT_EQ(page.SliderValue(L"led_light"), 6);
     EXPECT_EQ(page.SliderValue(L"led_Speed"), 5);
     EXPECT_EQ(page.IsSelected(L"led_sync"), !synced);
+
+    // The key plays the macro window's macro: renamed there, the key shows
+    // the new name and the next write gives it to the keyboard.
+    const UiWindow window = OpenMacroWindow(page);
+    ASSERT_TRUE(window.IsOpen());
+    ModalScript rename(NameDialogSteps(L"Blast"));
+    ASSERT_TRUE(PumpUntil([&] { return window.ClickRow(L"listex", 0); }));
+    ASSERT_TRUE(window.RightClick(L"listex"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MenuWnd").Click(L"menu_Name_ChangeName"); }));
+    ASSERT_TRUE(rename.Wait());
+    ASSERT_TRUE(window.Click(L"okbtn"));
+    EXPECT_STREQ(Key(kMacroKey).name.GetData(), L"Blast");
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
+    const std::vector<uint8_t> blast = {0, 'B', 0, 'l', 0, 'a', 0, 's', 0, 't', 0, 0};
+    const std::vector<uint8_t> renamed = written();
+    const uint8_t* field = &renamed.at(slot - wenk::kMacroNameSize);
+    EXPECT_EQ(std::vector<uint8_t>(field, field + blast.size()), blast);
 }
 
 // A press and release on a lighting slider's thumb, as a user grabs it and
@@ -271,16 +305,18 @@ TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     ASSERT_TRUE(program.ShowPage(kPage));
     const UiWindow page = program.Window();
 
-    // The first keyboard's A key becomes Shift+A; then it goes and the
-    // second one comes.
+    // The first keyboard's A key becomes Shift+A and its first function
+    // button Ctrl+A; then it goes and the second one comes.
     ASSERT_TRUE(AssignCombination(page, kKeyA, L"shift_check", 'A', L"Shift+A"));
+    ASSERT_TRUE(AssignCombination(page, L"FN_Setting", L"ctrl_check", 'A', L"Ctrl+A"));
     ASSERT_TRUE(program.PlugDevice("wenk", false));
     EXPECT_FALSE(page.Find(kPage)->IsEnabled());
     ASSERT_TRUE(program.PlugDevice("wenk-2", true));
     EXPECT_TRUE(page.Find(kPage)->IsEnabled());
     EXPECT_EQ(KeyImage(page, kCapsLock), L"Image\\key_change.png");
 
-    // Its lighting written: its Caps Lock key stays Ctrl+C.
+    // Its lighting written: its Caps Lock key stays Ctrl+C, its function
+    // buttons stay as they were.
     const int brightness = page.SliderValue(L"led_light") == 6 ? 2 : 6;
     ASSERT_TRUE(page.MoveSlider(L"led_light", brightness));
     ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
@@ -288,6 +324,9 @@ TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     EXPECT_EQ(memory.at(wenk::ledAddress(0) + 1) >> 3 & 0x07, brightness);
     for (int profile = 0; profile < wenk::kProfiles; ++profile) {
         EXPECT_EQ(CombinationOf(memory, profile, kCapsLockIndex), kCtrlC) << "profile " << profile;
+        const size_t buttons = wenk::profileAddress(profile) + wenk::kFunctionButtonsOffset;
+        EXPECT_TRUE(std::equal(memory.begin() + buttons, memory.begin() + buttons + wenk::kFunctionButtonCount,
+                               other.begin() + buttons)) << "profile " << profile;
     }
 }
 

@@ -2,15 +2,13 @@
 // Whole configuration images between a mouse's library and a file: the
 // export and the first step of an import.
 
+#include "app/windows/export_notice.h"
 #include "app/windows/page_services.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-// The box of an export whose file could not be written.
-inline constexpr wchar_t kExportFileNotWritten[] = L"%{084}";
 
 // Waits times × 1 ms, the pause the libraries want after a whole-image transfer.
 void WaitMilliseconds(int times);
