@@ -15,9 +15,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace SkinUI {
-class CControlUI;
-}
 class FireKeyEdit;
 class MouseMacroManager;
 class KeyEditDialog;
