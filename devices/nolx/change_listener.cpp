@@ -17,7 +17,8 @@ ChangeListener::ChangeListener(Transport& transport)
     : transport_(transport),
       stopEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       reopenedEvent_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-      stoppedEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+      stoppedEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      callbackEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 ChangeListener::~ChangeListener() {
     requestStop();
@@ -26,6 +27,7 @@ ChangeListener::~ChangeListener() {
     CloseHandle(stopEvent_);
     CloseHandle(reopenedEvent_);
     CloseHandle(stoppedEvent_);
+    CloseHandle(callbackEvent_);
 }
 
 void ChangeListener::startOnce() {
@@ -37,6 +39,11 @@ void ChangeListener::setCallback(ChangeCallback callback, void* user) {
     std::lock_guard<TransferLock> guard(callbackLock_);
     callback_ = callback;
     user_ = user;
+    if (callback) {
+        SetEvent(callbackEvent_);
+    } else {
+        ResetEvent(callbackEvent_);
+    }
 }
 
 void ChangeListener::deviceReopened() { SetEvent(reopenedEvent_); }
@@ -67,6 +74,8 @@ DWORD WINAPI ChangeListener::threadMain(void* self) {
 
 void ChangeListener::run() {
     while (running_) {
+        const HANDLE wanted[2] = {stopEvent_, callbackEvent_};
+        if (WaitForMultipleObjects(2, wanted, FALSE, INFINITE) == WAIT_OBJECT_0) continue;
         uint8_t report[4] = {};
         if (FAILED(transport_.readInputReport(report))) {
             // No device, or it went away: wait for new handles instead of spinning.

@@ -1,6 +1,8 @@
 #pragma once
 // The Dolv library's reader thread: waits for the controller's change
-// announcements and reports the current mode and level to a callback.
+// announcements and reports the current mode and level to a callback. It
+// reads input reports only while a callback is registered: the program's
+// change poll reads the same handle, and each report reaches one reader.
 
 #include "devices/nolx/transfer_lock.h"
 #include "devices/nolx/transport.h"
@@ -41,6 +43,7 @@ private:
     HANDLE stopEvent_;
     HANDLE reopenedEvent_;
     HANDLE stoppedEvent_;
+    HANDLE callbackEvent_;  // set while a callback is registered
     std::atomic<bool> running_{true};
     TransferLock callbackLock_;
     ChangeCallback callback_ = nullptr;

@@ -84,4 +84,20 @@ HRESULT McuDevice::reloadKeyAssignments() {
     return chain.result();
 }
 
+HRESULT McuDevice::takeMouseOwnBytes() {
+    std::array<uint8_t, kBlock164Size> fresh{};
+    const HRESULT status = transport_.readBlock(kBlock164, kBlock164Size, fresh.data());
+    if (FAILED(status)) return status;
+    // A damaged answer is not taken.
+    if (!BlockIsSealed(fresh.data(), kBlock164Size)) return E_FAIL;
+    const uint8_t keyMode = fresh[kKeyModeByte - kBlock164];
+    const uint8_t gear = fresh[kGearByte - kBlock164];
+    copies_.block164[kKeyModeByte - kBlock164] = keyMode;
+    copies_.block164[kGearByte - kBlock164] = gear;
+    values_.keyMode = keyMode & 0x0F;
+    values_.keyModeHighNibble = keyMode >> 4;
+    values_.gear = gear;
+    return status;
+}
+
 }  // namespace nolx

@@ -98,6 +98,10 @@ private:
     HRESULT writeMacroArea();
     // Re-reads block 164 and makes the controller reload its key assignments.
     HRESULT reloadKeyAssignments();
+    // The key mode (164) and the level (166) change on the mouse's own
+    // buttons: a write that sends them takes them from the mouse first. A
+    // failed read keeps the copy.
+    HRESULT takeMouseOwnBytes();
     bool validKeyTable(int table, int index) const;
     bool validFireMacro(int index) const;
 

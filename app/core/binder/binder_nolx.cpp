@@ -226,14 +226,14 @@ public:
         return ok;
     }
 
+    // The mouse's own button changes its active level: only a level the
+    // user chose is written (WriteActiveCpiLevel), never one the page may
+    // not have followed yet.
     bool WriteCpiSettings() {
         const auto setValue = e_.*F::Device_Set_CPI_Value;
         const auto setColour = e_.*F::Device_Set_CPI_Color;
-        if (!Bound(e_.*F::Device_Set_Current_CPI_Gear, e_.*F::Device_Set_Number_CPI, setValue, setColour)) {
-            return false;
-        }
-        bool ok = Succeeded(e_.*F::Device_Set_Current_CPI_Gear, DeviceSettings.*F::ActiveCpiLevel);
-        ok &= Succeeded(e_.*F::Device_Set_Number_CPI, DeviceSettings.*F::CpiLevelCount);
+        if (!Bound(e_.*F::Device_Set_Number_CPI, setValue, setColour)) return false;
+        bool ok = Succeeded(e_.*F::Device_Set_Number_CPI, DeviceSettings.*F::CpiLevelCount);
         for (int i = 0; i < kCpiLevels; ++i) {
             const CpiLevelEntry* level = RecordAt(F::CpiLevels(), i);
             if (!level || !Succeeded(setValue, i, level->value) ||
@@ -242,6 +242,10 @@ public:
             }
         }
         return ok;
+    }
+
+    bool WriteActiveCpiLevel() {
+        return Succeeded(e_.*F::Device_Set_Current_CPI_Gear, DeviceSettings.*F::ActiveCpiLevel);
     }
 
     // Qiro only from here on.
@@ -314,6 +318,9 @@ private:
     }                                                                                                  \
     bool DeviceLibraryBinder::WriteCpiSettings##Chip() {                                               \
         return NolxWrappers<Chip##Family>(*this).WriteCpiSettings();                                   \
+    }                                                                                                  \
+    bool DeviceLibraryBinder::WriteActiveCpiLevel##Chip() {                                            \
+        return NolxWrappers<Chip##Family>(*this).WriteActiveCpiLevel();                                \
     }
 
 VASTEMOR_DEFINE_NOLX_WRAPPERS(Dolv)

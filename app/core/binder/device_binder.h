@@ -87,7 +87,8 @@ public:
     // ReadReportRateDolv, WriteReportRateDolv, ReadLedBreathDolv,
     // WriteLedBreathDolv, ReadMacroKeysDolv, WriteMacroKeyDolv,
     // ReadFireMacroDolv, WriteFireMacroDolv, ReadCpiSettingsDolv,
-    // WriteCpiSettingsDolv, and the same with Mesk and Qiro.
+    // WriteCpiSettingsDolv, WriteActiveCpiLevelDolv, and the same with Mesk
+    // and Qiro.
 #define VASTEMOR_NOLX_WRAPPERS(Chip)                                                     \
     /* Swaps the 16-byte name field in place; index -1 appends, else removes. */       \
     bool WriteMacro##Chip(int index, uint8_t* nameField16, const uint8_t* data, int length); \
@@ -105,7 +106,9 @@ public:
     bool ReadFireMacro##Chip(int index);                                                 \
     bool WriteFireMacro##Chip(int index);                                                \
     bool ReadCpiSettings##Chip();                                                        \
-    bool WriteCpiSettings##Chip();
+    /* The level count, values and colours; the active level is left to the mouse. */  \
+    bool WriteCpiSettings##Chip();                                                       \
+    bool WriteActiveCpiLevel##Chip();
     VASTEMOR_NOLX_WRAPPERS(Dolv)
     VASTEMOR_NOLX_WRAPPERS(Mesk)
     VASTEMOR_NOLX_WRAPPERS(Qiro)

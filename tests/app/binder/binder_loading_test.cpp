@@ -80,7 +80,7 @@ std::vector<Wrapper> WrappersOf(DeviceLibrary library) {
      [](B& b) { return b.WriteLedBreath##Chip(); },    [](B& b) { return b.ReadMacroKeys##Chip(0, 12); }, \
      [](B& b) { return b.WriteMacroKey##Chip(0, 0); }, [](B& b) { return b.ReadFireMacro##Chip(0); }, \
      [](B& b) { return b.WriteFireMacro##Chip(0); },   [](B& b) { return b.ReadCpiSettings##Chip(); }, \
-     [](B& b) { return b.WriteCpiSettings##Chip(); }}
+     [](B& b) { return b.WriteCpiSettings##Chip(); },  [](B& b) { return b.WriteActiveCpiLevel##Chip(); }}
     switch (library) {
     case DeviceLibrary::Dolv:
         return VASTEMOR_NOLX_WRAPPER_LIST(Dolv);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-TEST_F(BinderTest, NolxCpiWritesGoOnPastAFailingGearAndStopAtAFailingLevel) {
+TEST_F(BinderTest, NolxCpiWritesLeaveTheActiveLevelToItsOwnWriteAndStopAtAFailingLevel) {
     for (int i = 0; i < 7; ++i) {
         CpiLevelEntry& level = AppendRecord(QiroCpiLevels);
         level.red = 1;
@@ -15,13 +15,17 @@ TEST_F(BinderTest, NolxCpiWritesGoOnPastAFailingGearAndStopAtAFailingLevel) {
     }
     DeviceSettings.QiroActiveCpiLevel = 2;
     DeviceSettings.QiroCpiLevelCount = 7;
-    fake.Answer("Device_Set_Current_CPI_Gear_Qiro", -1);
-    EXPECT_FALSE(binder.WriteCpiSettingsQiro());
+    EXPECT_TRUE(binder.WriteCpiSettingsQiro());
+    EXPECT_TRUE(fake.CallsTo("Device_Set_Current_CPI_Gear_Qiro").empty());
     EXPECT_EQ(fake.CallsTo("Device_Set_Number_CPI_Qiro").at(0), CallArgs{7});
     const auto values = fake.CallsTo("Device_Set_CPI_Value_Qiro");
     ASSERT_EQ(values.size(), 7u);
     EXPECT_EQ(values[0], (CallArgs{0, 12}));
     EXPECT_EQ(fake.CallsTo("Device_Set_CPI_Color_Qiro").at(6), (CallArgs{6, 1, 2, 3}));
+
+    fake.Answer("Device_Set_Current_CPI_Gear_Qiro", -1);
+    EXPECT_FALSE(binder.WriteActiveCpiLevelQiro());
+    EXPECT_EQ(fake.CallsTo("Device_Set_Current_CPI_Gear_Qiro").at(0), CallArgs{2});
 
     fake.Reset();
     fake.On("Device_Set_CPI_Color_Qiro", [](const CallArgs& a) { return a[0] == 1 ? -1 : 0; });

@@ -103,14 +103,12 @@ TEST_F(NolxFamilyPageDevice, RateProfileAndDpiReachTheirBytes) {
     EXPECT_EQ(Memory()[164], 0xF2);
 
     DeviceSettings.*family.cpiLevelCount = 3;
-    DeviceSettings.*family.activeCpiLevel = 2;
     (*family.cpiLevels)[0]->value = 11;  // "6400", the last of the twelve steps
     (*family.cpiLevels)[1]->value = 4;
     EXPECT_TRUE(page->RunDeviceCommand(kWriteCpiSettings));
     const std::vector<uint8_t> memory = Memory();
     EXPECT_EQ(memory[43], 2);
     EXPECT_EQ(memory[44], 0x4B);
-    EXPECT_EQ(memory[166], 1);
 }
 
 TEST_F(NolxFamilyPageDevice, AButtonOfTheThirdProfileGoesToTheThirdTable) {

@@ -75,7 +75,6 @@ TEST_F(QiroPageDevice, TheReportRateGoesToItsByteAndIsCommitted) {
 
 TEST_F(QiroPageDevice, TheDpiBlockReachesTheControllerLevelByLevel) {
     DeviceSettings.QiroCpiLevelCount = 3;
-    DeviceSettings.QiroActiveCpiLevel = 2;
     QiroCpiLevels[0]->value = 5;
     QiroCpiLevels[1]->value = 14;
     QiroCpiLevels[6]->red = 0x12;
@@ -90,7 +89,6 @@ TEST_F(QiroPageDevice, TheDpiBlockReachesTheControllerLevelByLevel) {
     EXPECT_EQ(memory[87 + 18], 0x12);
     EXPECT_EQ(memory[87 + 19], 0x34);
     EXPECT_EQ(memory[87 + 20], 0x56);
-    EXPECT_EQ(memory[166], 1);  // active level minus 1
 }
 
 TEST_F(QiroPageDevice, TheProfileAndOneButtonOfIt) {

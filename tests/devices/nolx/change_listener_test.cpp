@@ -87,6 +87,26 @@ TEST_F(DolvReader, EachReportReachesEitherTheReaderOrTheChangePoll) {
     ASSERT_EQ(poll.wait_for(std::chrono::seconds(5)), std::future_status::ready);
 }
 
+TEST_F(NolxTest, WithoutACallbackTheDolvReaderLeavesEveryReportToTheChangePoll) {
+    open(ChipId::Dolv);
+    std::atomic<int> polled{0};
+    auto poll = std::async(std::launch::async, [&] {
+        int report = 0;
+        while (SUCCEEDED(mcu->getChangeData(&report))) ++polled;
+    });
+    for (int press = 1; press <= 8; ++press) {
+        firmware().pressDpiButton();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (polled < press && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        EXPECT_EQ(polled, press);
+        if (polled != press) break;
+    }
+    device->unplug();
+    ASSERT_EQ(poll.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+}
+
 TEST_F(DolvReader, WaitsQuietlyWhileTheDeviceIsGoneAndResumesAfterReopening) {
     device->unplug();
     std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -29,16 +29,17 @@ TEST_F(NolxTest, CpiValueSharesItsByteWithTheNeighbourLevelAndReselectsTheGear) 
     mcu->setCpiValue(2, 4);
     clearTrace();
     EXPECT_EQ(mcu->setCpiValue(3, 9), S_OK);
-    EXPECT_EQ(sent(), (Reports{SetByteReport(45, 0x94), SetByteReport(166, 0), SetByteReport(166, 1)}));
+    const std::string gearRead = BlockReadReport(164, 28);
+    EXPECT_EQ(sent(), (Reports{SetByteReport(45, 0x94), gearRead, SetByteReport(166, 0), SetByteReport(166, 1)}));
 
     mcu->setCurrentGear(1);
     clearTrace();
     mcu->setCpiValue(0, 2);
-    EXPECT_EQ(sent(), (Reports{SetByteReport(44, 0x62), SetByteReport(166, 1), SetByteReport(166, 0)}));
+    EXPECT_EQ(sent(), (Reports{SetByteReport(44, 0x62), gearRead, SetByteReport(166, 1), SetByteReport(166, 0)}));
     mcu->setCurrentGear(4);
     clearTrace();
     mcu->setCpiValue(1, 3);
-    EXPECT_EQ(sent(), (Reports{SetByteReport(44, 0x32), SetByteReport(166, 2), SetByteReport(166, 3)}));
+    EXPECT_EQ(sent(), (Reports{SetByteReport(44, 0x32), gearRead, SetByteReport(166, 2), SetByteReport(166, 3)}));
 
     clearTrace();
     EXPECT_EQ(mcu->setCpiValue(8, 1), E_INVALIDARG);
@@ -300,4 +301,20 @@ TEST_F(NolxTest, SettingsSentAloneSurviveALaterFireMacroWrite) {
     EXPECT_EQ(memory()[164], 0xF2);
     EXPECT_EQ(memory()[43], 4);
     EXPECT_EQ(memory()[69], 1);
+}
+
+TEST_F(NolxTest, AProfileAndLevelChangedOnTheMouseSurviveLaterWrites) {
+    open(ChipId::Qiro);  // key mode 0, stored gear 1
+    firmware().pressProfileButton();
+    firmware().pressDpiButton();
+    const uint8_t record[24] = {0x21};
+    EXPECT_EQ(mcu->setFireMacro(0, record, 1, 2, 9, 9, 9), S_OK);
+    EXPECT_EQ(memory()[164] & 0x0F, 1);
+    EXPECT_EQ(memory()[166], 2);
+    firmware().pressDpiButton();
+    EXPECT_EQ(mcu->setCpiValue(0, 5), S_OK);
+    EXPECT_EQ(memory()[166], 3);
+    int gear = 0;
+    mcu->getCurrentGear(&gear);
+    EXPECT_EQ(gear, 4);
 }

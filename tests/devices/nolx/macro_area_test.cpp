@@ -190,9 +190,11 @@ TEST_F(NolxTest, FireMacroWritesColoursBlocksAndRecordsPerChip) {
         ASSERT_GE(reports.size(), 10u);
         EXPECT_EQ(reports[0], SetBytesReport(57, 255, 0, 0, 3));
         EXPECT_EQ(reports[c.index], SetBytesReport(57 + 3 * c.index, 1, 2, 3, 3));
-        EXPECT_EQ(reports[10], BlockWriteReport(164, 28));
-        EXPECT_EQ(reports[10 + 5], BlockWriteReport(0, 164));
-        EXPECT_EQ(reports[10 + 5 + 25], c.rangeWrite);
+        // Block 164 is read first for the bytes the mouse's buttons change.
+        EXPECT_EQ(reports[10], BlockReadReport(164, 28));
+        EXPECT_EQ(reports[11], BlockWriteReport(164, 28));
+        EXPECT_EQ(reports[11 + 5], BlockWriteReport(0, 164));
+        EXPECT_EQ(reports[11 + 5 + 25], c.rangeWrite);
         EXPECT_EQ(reports.back() == SetByteReport(164, 0x00), c.reloads);
 
         EXPECT_EQ(memory()[171 + c.index], 0x11);

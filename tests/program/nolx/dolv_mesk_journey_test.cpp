@@ -29,13 +29,12 @@ struct Family {
     bool sendsLedOn;         // whether all or half the LEDs reach the mouse
     const wchar_t* resetButton;
     const wchar_t* resetFile;
-    bool libraryReadsButtons;  // the library's own reader takes some of the button reports
 };
 
 const Family kDolv = {L"Dolv", "dolv", L"dolv", &DolvMacroKeyTable3, GetAssignmentTextDolv,
-                      L"result_LED_mode_rainbow", true, L"reset_data_Dolv", L"TevkDolvBData_Cfg1.bin", true};
+                      L"result_LED_mode_rainbow", true, L"reset_data_Dolv", L"TevkDolvBData_Cfg1.bin"};
 const Family kMesk = {L"Mesk", "mesk", L"mesk", &MeskMacroKeyTable3, GetAssignmentTextMesk,
-                      L"result_LED_mode_Mixed_Color", false, L"reset_data2_Mesk", L"TevkMeskBData_Cfg2.bin", false};
+                      L"result_LED_mode_Mixed_Color", false, L"reset_data2_Mesk", L"TevkMeskBData_Cfg2.bin"};
 
 class Journey {
 public:
@@ -150,17 +149,15 @@ void WalkThePage(const Family& family) {
     EXPECT_EQ(page.Text(L"profile_key", 2), multimedia);
 
     // Unplugged, the page is disabled; plugged back, it follows the mouse's
-    // own DPI button again (on the Dolv, whose library reads the same reports
-    // on a thread of its own, only those reports the page gets).
+    // own DPI button again (on the Dolv too, whose library has a reader
+    // thread of its own for the same reports).
     ASSERT_TRUE(j.program.PlugDevice(family.simulated, false));
     EXPECT_FALSE(j.Enabled(MousePage(family.name)));
     ASSERT_TRUE(j.program.PlugDevice(family.simulated, true));
     EXPECT_TRUE(j.Enabled(MousePage(family.name)));
     ASSERT_TRUE(page.Click(L"advanced_Settings"));
     ASSERT_TRUE(j.program.PressDeviceButton(family.simulated, "dpi"));
-    if (!family.libraryReadsButtons) {
-        EXPECT_TRUE(PumpUntil([&] { return page.Selected(L"result_DPI3_check"); }, 3000));
-    }
+    EXPECT_TRUE(PumpUntil([&] { return page.Selected(L"result_DPI3_check"); }, 3000));
 
     const std::vector<uint8_t> held = j.Memory();
     ASSERT_TRUE(j.program.Restart());

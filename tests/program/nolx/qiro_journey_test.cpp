@@ -28,6 +28,7 @@ constexpr size_t kLevelColours = 87;     // red, green, blue of level 1, 2, ...
 constexpr size_t kComboKey4 = 139;
 constexpr size_t kProfileByte = 164;
 constexpr size_t kLightingModeByte = 165;  // mode + 1 in the low nibble
+constexpr size_t kLevelByte = 166;         // the active level, from 0
 constexpr size_t kKeyTables = 192;         // 49 bytes each, 4 bytes per button
 constexpr size_t kFirePresets = 304;       // 24 bytes each
 constexpr size_t kMacroArea = 496;         // 16-byte name, then the data
@@ -172,6 +173,19 @@ TEST_F(QiroJourney, AKeyTypedWithShiftInTheDialogBecomesTheButtonsKey) {
     EXPECT_EQ(TextOf(L"profile1_key_Qiro_2"), GetAssignmentTextQiro(2, 0x02, 0x00, keyA).GetData());
 }
 
+TEST_F(QiroJourney, ADpiPressJustBeforeASliderReleaseIsKeptAndFollowed) {
+    ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
+    ASSERT_TRUE(program.PressDeviceButton("qiro", "dpi"));
+    const int pressed = MemoryByte(kLevelByte);
+    const int step = SliderValue(L"result_DPI1_slider_Qiro") == 3 ? 5 : 3;
+    ASSERT_TRUE(Page().MoveSlider(L"result_DPI1_slider_Qiro", step));
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_EQ(MemoryByte(kFirstLevelSteps) & 0x0F, step);
+    EXPECT_EQ(MemoryByte(kLevelByte), pressed);
+    const std::wstring check = L"result_DPI" + std::to_wstring(pressed + 1) + L"_check_Qiro";
+    EXPECT_TRUE(PumpUntil([&] { return IsSelected(check.c_str()); }, 3000));
+}
+
 TEST_F(QiroJourney, APickedLevelColourAndAFireCountReachTheController) {
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
     const DWORD before = Page().Find(L"result_DPI1_color_Qiro")->GetBackgroundColor();
@@ -222,6 +236,19 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(address, kMacroArea + 16);  // the first macro's data, after its name
     EXPECT_EQ(Slice(memory, kMacroArea, 10), (std::vector<uint8_t>{0, 'B', 0, 'u', 0, 'r', 0, 's', 0, 't'}));
     EXPECT_EQ(Slice(memory, address, data.size()), data);
+}
+
+TEST_F(QiroJourney, AProfilePressWhileRecordingLeavesTheRecorderWhereItIs) {
+    const int row = qiro.RecordNewMacro(L"Held", {WORD('A'), WORD('B')}, [&] {
+        ASSERT_TRUE(program.PressDeviceButton("qiro", "profile"));
+        EXPECT_TRUE(PumpUntil([] { return DeviceSettings.QiroKeyMode == 1; }, 3000));
+        Settle(200);
+    });
+    ASSERT_GE(row, 0);
+    const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));
+    const uint8_t keyB = static_cast<uint8_t>(VirtualKeyToKeyCode('B'));
+    const std::vector<std::pair<int, int>> recorded = {{0x82, keyA}, {0x02, keyA}, {0x82, keyB}, {0x02, keyB}};
+    EXPECT_EQ(KeySteps(QiroMacroList.back()->data), recorded);
 }
 
 TEST_F(QiroJourney, AnExportedImageComesBackThroughTheFileDialogsInEitherLanguageAndAfterAReplug) {

@@ -54,7 +54,8 @@ DWORD FamilyPage::PickColour(const wchar_t* colourControl, double rainbowFractio
     return program_.Window().Click(Name(colourControl).c_str()) && pick.Wait() && program_.WaitIdle() ? picked : 0;
 }
 
-int FamilyPage::RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys) const {
+int FamilyPage::RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys,
+                               const std::function<void()>& meanwhile) const {
     const UiWindow page = program_.Window();
     const std::wstring names = Of(L"listex");
     // The Kelvo driver's macros are named in the keyboard's editor.
@@ -70,9 +71,12 @@ int FamilyPage::RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> 
     const int row = page.FindAs<SkinUI::CListUI>(names.c_str())->GetCount() - 1;
     const std::wstring record = Of(L"recordButton");
     if (!PumpUntil([&] { return page.ClickRow(names.c_str(), row); }) || !page.Click(record.c_str())) return -1;
+    bool first = true;
     for (WORD key : keys) {
         SendKeyPress(key);
         Settle(60);
+        if (first && meanwhile) meanwhile();
+        first = false;
     }
     return page.Click(record.c_str()) ? row : -1;
 }

@@ -32,8 +32,10 @@ public:
     // width, OK; the colour picked (0xFFRRGGBB), 0 when a step failed.
     DWORD PickColour(const wchar_t* colourControl, double rainbowFraction) const;
     // A new macro of that name through the macro tab's name-list menu,
-    // recorded from the key presses; its row, -1 when a step failed.
-    int RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys) const;
+    // recorded from the key presses, `meanwhile` run after the first; its
+    // row, -1 when a step failed.
+    int RecordNewMacro(const wchar_t* name, std::initializer_list<WORD> keys,
+                       const std::function<void()>& meanwhile = {}) const;
 
     // The main window in Chinese (checked by the control walk), `check` run,
     // then in English again; false when a switch failed.

@@ -95,6 +95,7 @@ VASTEMOR_NOLX_EXPORT_ADAPTERS(Mesk)
     t.readFireMacro = &DeviceLibraryBinder::ReadFireMacro##Chip;    \
     t.readCpiSettings = &DeviceLibraryBinder::ReadCpiSettings##Chip; \
     t.writeCpiSettings = &DeviceLibraryBinder::WriteCpiSettings##Chip; \
+    t.writeActiveCpiLevel = &DeviceLibraryBinder::WriteActiveCpiLevel##Chip; \
     t.readReportRate = &DeviceLibraryBinder::ReadReportRate##Chip;  \
     t.writeReportRate = &DeviceLibraryBinder::WriteReportRate##Chip; \
     t.readLedBreath = &DeviceLibraryBinder::ReadLedBreath##Chip;    \

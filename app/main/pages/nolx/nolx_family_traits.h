@@ -15,10 +15,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace SkinUI {
-class CControlUI;
-}
 class FireKeyEdit;
+class MouseMacroManager;
 class KeyEditDialog;
 
 struct NolxFamilyTraits {
@@ -65,7 +63,7 @@ struct NolxFamilyTraits {
     // (KeyEditDialog::RunDialog); made under the family's lock.
     KeyEditDialog* (*makeKeyEdit)(const PageServices& services, MacroKeyEntry* entry);
     // The editors the page embeds for its macro-manager and fire-key tags.
-    SkinUI::CControlUI* (*makeMacroManager)(const PageServices& services);
+    MouseMacroManager* (*makeMacroManager)(const PageServices& services);
     FireKeyEdit* (*makeFireKeyEditor)(const PageServices& services);
     // Mesk: tells its key-assignment dialog whether the page offers fire
     // macros; null for the others.
@@ -102,6 +100,7 @@ struct NolxFamilyTraits {
     bool (DeviceLibraryBinder::*readFireMacro)(int index);
     bool (DeviceLibraryBinder::*readCpiSettings)();
     bool (DeviceLibraryBinder::*writeCpiSettings)();
+    bool (DeviceLibraryBinder::*writeActiveCpiLevel)();
     bool (DeviceLibraryBinder::*readReportRate)();
     bool (DeviceLibraryBinder::*writeReportRate)();
     bool (DeviceLibraryBinder::*readLedBreath)();

@@ -25,6 +25,7 @@
 #include <vector>
 
 class FireKeyEdit;
+class MouseMacroManager;
 
 // Command codes of RunDeviceCommand.
 enum NolxCommand {
@@ -71,6 +72,7 @@ private:
     bool Open();
     void Export();
     void Import();
+    bool WriteCpiSettings();
     bool WriteAssignedButton();
     bool WriteFireKey(int key);
     bool WriteButtonSwitches();
@@ -101,7 +103,9 @@ private:
     // The dialogs the page opens over its owner.
     void AssignButton(int number, const SkinUI::CUIString& buttonName);
 
-    // Refresh parts.
+    // Refresh parts. While a macro records, its tab stays shown and marked:
+    // its record button ends the recording.
+    bool RecordingMacro() const;
     void RefreshButtonTexts();
     void RefreshFireKeys();
     void RefreshDpi();
@@ -126,6 +130,9 @@ private:
     // write sends; before the first assignment, the first button of the
     // shown set. Guarded by the family lock, like the settings records.
     std::optional<EntryRef> assignedKey_;
+    // The user chose the active level since the last DPI write, which then
+    // sends it; the mouse's own button changes it too. Guarded likewise.
+    bool activeLevelChosen_ = false;
     SkinUI::CUIString filePath_;
     std::array<FireKeyInput, kFireKeys> fireInputs_{};
     ButtonSwitchBoxes switchBoxes_;
@@ -134,4 +141,5 @@ private:
     DpiLevelRows levelRows_;
     int buttonCount_ = 0;  // children of the button container, counted at initialisation
     FireKeyEdit* fireKeyEditor_ = nullptr;  // made for the layout's tag; a child of the page
+    MouseMacroManager* macroManager_ = nullptr;  // the same
 };

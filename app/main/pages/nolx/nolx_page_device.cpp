@@ -5,6 +5,7 @@
 #include "app/main/pages/common/config_image_files.h"
 #include "app/dialogs/fire/fire_key_edit.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,7 +61,7 @@ bool NolxMousePage::RunDeviceCommand(int command) {
     const DeviceLibraryBinder::Guard guard = Lock();
     switch (command) {
     case kWriteKeyMode: return (binder.*traits_.writeKeyMode)();
-    case kWriteCpiSettings: return (binder.*traits_.writeCpiSettings)();
+    case kWriteCpiSettings: return WriteCpiSettings();
     case kWriteButton: return WriteAssignedButton();
     case kWriteFireKey1:
     case kWriteFireKey1 + 1:
@@ -84,6 +85,14 @@ bool NolxMousePage::WriteEntries(const std::vector<EntryRef>& entries) {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     bool ok = true;
     for (const EntryRef& entry : entries) ok &= (binder.*traits_.writeMacroKey)(entry.first, entry.second);
+    return ok;
+}
+
+bool NolxMousePage::WriteCpiSettings() {
+    DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
+    bool ok = true;
+    if (std::exchange(activeLevelChosen_, false)) ok = (binder.*traits_.writeActiveCpiLevel)();
+    ok &= (binder.*traits_.writeCpiSettings)();
     return ok;
 }
 
@@ -174,7 +183,7 @@ void NolxMousePage::FollowDeviceChange() {
         DeviceSettings.*traits_.keyMode = profile;
         services_.ui->Post([this] {
             const DeviceLibraryBinder::Guard uiGuard = Lock();
-            tabs_.Reset();
+            if (!RecordingMacro()) tabs_.Reset();
             RefreshButtonTexts();
         });
     }

@@ -3,6 +3,7 @@
 
 #include "app/dialogs/fire/fire_key_edit.h"
 #include "app/dialogs/keyedit/key_edit_dialog.h"
+#include "app/macro/managers/mouse_macro_manager.h"
 
 #include <cwchar>
 
@@ -11,13 +12,18 @@ using SkinUI::CUIString;
 
 CControlUI* NolxMousePage::CreateControl(const wchar_t* tag) {
     if (!tag) return nullptr;
-    if (_wcsicmp(tag, traits_.macroManagerTag) == 0) return traits_.makeMacroManager(services_);
+    if (_wcsicmp(tag, traits_.macroManagerTag) == 0) {
+        macroManager_ = traits_.makeMacroManager(services_);
+        return macroManager_;
+    }
     if (_wcsicmp(tag, traits_.fireKeyEditorTag) == 0) {
         fireKeyEditor_ = traits_.makeFireKeyEditor(services_);
         return fireKeyEditor_;
     }
     return nullptr;
 }
+
+bool NolxMousePage::RecordingMacro() const { return macroManager_ && macroManager_->IsRecording(); }
 
 int NolxMousePage::ButtonNumberOf(const CUIString& name) const {
     const DeviceLibraryBinder::Guard guard = Lock();

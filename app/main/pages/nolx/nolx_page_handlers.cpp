@@ -119,6 +119,7 @@ void NolxMousePage::HandleSelectChanged(CControlUI* sender, const CUIString& nam
         {
             const DeviceLibraryBinder::Guard guard = Lock();
             DeviceSettings.*traits_.activeCpiLevel = n;
+            activeLevelChosen_ = true;
         }
         RequestCommand(kWriteCpiSettings);
         return;
@@ -196,6 +197,7 @@ void NolxMousePage::HandleLevelCount(int selected) {
         const DeviceLibraryBinder::Guard guard = Lock();
         DeviceSettings.*traits_.cpiLevelCount = count;
         DeviceSettings.*traits_.activeCpiLevel = count;
+        activeLevelChosen_ = true;
     }
     levelRows_.Enable(GetManager(), count);
     levelRows_.Check(GetManager(), count);

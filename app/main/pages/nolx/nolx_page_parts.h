@@ -2,6 +2,7 @@
 // How a family's traits make the dialogs and editors of its page.
 
 #include "app/dialogs/fire/fire_key_edit.h"
+#include "app/macro/managers/mouse_macro_manager.h"
 #include "app/windows/page_services.h"
 
 template <class Dialog>
@@ -10,7 +11,7 @@ KeyEditDialog* MakeKeyEdit(const PageServices& services, MacroKeyEntry* entry) {
 }
 
 template <class Manager>
-SkinUI::CControlUI* MakeMacroManager(const PageServices& services) {
+MouseMacroManager* MakeMacroManager(const PageServices& services) {
     return new Manager(services.owner);
 }
 

@@ -42,6 +42,7 @@ void NolxMousePage::RefreshButtonTexts() {
         SkinUI::CControlUI* button = Find(traits_.ButtonName(n));
         if (e && button) button->SetText(traits_.assignmentText(e->bytes[0], e->bytes[1], e->bytes[2], e->bytes[3]));
     }
+    if (RecordingMacro()) return;
     const int mode = DeviceSettings.*traits_.keyMode;
     const int profile = mode >= 0 && mode < traits_.ProfileCount() ? mode : traits_.ProfileCount() - 1;
     tabs_.Mark(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));

@@ -96,6 +96,7 @@ NolxFamilyTraits MakeQiroTraits() {
     t.readFireMacro = &B::ReadFireMacroQiro;
     t.readCpiSettings = &B::ReadCpiSettingsQiro;
     t.writeCpiSettings = &B::WriteCpiSettingsQiro;
+    t.writeActiveCpiLevel = &B::WriteActiveCpiLevelQiro;
     t.readReportRate = &B::ReadReportRateQiro;
     t.writeReportRate = &B::WriteReportRateQiro;
     t.readLedBreath = &B::ReadLedBreathQiro;
