@@ -18,7 +18,8 @@ namespace {
 constexpr uint8_t kLevelBits = 0x0F;
 constexpr uint8_t kModeBits = 0x07;
 constexpr uint8_t kOffBit = 0x08;
-// The driver's configuration image holds the block from this byte on.
+// The driver library's configuration image holds the block from this byte
+// on, where Device_WriteLedCPIData puts it.
 constexpr size_t kBlockInImage = 0x38;
 
 std::array<uint8_t, 4>& Block() { return DeviceSettings.KelvoDriverLedCpiBlock; }
