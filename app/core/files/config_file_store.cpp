@@ -68,7 +68,7 @@ void ConfigFileStore::LoadLedCpiFileKelvoDriver(const wchar_t* name) {
     std::copy(source, source + sizeof(kDefaultLedCpiBlock), block.begin());
 }
 
-void ConfigFileStore::SaveLedCpiFileKelvoDriver(const wchar_t* name) {
+bool ConfigFileStore::SaveLedCpiFileKelvoDriver(const wchar_t* name) {
     const auto& block = DeviceSettings.KelvoDriverLedCpiBlock;
-    WriteBinaryFile(MacroFolderPathForWrite(name), block.data(), block.size());
+    return WriteBinaryFile(MacroFolderPathForWrite(name), block.data(), block.size());
 }

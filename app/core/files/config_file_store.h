@@ -41,8 +41,9 @@ public:
     // KelvoDriverLedCpiBlock from its four-byte file; 01 02 FF 04 when the
     // file cannot be read or does not hold exactly four bytes.
     void LoadLedCpiFileKelvoDriver(const wchar_t* name);
-    // Writes the block into the macro folder; a failure changes nothing.
-    void SaveLedCpiFileKelvoDriver(const wchar_t* name);
+    // Writes the block into the macro folder; false when it could not, which
+    // changes nothing.
+    bool SaveLedCpiFileKelvoDriver(const wchar_t* name);
 
     // The keys of set 1 (WenkKeyMap1) or set 2 (WenkKeyMap2), one record per
     // child of the key container, and the function buttons of both sets.

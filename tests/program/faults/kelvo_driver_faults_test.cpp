@@ -1,6 +1,6 @@
 // Faults met by the Kelvo driver page in the real main window: the file of
 // its LED and DPI block and its configuration images where no file can be
-// written, and an import while the mouse is gone.
+// written, an import of a file it cannot take and one while the mouse is gone.
 #include "app/core/files/macro_folder.h"
 #include "app/core/settings/constants.h"
 #include "app/core/settings/device_settings.h"
@@ -51,14 +51,19 @@ TEST_F(KelvoDriverFaults, FilesThatCannotBeWrittenLeaveNoPartAndTheOldFileWhole)
     const std::vector<uint8_t> off = Block();
     ASSERT_EQ(FileBytes(blockFile), off);
 
-    // The block's file cannot be replaced: the old one stays whole.
+    // The block's file cannot be replaced: the old one stays whole, which is
+    // said once, as the macro windows say it.
     ASSERT_TRUE(SetFileAttributesW(blockFile.c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(WriteLed(true));
     ASSERT_NE(Block(), off);
     EXPECT_EQ(FileBytes(blockFile), off);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{086}"});
+    ASSERT_TRUE(ClickAndWait(L"write_data_Kelvo_Driver"));
+    EXPECT_TRUE(boxes.Take().empty());
     ASSERT_TRUE(SetFileAttributesW(blockFile.c_str(), FILE_ATTRIBUTE_NORMAL));
     ASSERT_TRUE(ClickAndWait(L"write_data_Kelvo_Driver"));
     EXPECT_EQ(FileBytes(blockFile), Block());
+    EXPECT_TRUE(boxes.Take().empty());
 
     // The driver image exported where no file can be made, which is said,
     // then where one can.
@@ -85,12 +90,19 @@ TEST_F(KelvoDriverFaults, AnImportWhileTheMouseIsGoneChangesNothingAndLandsOnceI
     const std::wstring path = program.StateFolder() + L"\\driver image.bin";
     PutFile(path, image);
 
+    // An empty file is refused, which is said.
+    const std::wstring empty = program.StateFolder() + L"\\empty.bin";
+    PutFile(empty, {});
+    ASSERT_TRUE(UseFile(program, L"import_data_Kelvo_Driver", empty));
+    EXPECT_EQ(DriverMemory(), before);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{087}"});
+
     ASSERT_TRUE(program.UnplugController("kelvo"));
     ASSERT_TRUE(UseFile(program, L"import_data_Kelvo_Driver", path));
     EXPECT_EQ(DriverMemory(), before);
     ASSERT_TRUE(ClickAndWait(L"reset_data_Kelvo_Driver"));
     EXPECT_EQ(DriverMemory(), before);
-    EXPECT_TRUE(boxes.Take().empty()) << "the Kelvo pages fail silently";
+    EXPECT_TRUE(boxes.Take().empty()) << "a failed transfer is silent";
 
     ASSERT_TRUE(program.ClearControllerFaults("kelvo"));
     program.DeviceChanged();

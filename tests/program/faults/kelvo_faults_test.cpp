@@ -99,11 +99,19 @@ TEST_F(KelvoFaults, AResetCutShortByAnUnplugIsNotCommittedAndAnImportAfterTheRep
     ASSERT_TRUE(program.ClearControllerFaults("kelvo"));
     program.DeviceChanged();
     ASSERT_TRUE(program.WaitIdle());
+    // A file longer than an image is refused, which is said.
+    const std::wstring tooLong = program.StateFolder() + L"\\long.bin";
+    std::vector<uint8_t> longer = image;
+    longer.push_back(0);
+    PutFile(tooLong, longer);
+    ASSERT_TRUE(UseFile(program, L"import_data_Kelvo", tooLong));
+    EXPECT_EQ(Memory(), before);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{087}"});
     ASSERT_TRUE(UseFile(program, L"import_data_Kelvo", path));
     EXPECT_EQ(Memory(), image);
     EXPECT_EQ(program.SavedMemory(L"kelvo"), image);
     EXPECT_TRUE(IsSelected(program, L"result_LED_mode_rainbow_Kelvo")) << "the import is read again";
-    EXPECT_TRUE(boxes.Take().empty()) << "the Kelvo pages fail silently";
+    EXPECT_TRUE(boxes.Take().empty()) << "a failed transfer is silent";
 }
 
 TEST_F(KelvoFaults, AReadWhoseAcknowledgesWereLostHoldsTheControllersImage) {

@@ -2,7 +2,7 @@
 // keyboard's message boxes after an export, import or reset, and a mouse's
 // key-assignment dialog. The device change is dealt with while the window
 // stays open (its progress window closes), and what the window then does
-// reaches the controller; so does an assignment made while the mouse
+// reaches the controller, on the key mode it was made for; so does an assignment made while the mouse
 // changed its profile itself, judged by the left-click rule on the profile
 // it was made for. The keyboard gone and back while its export's
 // save dialog is open: the read its return starts waits for the export's
@@ -209,21 +209,30 @@ TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseCameBackReachesIt) {
     EXPECT_EQ(std::vector<uint8_t>(shown, shown + 4), after);
 }
 
-TEST_F(OpenWindowFaults, AKelvoAssignmentMadeWhileTheMouseCameBackReachesIt) {
+TEST_F(OpenWindowFaults, AKelvoAssignmentMadeWhileTheMouseCameBackReachesTheKeyModeItWasMadeFor) {
     Start(MousePage(L"Kelvo"), "kelvo");
-    constexpr size_t kSecondButton = 0x40 + 3;  // the first key set, 3 bytes per button
-    ASSERT_TRUE(program.ClickAndWait(L"profile1_Kelvo"));
-    const std::vector<uint8_t> before = MemoryAt(kSecondButton, 3);
+    constexpr size_t kFirstSet = 0x40 + 3, kSecondSet = 0x5B + 3;  // button 2 of each key set, 3 bytes a button
+    ASSERT_EQ(program.Window().FontOf(L"profile1_Kelvo"), 4);
+    const std::wstring firstText = program.Window().TextOf(L"profile_key_Kelvo_2");
+    const std::vector<uint8_t> first = MemoryAt(kFirstSet, 3), before = MemoryAt(kSecondSet, 3);
 
+    // Opened on the second key mode; the mouse read again shows the first.
+    ASSERT_TRUE(program.ClickAndWait(L"profile2_Kelvo"));
     ASSERT_TRUE(AssignMultimediaWhileTheMouseComesBack(L"_Kelvo", L"profile_key_Kelvo_2"));
+    ASSERT_EQ(program.Window().FontOf(L"profile1_Kelvo"), 4);
+    EXPECT_EQ(program.Window().TextOf(L"profile_key_Kelvo_2"), firstText);
 
     // The library keeps the assignment until the write.
-    const uint8_t* edited = KelvoButtonTable1[1]->bytes;
+    const uint8_t* edited = KelvoButtonTable2[1]->bytes;
     const std::vector<uint8_t> assigned(edited, edited + 3);
     ASSERT_NE(assigned, before);
-    ASSERT_TRUE(program.ClickAndWait(L"write_data_Kelvo"));
-    EXPECT_EQ(MemoryAt(kSecondButton, 3), assigned);
     EXPECT_EQ(assigned.front(), 3) << "a multimedia key";
+    ASSERT_TRUE(program.ClickAndWait(L"write_data_Kelvo"));
+    EXPECT_EQ(MemoryAt(kSecondSet, 3), assigned);
+    EXPECT_EQ(MemoryAt(kFirstSet, 3), first);
+    ASSERT_TRUE(program.ClickAndWait(L"profile2_Kelvo"));
+    EXPECT_EQ(program.Window().TextOf(L"profile_key_Kelvo_2"),
+              GetAssignmentTextKelvo(assigned[0], assigned[1], assigned[2]).GetData());
 }
 
 TEST_F(OpenWindowFaults, AQiroAssignmentMadeWhileTheMouseChangedProfileReachesTheProfileItWasMadeFor) {

@@ -109,6 +109,8 @@ void WalkThePage(const Family& family) {
     EXPECT_EQ(FileBytes(exported), settings);
     ASSERT_TRUE(page.Click(L"reset_data"));
     EXPECT_EQ(j.Memory(), FileBytes(family.factoryFile));
+    EXPECT_FALSE(page.Selected(L"result_LED_mode_random_sport")) << "the lighting follows the reset";
+    EXPECT_FALSE(page.Selected(L"result_LED_status_off"));
     ASSERT_TRUE(j.program.ChooseFile(page.Name(L"import_data").c_str(), exported));
     EXPECT_EQ(j.Memory(), settings);
 

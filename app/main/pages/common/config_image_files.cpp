@@ -31,5 +31,9 @@ void ExportImage(const PageServices& services, const wchar_t* path, size_t size,
     const int result = copyImage(image.data());
     WaitMilliseconds(100);
     if (result != 0 || WriteBinaryFile(path, image.data(), image.size())) return;
-    services.ui->Post([services] { services.messages->Show(services.owner, kExportFileNotWritten); });
+    ShowBoxLater(services, kExportFileNotWritten);
+}
+
+void ShowBoxLater(const PageServices& services, const wchar_t* text) {
+    services.ui->Post([services, text] { services.messages->Show(services.owner, text); });
 }

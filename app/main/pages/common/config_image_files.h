@@ -10,6 +10,14 @@
 #include <functional>
 #include <vector>
 
+// The box of an import whose file was refused (unreadable, or of a size the
+// controller does not take).
+inline constexpr wchar_t kImportFileRefused[] = L"%{087}";
+
+// Shows the box with the text over the owner on the user-interface thread,
+// once it takes the hand-over (the caller may hold a lock).
+void ShowBoxLater(const PageServices& services, const wchar_t* text);
+
 // Waits times × 1 ms, the pause the libraries want after a whole-image transfer.
 void WaitMilliseconds(int times);
 

@@ -74,6 +74,8 @@ void KelvoFamilyPage::SendPressTypes() {}
 
 void KelvoFamilyPage::OnPageShown(int) {}
 
+void KelvoFamilyPage::ImageWritten(const uint8_t*, size_t) {}
+
 void KelvoFamilyPage::RequestCommand(int command) {
     if (GetManager()) {
         GetManager()->SendNotification(nullptr, traits_.notifications->writeRequest, 0, command, true);

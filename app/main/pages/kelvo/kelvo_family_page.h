@@ -77,6 +77,10 @@ protected:
     virtual void RefreshFamilyControls() = 0;
     // A tab made its page of "Setting_switch" the shown one.
     virtual void OnPageShown(int page);
+    // An import or a reset wrote the file's bytes over the controller; what
+    // the family keeps beside the library follows them before the read (the
+    // library lock is held).
+    virtual void ImageWritten(const uint8_t* image, size_t byteCount);
 
     // The Kelvo mouse answers the keyboard library's open with its ids.
     static bool MousePresent();
@@ -90,7 +94,9 @@ protected:
 
 private:
     void Export();
-    void Import();
+    // The stored file written over the controller, which is read again. False
+    // only when the file is refused; a transfer that fails is silent.
+    bool Import();
     void PostRefresh();
     void RequestCommand(int command);
 

@@ -35,7 +35,9 @@ bool KelvoFamilyPage::RunDeviceCommand(int command) {
         Import();
         return true;
     case kKelvoExport: Export(); return true;
-    case kKelvoImport: Import(); return true;
+    case kKelvoImport:
+        if (!Import()) ShowBoxLater(services_, kImportFileRefused);
+        return true;
     default: return true;
     }
 }
@@ -48,15 +50,19 @@ void KelvoFamilyPage::Export() {
                 [this, &entries, size](uint8_t* image) { return traits_.copyImage(entries, image, size); });
 }
 
-void KelvoFamilyPage::Import() {
+bool KelvoFamilyPage::Import() {
     // A file the family does not take is not written, padded or cut, over
     // the controller; the library gets the file's own byte count.
     std::vector<uint8_t> image;
     size_t byteCount = 0;
-    if (!ReadImageFile(filePath_, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return;
+    if (!ReadImageFile(filePath_, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return false;
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
-    if (traits_.open(entries) != 0) return;
+    if (traits_.open(entries) != 0) return true;
     const int result = traits_.writeImage(entries, image.data(), static_cast<int>(byteCount));
     WaitMilliseconds(100);
-    if (result == 0) ConnectAndRead();
+    if (result == 0) {
+        ImageWritten(image.data(), byteCount);
+        ConnectAndRead();
+    }
+    return true;
 }

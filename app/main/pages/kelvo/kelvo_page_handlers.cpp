@@ -97,8 +97,9 @@ void KelvoFamilyPage::ChooseFile(bool exporting) {
 }
 
 // The lock is taken around the records only: a read on a worker may replace
-// the tables while the dialog is open, the entry is looked up again after it;
-// one that left no entry there is reported.
+// the tables, and the key mode shown, while the dialog is open. The entry is
+// looked up again after it in the table it was opened for, whose button shows
+// the text while that table is shown; one that left no entry there is reported.
 void KelvoFamilyPage::EditButton(int index) {
     RecordList<ButtonAssignmentEntry>* table = nullptr;
     KeyEditDialog* dialog = nullptr;
@@ -113,7 +114,8 @@ void KelvoFamilyPage::EditButton(int index) {
     {
         const DeviceLibraryBinder::Guard guard = Lock();
         if (const ButtonAssignmentEntry* entry = RecordAt(*table, index)) {
-            if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
+            const bool shown = &traits_.ActiveTable() == table;
+            if (CControlUI* button = shown ? Find(traits_.ButtonName(index + 1)) : nullptr) {
                 button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
             }
             (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);

@@ -5,6 +5,7 @@
 #include "app/main/pages/common/control_names.h"
 #include "app/main/pages/common/control_values.h"
 
+#include <algorithm>
 #include <cwchar>
 
 using SkinUI::CUIString;
@@ -17,6 +18,9 @@ namespace {
 constexpr uint8_t kLevelBits = 0x0F;
 constexpr uint8_t kModeBits = 0x07;
 constexpr uint8_t kOffBit = 0x08;
+// The driver library's configuration image holds the block from this byte
+// on, where Device_WriteLedCPIData puts it.
+constexpr size_t kBlockInImage = 0x38;
 
 std::array<uint8_t, 4>& Block() { return DeviceSettings.KelvoDriverLedCpiBlock; }
 
@@ -48,8 +52,22 @@ bool CDialogMouseKelvoDriverSetting::WriteWholeDevice() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     binder.WriteLedCpiDataKelvoDriver();
     binder.WriteDeviceKelvoDriver();
-    Services().ui->Post([this] { ConfigFileStore::Instance(GetManager()).SaveLedCpiFileKelvoDriver(LedCpiFileKelvoDriver); });
+    SaveBlockLater();
     return true;
+}
+
+void CDialogMouseKelvoDriverSetting::ImageWritten(const uint8_t* image, size_t byteCount) {
+    std::array<uint8_t, 4>& block = Block();
+    if (byteCount < kBlockInImage + block.size()) return;
+    std::copy(image + kBlockInImage, image + kBlockInImage + block.size(), block.begin());
+    SaveBlockLater();
+}
+
+void CDialogMouseKelvoDriverSetting::SaveBlockLater() {
+    Services().ui->Post([this] {
+        const bool saved = ConfigFileStore::Instance(GetManager()).SaveLedCpiFileKelvoDriver(LedCpiFileKelvoDriver);
+        saveNotice_.Report(saved, Services().owner);
+    });
 }
 
 int CDialogMouseKelvoDriverSetting::CurrentLevel() const { return Block()[0] & kLevelBits; }

@@ -2,8 +2,10 @@
 // The Kelvo driver mouse page: the Kelvo family page over the Kelvo driver
 // library. The current DPI level and the LED state live in a four-byte block
 // that the page keeps in "DriverTempCPIAndLedData.bin" and sends with the
-// write-all command; the press types stay on the page.
+// write-all command; an import or a reset takes it from the image written.
+// The press types stay on the page.
 
+#include "app/macro/files/macro_save_notice.h"
 #include "app/main/pages/kelvo/kelvo_family_page.h"
 
 class CDialogMouseKelvoDriverSetting : public KelvoFamilyPage {
@@ -21,4 +23,12 @@ protected:
     void SetLevelCount(int count) override;
     void HandleLedSelect(const SkinUI::CUIString& name) override;
     void RefreshFamilyControls() override;
+    void ImageWritten(const uint8_t* image, size_t byteCount) override;
+
+private:
+    // The block into its file on the user-interface thread; a failure is said
+    // as the macro windows say theirs.
+    void SaveBlockLater();
+
+    MacroSaveNotice saveNotice_;
 };
