@@ -58,5 +58,6 @@ void KelvoFamilyPage::Import() {
     if (traits_.open(entries) != 0) return;
     const int result = traits_.writeImage(entries, image.data(), static_cast<int>(byteCount));
     WaitMilliseconds(100);
-    if (result == 0) ConnectAndRead();
+    // A program that ends reads nothing more: its pages are about to go.
+    if (result == 0 && AppRunning.load()) ConnectAndRead();
 }

@@ -113,9 +113,7 @@ void KelvoFamilyPage::EditButton(int index) {
     {
         const DeviceLibraryBinder::Guard guard = Lock();
         if (const ButtonAssignmentEntry* entry = RecordAt(*table, index)) {
-            if (CControlUI* button = Find(traits_.ButtonName(index + 1))) {
-                button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
-            }
+            ShowButton(index, *entry);
             (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);
             return;
         }
