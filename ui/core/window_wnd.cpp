@@ -1,5 +1,6 @@
 #include "ui/core/window_wnd.h"
 
+#include "ui/core/window_disable.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/window_wnd_geometry.h"
 
@@ -116,7 +117,7 @@ LRESULT CWindowWnd::RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                 CallWindowProcW(window->m_previousProcedure, hwnd, message, wParam, lParam);
             StoreObject(hwnd, nullptr, inProperty);
             window->m_hwnd = nullptr;
-            window->m_modalOwner = nullptr;
+            window->ReturnModalOwner();
             if (!window->m_creating)
                 window->OnFinalMessage(hwnd);
             return result;
@@ -161,8 +162,7 @@ UINT CWindowWnd::RunModal()
         return 0;
     HWND owner = GetWindow(window, GW_OWNER);
     ::ShowWindow(window, SW_SHOWNORMAL);
-    if (owner != nullptr)
-        EnableWindow(owner, FALSE);
+    HoldWindowDisabled(owner);
     m_modalOwner = owner;
     UINT result = 0;
     bool quit = false;
@@ -182,12 +182,11 @@ UINT CWindowWnd::RunModal()
             DispatchMessageW(&msg);
         }
     }
+    // A window that went has handed its owner back (at WM_CLOSE or as it went).
     if (IsWindow(window))
-        m_modalOwner = nullptr;
-    if (owner != nullptr) {
-        EnableWindow(owner, TRUE);
+        ReturnModalOwner();
+    if (owner != nullptr && IsWindowEnabled(owner))
         SetFocus(owner);
-    }
     if (quit)
         PostQuitMessage(static_cast<int>(msg.wParam));
     return result;
@@ -201,8 +200,8 @@ void CWindowWnd::ReturnModalOwner()
     if (owner == nullptr)
         return;
     m_modalOwner = nullptr;
-    EnableWindow(owner, TRUE);
-    SetFocus(owner);
+    if (ReleaseWindowDisabled(owner))
+        SetFocus(owner);
 }
 
 void CWindowWnd::Close(UINT result)

@@ -30,7 +30,8 @@ public:
     // window is gone; returns the result given to Close (0 without one).
     // Whatever closes the window, the owner is enabled and focused again as
     // WM_CLOSE arrives, before the window goes, so that the activation
-    // returns to it. A WM_QUIT that ends the loop is posted again for the
+    // returns to it, unless another window still holds it disabled
+    // (window_disable.h). A WM_QUIT that ends the loop is posted again for the
     // outer loop.
     UINT RunModal();
     // Posts WM_CLOSE with the result as wParam.
@@ -70,7 +71,8 @@ private:
     static LRESULT RouteMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool inProperty);
     static void StoreObject(HWND hwnd, CWindowWnd* window, bool inProperty);
     static CWindowWnd* StoredObject(HWND hwnd, bool inProperty);
-    // Enables and focuses the owner a running modal loop disabled.
+    // Drops the hold a running modal loop has on its owner, which is enabled
+    // and focused again unless another window still holds it.
     void ReturnModalOwner();
 
     bool m_creating = false;

@@ -7,6 +7,7 @@
 #include "app/core/settings/settings_containers.h"
 #include "app/main/frame/request_routes.h"
 #include "app/main/pages/device_page.h"
+#include "ui/core/window_disable.h"
 
 #include <cwchar>
 
@@ -84,12 +85,13 @@ CControlUI* MainFrame::CreateControl(const wchar_t* tag)
 void MainFrame::OnDestroyed(HWND formerWindow)
 {
     // No worker may touch the pages once they go: request workers are
-    // waited for; a change poll blocked in its read is not, but once the
-    // flag is clear it leaves the page alone (it ends with the process).
+    // waited for, and with the flag clear they start no further page
+    // operation; a change poll blocked in its read is not, but once the flag
+    // is clear it leaves the page alone (it ends with the process).
     AppRunning = 0;
     { const std::unique_lock<std::shared_mutex> noPollOnAPage(PollPagesGuard); }
     dispatcher_.Attach(nullptr);
-    launcher_->JoinAll(kWorkerJoinMs);
+    launcher_->JoinAll(INFINITE);
     WindowImplBase::OnDestroyed(formerWindow);
     delete this;
 }
@@ -102,7 +104,7 @@ void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensP
     params->pages = SelectPages(pages_, chip);
     params->environment = &environment_;
     if (opensProgress && progress_ == nullptr)
-        progress_ = OpenReadProgress(this);
+        OpenProgress();
     if (launcher_->Launch(proc, params)) {
         if (proc != &GetChangeThreadProc)
             ++reportingWorkers_;
@@ -115,12 +117,31 @@ void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensP
         CloseProgress(0, kWorkerFinishedProgress);
 }
 
+void MainFrame::OpenProgress()
+{
+    progress_ = OpenReadProgress(this);
+    if (progress_ != nullptr)
+        SkinUI::HoldWindowDisabled(m_hwnd);
+}
+
 void MainFrame::CloseProgress(WPARAM wParam, LPARAM lParam)
 {
     if (progress_ == nullptr)
         return;
     progress_->PostWindowMessage(ReadProgress::kCloseMessage, wParam, lParam);
     progress_ = nullptr;
+    SkinUI::ReleaseWindowDisabled(m_hwnd);
+    PendingJob next;
+    if (pending_.TakeNext(&next))
+        StartWorker(next.chip, ProcOfWorker(next.worker), next.argument);
+}
+
+void MainFrame::StartOrKeep(const PendingJob& job)
+{
+    if (progress_ != nullptr)
+        pending_.Keep(job);
+    else
+        StartWorker(job.chip, ProcOfWorker(job.worker), job.argument);
 }
 
 void MainFrame::SendWindowNotification(const wchar_t* type)
@@ -138,8 +159,7 @@ LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kCaptionDoubleClickMessage:
         return 0;
     case WM_DEVICECHANGE:
-        if (progress_ == nullptr)
-            StartWorker(ChipAll, &DeviceChangeThreadProc, 0);
+        StartOrKeep({ChipAll, WorkerKind::DeviceChange, 0});
         break;
     case kDispatchMessage:
         dispatcher_.RunNext();
@@ -172,9 +192,11 @@ void MainFrame::Notify(NotifyRecordUI& record)
     RequestRoute route;
     if (!FindRequestRoute(record.type, &route))
         return;
-    if (route.droppedWhileProgressOpen && progress_ != nullptr)
-        return;
-    StartWorker(route.chip, ProcOfWorker(route.worker), static_cast<int>(record.lParam), route.opensProgress);
+    const int argument = static_cast<int>(record.lParam);
+    if (route.waitsForProgress)
+        StartOrKeep({route.chip, route.worker, argument});
+    else
+        StartWorker(route.chip, ProcOfWorker(route.worker), argument, route.opensProgress);
 }
 
 void MainFrame::OnClickOf(const CUIString& name)

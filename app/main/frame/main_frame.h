@@ -4,6 +4,7 @@
 // and is the hub between the pages and the device workers.
 
 #include "app/main/frame/page_tags.h"
+#include "app/main/frame/pending_jobs.h"
 #include "app/main/frame/ui_dispatcher_window.h"
 #include "app/main/frame/worker_launcher.h"
 #include "app/main/frame/workers.h"
@@ -31,9 +32,6 @@ MainFrameSetup ProgramSetup();
 
 class MainFrame : public SkinUI::WindowImplBase {
 public:
-    // Request workers still running when the window goes are waited for this long.
-    static constexpr DWORD kWorkerJoinMs = 2000;
-
     MainFrame();
     explicit MainFrame(MainFrameSetup setup);
     ~MainFrame() override;
@@ -65,12 +63,18 @@ private:
     void SwitchLanguageFromMenu(int item);
     int LanguageItemCount();
     void SendWindowNotification(const wchar_t* type);
-    // Forgets the open progress window, which closes on the message.
+    // The main window takes no input while a progress window is open.
+    void OpenProgress();
+    // Forgets the open progress window, which closes on the message, and
+    // starts the job that waited for it, if any.
     void CloseProgress(WPARAM wParam, LPARAM lParam);
+    // Starts the job now, or keeps it until the progress window closes.
+    void StartOrKeep(const PendingJob& job);
 
     ReadProgress* progress_ = nullptr;
     // Started workers that will post 1002 and have not yet.
     int reportingWorkers_ = 0;
+    PendingJobs pending_;
     DevicePages pages_;
     std::vector<PageTag> pageTags_;
     std::unique_ptr<IWorkerLauncher> launcher_;

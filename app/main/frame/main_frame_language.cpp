@@ -51,7 +51,7 @@ void MainFrame::InitWindow()
     }
     CenterWindow();
     ShowWindow(true, true);
-    progress_ = OpenReadProgress(this);
+    OpenProgress();
 }
 
 void MainFrame::LoadLanguage(const wchar_t* fileName)

@@ -11,7 +11,7 @@ enum class WorkerKind { ReadAll, Write, GetChange, DeviceChange };
 struct RequestRoute {
     int chip;
     WorkerKind worker;
-    bool droppedWhileProgressOpen;  // writes: only one device job at a time
+    bool waitsForProgress;  // writes: one device job at a time, kept until the progress window closes
     bool opensProgress;             // a change poll never posts the 1002 that would close one
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Starts worker threads, and at teardown waits for them (bounded). Tests run
+// Starts worker threads, and at teardown waits for them. Tests run
 // workers synchronously through a launcher of their own.
 
 #include "app/main/frame/workers.h"
@@ -14,8 +14,8 @@ public:
     // Runs the procedure with the block, which it then owns; false when no
     // worker could be started (the block is still the caller's).
     virtual bool Launch(WorkerProc proc, WorkerParams* params) = 0;
-    // Waits at most `milliseconds` in all for the request workers still
-    // running; change polls are not waited for.
+    // Waits at most `milliseconds` in all (INFINITE: until they end) for the
+    // request workers still running; change polls are not waited for.
     virtual void JoinAll(DWORD milliseconds) = 0;
 };
 

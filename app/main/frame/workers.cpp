@@ -39,7 +39,7 @@ unsigned __stdcall ReadAllThreadProc(void* block)
     Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
     if (params->environment != nullptr && params->environment->readPointerSettings)
         params->environment->readPointerSettings();
-    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+    for (int family = 0; family < kDeviceFamilyCount && AppRunning.load(); ++family) {
         if (IDevicePage* page = PageOfFamily(params->pages, family))
             page->ConnectAndRead();
     }
@@ -78,7 +78,7 @@ unsigned __stdcall DeviceChangeThreadProc(void* block)
     const std::unique_ptr<WorkerParams> params = TakeParams(block);
     Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
     DeviceLibraryBinder* binder = params->environment != nullptr ? params->environment->binder : nullptr;
-    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+    for (int family = 0; family < kDeviceFamilyCount && AppRunning.load(); ++family) {
         IDevicePage* page = PageOfFamily(params->pages, family);
         if (page == nullptr)
             continue;

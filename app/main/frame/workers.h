@@ -2,6 +2,8 @@
 // The worker threads of device requests: the block each gets and the four
 // procedures. They post their progress to the main window and call the page
 // operations directly; each page operation takes its family's library lock.
+// Once the program ends (AppRunning clear) they start no further page
+// operation: the main window waits for them before its pages go.
 
 #include "app/main/frame/device_families.h"
 

@@ -14,6 +14,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 using frame_test::CallLog;
@@ -168,41 +169,61 @@ TEST_F(MainWindow, WorkHandedOverByAWorkerRunsOnTheWindowsThreadBeforeItsEnd)
     EXPECT_EQ(updatesBeforeRefresh, 0);
 }
 
-TEST_F(MainWindow, WritesWhileAProgressWindowIsOpenAreDroppedAndLaterOnesRun)
+// Runs the held workers, and the jobs that waited for their progress window,
+// until no progress window is open.
+void RunUntilIdle(HeldLauncher& launcher, MainFrame& frame)
+{
+    for (int round = 0; round < 10 && (frame.IsProgressOpen() || !launcher.held.empty()); ++round) {
+        launcher.RunAll();
+        PumpUntil([&] { return !launcher.held.empty() || !frame.IsProgressOpen(); });
+    }
+}
+
+TEST_F(MainWindow, WritesWhileAProgressWindowIsOpenWaitForItOnePerKindAndTheWindowTakesNoInput)
 {
     auto held = std::make_unique<HeldLauncher>();
     HeldLauncher* launcher = held.get();
     Open(std::move(held));
     ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));  // the start-up read
+    EXPECT_FALSE(IsWindowEnabled(hwnd_));
+    Notify(L"WRITE_QiroDATA", 5);
+    Notify(L"WRITE_QiroDATA", 7);
     Notify(L"WRITE_QiroDATA", 5);
     Notify(L"WRITE_WenkDATA");
     EXPECT_EQ(launcher->held.size(), 1u);
 
-    // A change poll is never dropped and opens no progress window of its own.
+    // A change poll never waits and opens no progress window of its own.
     Notify(L"GET_CHANGE_QiroDATA", 1);
     EXPECT_EQ(launcher->held.size(), 2u);
-    launcher->RunAll();
-    ASSERT_TRUE(PumpUntil([&] { return ReadFinished(); }));
+    RunUntilIdle(*launcher, *frame_);
+    EXPECT_FALSE(frame_->IsProgressOpen());
+    EXPECT_TRUE(IsWindowEnabled(hwnd_));
+    EXPECT_THAT(CallLog(), testing::IsSupersetOf({"qiro.RunDeviceCommand(5)", "qiro.RunDeviceCommand(7)",
+                                                  "keyboard.WriteAllSettings"}));
+    EXPECT_EQ(std::count(CallLog().begin(), CallLog().end(), "qiro.RunDeviceCommand(5)"), 1);
+    EXPECT_EQ(received_.Count(L"Update_Profile"), 4);
+
     Notify(L"GET_CHANGE_QiroDATA", 1);
     EXPECT_FALSE(frame_->IsProgressOpen());
-
     Notify(L"WRITE_QiroDATA", 5);
     EXPECT_TRUE(frame_->IsProgressOpen());
-    launcher->RunAll();
-    EXPECT_THAT(CallLog(), Contains("qiro.RunDeviceCommand(5)"));
-    EXPECT_THAT(CallLog(), Not(Contains("keyboard.WriteAllSettings")));
 }
 
-TEST_F(MainWindow, DeviceChangesStartAWorkerOnlyWithoutAnOpenProgressWindow)
+TEST_F(MainWindow, DeviceChangesWhileAProgressWindowIsOpenAreHandledOnceItCloses)
 {
     auto held = std::make_unique<HeldLauncher>();
     HeldLauncher* launcher = held.get();
     Open(std::move(held));
     ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
     SendMessageW(hwnd_, WM_DEVICECHANGE, 7, 0);
+    SendMessageW(hwnd_, WM_DEVICECHANGE, 7, 0);
     EXPECT_EQ(launcher->held.size(), 1u);
     launcher->RunAll();
-    ASSERT_TRUE(PumpUntil([&] { return ReadFinished(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
+    EXPECT_TRUE(frame_->IsProgressOpen());
+    launcher->RunAll();
+    ASSERT_TRUE(PumpUntil([&] { return ReadFinished() && received_.Count(L"Update_Profile") == 2; }));
+    EXPECT_TRUE(launcher->held.empty());
 
     // A Qiro plugged in: read, reported as READ_QiroDATA, progress closed.
     QiroPage::latest->readSucceeds = true;
@@ -212,7 +233,7 @@ TEST_F(MainWindow, DeviceChangesStartAWorkerOnlyWithoutAnOpenProgressWindow)
     launcher->RunAll();
     ASSERT_TRUE(PumpUntil([&] { return !frame_->IsProgressOpen(); }));
     ASSERT_TRUE(PumpUntil([&] { return received_.Count(L"READ_QiroDATA") == 1; }));
-    EXPECT_EQ(received_.Count(L"Update_Profile"), 2);
+    EXPECT_EQ(received_.Count(L"Update_Profile"), 3);
 
     // Unplugged: the open fails, Qiro_Connet_Error.
     frame_test::Opens() = {};

@@ -24,7 +24,7 @@ TEST(RequestRoutes, WritesGoToTheirChipAndWaitForNoOtherDeviceJob)
         const RequestRoute route = Route(write.type);
         EXPECT_EQ(route.chip, write.chip) << write.type;
         EXPECT_EQ(route.worker, WorkerKind::Write);
-        EXPECT_TRUE(route.droppedWhileProgressOpen);
+        EXPECT_TRUE(route.waitsForProgress);
         EXPECT_TRUE(route.opensProgress);
     }
 }
@@ -41,7 +41,7 @@ TEST(RequestRoutes, ChangePollsAreNeverDroppedAndOpenNoProgressWindow)
         const RequestRoute route = Route(poll.type);
         EXPECT_EQ(route.chip, poll.chip) << poll.type;
         EXPECT_EQ(route.worker, WorkerKind::GetChange);
-        EXPECT_FALSE(route.droppedWhileProgressOpen);
+        EXPECT_FALSE(route.waitsForProgress);
         EXPECT_FALSE(route.opensProgress);
     }
     RequestRoute route;
@@ -53,7 +53,7 @@ TEST(RequestRoutes, WindowInitReadsEverythingAndOtherTypesStartNothing)
     const RequestRoute init = Route(L"windowinit");
     EXPECT_EQ(init.chip, 0);
     EXPECT_EQ(init.worker, WorkerKind::ReadAll);
-    EXPECT_FALSE(init.droppedWhileProgressOpen);
+    EXPECT_FALSE(init.waitsForProgress);
     EXPECT_TRUE(init.opensProgress);
 
     EXPECT_EQ(Route(L"write_qirodata").chip, 6);

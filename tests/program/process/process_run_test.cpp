@@ -92,8 +92,8 @@ void RunInItsOwnProcess(const Run& run) {
         PostClick(drop, row);
         ASSERT_TRUE(PumpUntil([&] { return program.FindWindowOfClass(L"ComboWnd") == nullptr; }));
     }
-    // A click while an earlier one's device work runs would be dropped, as a
-    // user's is: each waits for the progress window of the one before.
+    // The window takes no input while an earlier click's device work runs:
+    // each click waits for the progress window of the one before.
     for (const POINT& at : clicks) {
         PostClick(window, at);
         Settle(100);

@@ -2,6 +2,7 @@
 
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/window/skin_window.h"
+#include "ui/core/window_disable.h"
 #include "ui/core/window_wnd_geometry.h"
 
 using namespace SkinUI;
@@ -83,6 +84,21 @@ TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
     EXPECT_EQ(nullptr, dialog.GetWindowHandle());
     EXPECT_EQ(1, dialog.destroyedCount);
+
+    // Another window holding the owner disabled (a progress window) keeps it
+    // so past the dialog's end; the owner comes back with the last hold.
+    SkinWindow second(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, second.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
+    HoldWindowDisabled(owner.hwnd());
+    {
+        LoopBound bound;
+        g_dialog = &second;
+        SetTimer(nullptr, 0, 1, &CloseFromInsideTheLoop);
+        EXPECT_EQ(5u, second.RunModal());
+    }
+    EXPECT_FALSE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_TRUE(ReleaseWindowDisabled(owner.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
 }
 
 TEST_F(Windows, CloseButtonClickEndsTheModalLoopWithOne)

@@ -22,3 +22,10 @@ SkinUI::CUIString DecimalText(int value) {
     text.Format(L"%d", value);
     return text;
 }
+
+bool IsOnPage(const SkinUI::CControlUI* control, const SkinUI::CControlUI* page) {
+    for (; control != nullptr; control = control->GetParent()) {
+        if (control == page) return true;
+    }
+    return false;
+}

@@ -13,6 +13,10 @@ void ShowSelected(SkinUI::CControlUI* control, bool selected);
 
 SkinUI::CUIString DecimalText(int value);
 
+// Whether the control is the page or lies inside it: every page hears every
+// notification of the main window and acts on its own controls only.
+bool IsOnPage(const SkinUI::CControlUI* control, const SkinUI::CControlUI* page);
+
 // The named control of the manager's tree; null when it is missing or there
 // is no manager (a page not yet in a window).
 inline SkinUI::CControlUI* FindControl(SkinUI::CWindowManagerUI* manager, const SkinUI::CUIString& name) {

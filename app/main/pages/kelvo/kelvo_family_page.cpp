@@ -1,6 +1,7 @@
 #include "app/main/pages/kelvo/kelvo_family_page.h"
 
 #include "app/main/pages/common/control_names.h"
+#include "app/main/pages/common/control_values.h"
 #include "devices/common/device_ids.h"
 
 #include "ui/core/window_manager.h"
@@ -92,6 +93,7 @@ void KelvoFamilyPage::Notify(SkinUI::NotifyRecordUI& record) {
         HandleFamilyNotification(record.type);
         return;
     }
+    if (!IsOnPage(sender, this)) return;
     const CUIString name = sender->GetName();
     const CUIString line = name + L"----" + record.type + L"\n";
     OutputDebugStringW(line);
@@ -117,10 +119,7 @@ void KelvoFamilyPage::HandleFamilyNotification(const CUIString& type) {
         connected_ = 0;
         RefreshControls();
     } else if (SameName(type, ChangeLanguageNotification)) {
-        if (connected_ == 1) {
-            const DeviceLibraryBinder::Guard guard = Lock();
-            RefreshButtons();
-        }
+        if (connected_ == 1) RelabelButtons();
     } else if (SameName(type, UpdateProfileNotification)) {
         if (connected_ == 1 && GetManager() && GetManager()->GetRoot()) GetManager()->GetRoot()->RequestLayout();
     }

@@ -10,6 +10,7 @@
 #include "app/main/pages/common/dpi_level_rows.h"
 #include "app/main/pages/common/page_tabs.h"
 #include "app/main/pages/common/pointer_settings_controls.h"
+#include "app/main/pages/common/shown_assignments.h"
 #include "app/main/pages/kelvo/kelvo_family_traits.h"
 #include "app/main/pages/device_page.h"
 
@@ -116,6 +117,11 @@ private:
 
     // Refresh parts.
     void RefreshButtons();
+    // A button shows its entry's assignment.
+    void ShowButton(int index, const ButtonAssignmentEntry& entry);
+    ShownAssignments::TextOf ButtonText() const;
+    // The buttons in the language now loaded, without the library lock.
+    void RelabelButtons();
     void RefreshFire();
     void RefreshDpi();
     void ShowLevelCount();
@@ -125,6 +131,7 @@ private:
     std::atomic<int> connected_{0};
     SkinUI::CUIString filePath_;  // guarded by the library lock
     PageTabs tabs_;
+    ShownAssignments shownButtons_;
     PointerSettingsControls pointerControls_;
     DpiLevelRows levelRows_;
     int buttonCount_ = 0;  // children of "profile_page", counted at initialisation

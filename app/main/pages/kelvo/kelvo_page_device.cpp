@@ -62,7 +62,8 @@ bool KelvoFamilyPage::Import() {
     WaitMilliseconds(100);
     if (result == 0) {
         ImageWritten(image.data(), byteCount);
-        ConnectAndRead();
+        // A program that ends reads nothing more: its pages are about to go.
+        if (AppRunning.load()) ConnectAndRead();
     }
     return true;
 }

@@ -114,10 +114,8 @@ void KelvoFamilyPage::EditButton(int index) {
     {
         const DeviceLibraryBinder::Guard guard = Lock();
         if (const ButtonAssignmentEntry* entry = RecordAt(*table, index)) {
-            const bool shown = &traits_.ActiveTable() == table;
-            if (CControlUI* button = shown ? Find(traits_.ButtonName(index + 1)) : nullptr) {
-                button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
-            }
+            // The text goes on the button only while the key mode it was made for is shown.
+            if (&traits_.ActiveTable() == table) ShowButton(index, *entry);
             (DeviceLibraryBinder::Instance().*traits_.writeButtonTables)(buttonCount_);
             return;
         }

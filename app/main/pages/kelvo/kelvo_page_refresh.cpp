@@ -38,9 +38,7 @@ void KelvoFamilyPage::RefreshButtons() {
     const RecordList<ButtonAssignmentEntry>& table = traits_.ActiveTable();
     const int buttons = static_cast<int>(traits_.buttonTables[0]->size());
     for (int i = 0; i < buttons; ++i) {
-        const ButtonAssignmentEntry* entry = RecordAt(table, i);
-        CControlUI* button = Find(traits_.ButtonName(i + 1));
-        if (entry && button) button->SetText(traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2]));
+        if (const ButtonAssignmentEntry* entry = RecordAt(table, i)) ShowButton(i, *entry);
     }
     if (auto* tabs = dynamic_cast<SkinUI::CTabLayoutUI*>(Find(traits_.Name(L"Setting_switch")))) tabs->SelectPage(0, true);
 
@@ -66,6 +64,21 @@ void KelvoFamilyPage::RefreshButtons() {
 
     tabs_.Reset();
     tabs_.Mark(traits_.Name(second ? L"profile2" : L"profile1"));
+}
+
+void KelvoFamilyPage::ShowButton(int index, const ButtonAssignmentEntry& entry) {
+    shownButtons_.Show(Find(traits_.ButtonName(index + 1)), {entry.bytes[0], entry.bytes[1], entry.bytes[2], 0},
+                       ButtonText());
+}
+
+ShownAssignments::TextOf KelvoFamilyPage::ButtonText() const {
+    const auto text = traits_.assignmentText;
+    return [text](const ShownAssignments::Bytes& bytes) { return text(bytes[0], bytes[1], bytes[2]); };
+}
+
+void KelvoFamilyPage::RelabelButtons() {
+    shownButtons_.Relabel(GetManager(), ButtonText());
+    if (auto* tabs = dynamic_cast<SkinUI::CTabLayoutUI*>(Find(traits_.Name(L"Setting_switch")))) tabs->SelectPage(0, true);
 }
 
 void KelvoFamilyPage::RefreshFire() {

@@ -6,6 +6,7 @@
 #include "app/core/settings/settings_containers.h"
 #include "app/dialogs/keyboard/key_edit.h"
 #include "app/macro/keyboard/marco_manger.h"
+#include "app/main/pages/common/control_values.h"
 #include "app/main/pages/keyboard/key_images.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
@@ -108,6 +109,7 @@ void CDialogKeySetting::RefreshLedControls() {
 }
 
 void CDialogKeySetting::Notify(SkinUI::NotifyRecordUI& record) {
+    if (record.sender && !IsOnPage(record.sender, this)) return;
     const CUIString name = record.sender ? record.sender->GetName() : CUIString();
     if (record.type.CompareNoCase(L"click") == 0) {
         OnClick(name);

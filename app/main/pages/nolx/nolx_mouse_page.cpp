@@ -1,5 +1,7 @@
 #include "app/main/pages/nolx/nolx_mouse_page.h"
 
+#include "app/main/pages/common/control_values.h"
+
 #include "ui/core/window_manager.h"
 
 using SkinUI::CControlUI;
@@ -94,6 +96,7 @@ void NolxMousePage::Notify(SkinUI::NotifyRecordUI& record) {
         HandleFamilyNotification(record.type);
         return;
     }
+    if (!IsOnPage(sender, this)) return;
     const CUIString name = sender->GetName();
     if (traits_.traceNotifications) {
         const CUIString line = name + L"----" + record.type + L"\n";
@@ -123,10 +126,7 @@ void NolxMousePage::HandleFamilyNotification(const CUIString& type) {
         connected_ = 1;
         RefreshControls();
     } else if (SameName(type, ChangeLanguageNotification)) {
-        if (connected_ == 1) {
-            const DeviceLibraryBinder::Guard guard = Lock();
-            RefreshButtonTexts();
-        }
+        if (connected_ == 1) RelabelButtons();
     } else if (SameName(type, UpdateProfileNotification)) {
         if (connected_ == 1 && GetManager() && GetManager()->GetRoot()) GetManager()->GetRoot()->RequestLayout();
     }

@@ -9,6 +9,7 @@
 #include "app/main/pages/common/dpi_level_rows.h"
 #include "app/main/pages/common/page_tabs.h"
 #include "app/main/pages/common/pointer_settings_controls.h"
+#include "app/main/pages/common/shown_assignments.h"
 #include "app/main/pages/nolx/button_switches.h"
 #include "app/main/pages/nolx/fire_key_rules.h"
 #include "app/main/pages/nolx/nolx_family_traits.h"
@@ -107,6 +108,11 @@ private:
     // its record button ends the recording.
     bool RecordingMacro() const;
     void RefreshButtonTexts();
+    // The named button shows the entry's assignment.
+    void ShowButton(SkinUI::CControlUI* button, const MacroKeyEntry& entry);
+    ShownAssignments::TextOf ButtonText() const;
+    // The buttons in the language now loaded, without the library lock.
+    void RelabelButtons();
     void RefreshFireKeys();
     void RefreshDpi();
     void ShowLevelCount();
@@ -137,6 +143,7 @@ private:
     std::array<FireKeyInput, kFireKeys> fireInputs_{};
     ButtonSwitchBoxes switchBoxes_;
     PageTabs tabs_;
+    ShownAssignments shownButtons_;
     PointerSettingsControls pointerControls_;
     DpiLevelRows levelRows_;
     int buttonCount_ = 0;  // children of the button container, counted at initialisation

@@ -134,7 +134,8 @@ void NolxMousePage::Import() {
     }
     const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
     WaitMilliseconds(500);
-    if (result != 0) return;
+    // A program that ends reads nothing more: its pages are about to go.
+    if (result != 0 || !AppRunning.load()) return;
     // A read that fails leaves the page not connected.
     bool read = ConnectAndRead();
     for (int retry = 0; !read && retry < traits_.importRereadRetries; ++retry) {

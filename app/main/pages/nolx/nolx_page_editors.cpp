@@ -50,13 +50,13 @@ void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
     }
     if (!dialog->RunDialog()) return;
     bool found = false, shown = false;
-    CUIString text;
+    MacroKeyEntry assigned;
     {
         const DeviceLibraryBinder::Guard guard = Lock();
         if (const MacroKeyEntry* entry = RecordAt(*traits_.keyTables[static_cast<size_t>(set)], number - 1)) {
             found = true;
             shown = traits_.ActiveSet() == set;
-            text = traits_.assignmentText(entry->bytes[0], entry->bytes[1], entry->bytes[2], entry->bytes[3]);
+            assigned = *entry;
             assignedKey_ = EntryRef{set, entry->index};
         }
     }
@@ -64,6 +64,6 @@ void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
         services_.messages->Show(services_.owner, kAssignmentNotMade);
         return;
     }
-    if (CControlUI* button = shown ? Find(buttonName) : nullptr) button->SetText(text);
+    if (shown) ShowButton(Find(buttonName), assigned);
     RequestCommand(kWriteButton);
 }

@@ -38,14 +38,26 @@ void NolxMousePage::RefreshControls() {
 void NolxMousePage::RefreshButtonTexts() {
     const RecordList<MacroKeyEntry>& table = traits_.ActiveTable();
     for (int n = 1; n <= static_cast<int>(table.size()); ++n) {
-        const MacroKeyEntry* e = RecordAt(table, n - 1);
-        SkinUI::CControlUI* button = Find(traits_.ButtonName(n));
-        if (e && button) button->SetText(traits_.assignmentText(e->bytes[0], e->bytes[1], e->bytes[2], e->bytes[3]));
+        if (const MacroKeyEntry* e = RecordAt(table, n - 1)) ShowButton(Find(traits_.ButtonName(n)), *e);
     }
     if (RecordingMacro()) return;
     const int mode = DeviceSettings.*traits_.keyMode;
     const int profile = mode >= 0 && mode < traits_.ProfileCount() ? mode : traits_.ProfileCount() - 1;
     tabs_.Mark(traits_.Name(traits_.profileTabs[static_cast<size_t>(profile)]));
+    if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(0, false);
+}
+
+void NolxMousePage::ShowButton(SkinUI::CControlUI* button, const MacroKeyEntry& entry) {
+    shownButtons_.Show(button, {entry.bytes[0], entry.bytes[1], entry.bytes[2], entry.bytes[3]}, ButtonText());
+}
+
+ShownAssignments::TextOf NolxMousePage::ButtonText() const {
+    const auto text = traits_.assignmentText;
+    return [text](const ShownAssignments::Bytes& bytes) { return text(bytes[0], bytes[1], bytes[2], bytes[3]); };
+}
+
+void NolxMousePage::RelabelButtons() {
+    shownButtons_.Relabel(GetManager(), ButtonText());
     if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(0, false);
 }
 
