@@ -286,7 +286,7 @@ void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
     ASSERT_TRUE(PumpUntil([] { return !UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
 
     ModalScript box({sheet.TakeDialog(L"MessageBox", L"message_box"), Sheet::Press(L"MessageBox", L"btn_cancel")});
-    program.Frame().Services().messages->Show(&program.Frame(), L"%{081}");
+    program.Frame().Services().messages->Show(&program.Frame(), L"%{087}");
     EXPECT_TRUE(box.Wait());
     ReadProgress* progress = OpenReadProgress(&program.Frame());
     ASSERT_NE(progress, nullptr);
