@@ -16,8 +16,12 @@ const wchar_t* ReadProgress::GetWindowClassName() const
 
 LRESULT ReadProgress::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kCloseMessage)
+    if (message == kCloseMessage) {
+        closing_ = true;
         Close(2);
+    }
+    if (message == WM_CLOSE && !closing_)
+        return 0;
     return WindowImplBase::ProcessMessage(message, wParam, lParam);
 }
 

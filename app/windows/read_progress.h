@@ -1,6 +1,7 @@
 #pragma once
 // The top-most pop-up shown while device work runs; it closes itself when the
-// main window passes on a worker's 1002.
+// main window passes on a worker's 1002, and only then: a system close
+// (Alt+F4) is refused, since the work it stands for goes on.
 
 #include "ui/core/window_impl_base.h"
 
@@ -24,9 +25,10 @@ protected:
 private:
     SkinUI::CWindowWnd* owner_;
     SkinUI::CUIString text_;
+    bool closing_ = false;
 };
 
 // Opens the progress window over the owner (popup, visible, top-most tool
 // window, 544 x 394) and centres it; null when the window cannot be made.
-// The window deletes itself once it is gone.
+// The window deletes itself once it is gone: keep its handle, not the object.
 ReadProgress* OpenReadProgress(SkinUI::CWindowWnd* owner);

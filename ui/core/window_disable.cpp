@@ -8,6 +8,20 @@ namespace {
 
 const wchar_t kHoldsProperty[] = L"SkinUI.DisableHolds";
 
+struct ThreadWindows {
+    HWND first;
+    HWND except;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectShownWindow(HWND window, LPARAM param)
+{
+    auto* found = reinterpret_cast<ThreadWindows*>(param);
+    if (window != found->first && window != found->except && IsWindowVisible(window))
+        found->windows.push_back(window);
+    return TRUE;
+}
+
 }  // namespace
 
 void HoldWindowDisabled(HWND window)
@@ -31,6 +45,23 @@ bool ReleaseWindowDisabled(HWND window)
     RemovePropW(window, kHoldsProperty);
     EnableWindow(window, TRUE);
     return true;
+}
+
+std::vector<HWND> HoldThreadWindowsDisabled(HWND window, HWND except)
+{
+    ThreadWindows found = {window, except, {}};
+    if (window != nullptr)
+        found.windows.push_back(window);
+    EnumThreadWindows(GetCurrentThreadId(), &CollectShownWindow, reinterpret_cast<LPARAM>(&found));
+    for (HWND held : found.windows)
+        HoldWindowDisabled(held);
+    return found.windows;
+}
+
+void ReleaseWindowsDisabled(const std::vector<HWND>& windows)
+{
+    for (HWND window : windows)
+        ReleaseWindowDisabled(window);
 }
 
 }  // namespace SkinUI

@@ -10,6 +10,7 @@
 #include "ui/core/window_disable.h"
 
 #include <cwchar>
+#include <utility>
 
 using SkinUI::CControlUI;
 using SkinUI::CUIString;
@@ -18,6 +19,9 @@ using SkinUI::NotifyRecordUI;
 namespace {
 
 constexpr UINT kCaptionDoubleClickMessage = WM_NCLBUTTONDBLCLK;
+// How long a close waits for the library calls under way; a whole Kelvo
+// image takes a few seconds.
+constexpr DWORD kCloseWaitMs = 8000;
 
 void SetMacroTempFolder()
 {
@@ -54,6 +58,7 @@ MainFrame::MainFrame(MainFrameSetup setup)
     services_.messages = setup.messages != nullptr ? setup.messages : &ownMessages_;
     services_.files = setup.files != nullptr ? setup.files : &ownFiles_;
     services_.web = setup.web != nullptr ? setup.web : &ownWeb_;
+    endProcess_ = setup.endProcess ? std::move(setup.endProcess) : [] { TerminateProcess(GetCurrentProcess(), 0); };
 }
 
 MainFrame::~MainFrame()
@@ -87,11 +92,16 @@ void MainFrame::OnDestroyed(HWND formerWindow)
     // No worker may touch the pages once they go: request workers are
     // waited for, and with the flag clear they start no further page
     // operation; a change poll blocked in its read is not, but once the flag
-    // is clear it leaves the page alone (it ends with the process).
+    // is clear it leaves the page alone (it ends with the process). A worker
+    // stuck in a library call past the wait keeps the pages: the process
+    // ends under it.
     AppRunning = 0;
     { const std::unique_lock<std::shared_mutex> noPollOnAPage(PollPagesGuard); }
     dispatcher_.Attach(nullptr);
-    launcher_->JoinAll(INFINITE);
+    if (!launcher_->JoinAll(kCloseWaitMs)) {
+        endProcess_();
+        return;
+    }
     WindowImplBase::OnDestroyed(formerWindow);
     delete this;
 }
@@ -119,18 +129,20 @@ void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensP
 
 void MainFrame::OpenProgress()
 {
-    progress_ = OpenReadProgress(this);
-    if (progress_ != nullptr)
-        SkinUI::HoldWindowDisabled(m_hwnd);
+    ReadProgress* progress = OpenReadProgress(this);
+    if (progress == nullptr)
+        return;
+    progress_ = progress->GetWindowHandle();
+    heldWindows_ = SkinUI::HoldThreadWindowsDisabled(m_hwnd, progress_);
 }
 
 void MainFrame::CloseProgress(WPARAM wParam, LPARAM lParam)
 {
-    if (progress_ == nullptr)
-        return;
-    progress_->PostWindowMessage(ReadProgress::kCloseMessage, wParam, lParam);
-    progress_ = nullptr;
-    SkinUI::ReleaseWindowDisabled(m_hwnd);
+    if (progress_ != nullptr) {
+        PostMessageW(progress_, ReadProgress::kCloseMessage, wParam, lParam);
+        progress_ = nullptr;
+        SkinUI::ReleaseWindowsDisabled(std::exchange(heldWindows_, {}));
+    }
     PendingJob next;
     if (pending_.TakeNext(&next))
         StartWorker(next.chip, ProcOfWorker(next.worker), next.argument);

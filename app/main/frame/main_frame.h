@@ -12,6 +12,7 @@
 #include "app/windows/read_progress.h"
 #include "ui/core/window_impl_base.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct MainFrameSetup {
     IMessageBoxPresenter* messages = nullptr;
     IFileChooser* files = nullptr;
     IWebLauncher* web = nullptr;
+    // Ends the process when a request worker outlasts the close's wait (a
+    // library call that never returns); null: at once, with no clean-up.
+    std::function<void()> endProcess;
 };
 
 // The program's pages, worker threads, device binder and pointer settings.
@@ -46,6 +50,7 @@ public:
     void StartWorker(int chip, WorkerProc proc, int argument, bool opensProgress = true);
 
     bool IsProgressOpen() const { return progress_ != nullptr; }
+    HWND ProgressWindow() const { return progress_; }
     const DevicePages& Pages() const { return pages_; }
     const PageServices& Services() const { return services_; }
 
@@ -63,15 +68,18 @@ private:
     void SwitchLanguageFromMenu(int item);
     int LanguageItemCount();
     void SendWindowNotification(const wchar_t* type);
-    // The main window takes no input while a progress window is open.
+    // The program's windows take no input while a progress window is open.
     void OpenProgress();
-    // Forgets the open progress window, which closes on the message, and
-    // starts the job that waited for it, if any.
+    // Forgets the open progress window, if any, which closes on the message,
+    // and starts the oldest kept job: with no progress window shown (none
+    // could be made) a finished job is the only sign that the next may run.
     void CloseProgress(WPARAM wParam, LPARAM lParam);
     // Starts the job now, or keeps it until the progress window closes.
     void StartOrKeep(const PendingJob& job);
 
-    ReadProgress* progress_ = nullptr;
+    HWND progress_ = nullptr;
+    // The windows the open progress window holds disabled.
+    std::vector<HWND> heldWindows_;
     // Started workers that will post 1002 and have not yet.
     int reportingWorkers_ = 0;
     PendingJobs pending_;
@@ -84,4 +92,5 @@ private:
     ConfigFileChooser ownFiles_;
     ShellWebLauncher ownWeb_;
     PageServices services_;
+    std::function<void()> endProcess_;
 };

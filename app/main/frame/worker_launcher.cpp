@@ -23,7 +23,7 @@ bool ThreadWorkerLauncher::Launch(WorkerProc proc, WorkerParams* params)
     return true;
 }
 
-void ThreadWorkerLauncher::JoinAll(DWORD milliseconds)
+bool ThreadWorkerLauncher::JoinAll(DWORD milliseconds)
 {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (HANDLE thread : threads_) {
@@ -32,6 +32,7 @@ void ThreadWorkerLauncher::JoinAll(DWORD milliseconds)
         WaitForSingleObject(thread, left);
     }
     ForgetFinished();
+    return threads_.empty();
 }
 
 void ThreadWorkerLauncher::ForgetFinished()

@@ -14,9 +14,9 @@ public:
     // Runs the procedure with the block, which it then owns; false when no
     // worker could be started (the block is still the caller's).
     virtual bool Launch(WorkerProc proc, WorkerParams* params) = 0;
-    // Waits at most `milliseconds` in all (INFINITE: until they end) for the
-    // request workers still running; change polls are not waited for.
-    virtual void JoinAll(DWORD milliseconds) = 0;
+    // Waits at most `milliseconds` in all for the request workers still
+    // running; change polls are not waited for. False when one still runs.
+    virtual bool JoinAll(DWORD milliseconds) = 0;
 };
 
 // One thread per worker, started at once with the default stack.
@@ -28,7 +28,7 @@ public:
     ThreadWorkerLauncher& operator=(const ThreadWorkerLauncher&) = delete;
 
     bool Launch(WorkerProc proc, WorkerParams* params) override;
-    void JoinAll(DWORD milliseconds) override;
+    bool JoinAll(DWORD milliseconds) override;
 
 private:
     // Closes the handles of threads that have ended.

@@ -33,6 +33,18 @@ RECT WindowRect(HWND window)
     return rect;
 }
 
+// Dispatches messages until the window is gone or `ms` passed.
+void Pump(HWND window, DWORD ms)
+{
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (IsWindow(window) && GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(1);
+    }
+}
+
 // What the running box does once it is up, from inside its modal loop.
 std::function<void(WarrningMessage*, HWND)> g_action;
 WarrningMessage* g_box = nullptr;
@@ -113,7 +125,7 @@ TEST_F(Boxes, TheBoxOpensCentredOnItsOwnerAtItsLayoutSize)
     EXPECT_EQ(g_boxRect.top, 80 + (600 - 200) / 2);
 }
 
-TEST_F(Boxes, TheProgressWindowOpensCentredAndClosesOn1002WhoeverKeepsIt)
+TEST_F(Boxes, TheProgressWindowOpensCentredAndClosesOn1002AloneWhoeverKeepsIt)
 {
     ReadProgress* progress = OpenReadProgress(&owner);
     ASSERT_NE(progress, nullptr);
@@ -127,14 +139,13 @@ TEST_F(Boxes, TheProgressWindowOpensCentredAndClosesOn1002WhoeverKeepsIt)
     EXPECT_EQ(r.left, 100 + (900 - 544) / 2);
     EXPECT_EQ(r.top, 80 + (600 - 394) / 2);
 
+    // Alt+F4: the work it stands for goes on, and so does the window.
+    SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump(window, 200);
+    EXPECT_TRUE(IsWindow(window));
+
     PostMessageW(window, ReadProgress::kCloseMessage, 0, 100);
-    const ULONGLONG end = GetTickCount64() + 3000;
-    while (IsWindow(window) && GetTickCount64() < end) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(1);
-    }
+    Pump(window, 3000);
     EXPECT_FALSE(IsWindow(window));
 }
 

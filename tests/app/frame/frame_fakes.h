@@ -95,7 +95,7 @@ public:
         proc(params);
         return true;
     }
-    void JoinAll(DWORD) override {}
+    bool JoinAll(DWORD) override { return true; }
     int launched = 0;
 };
 
@@ -103,7 +103,7 @@ public:
 class FailingLauncher : public IWorkerLauncher {
 public:
     bool Launch(WorkerProc, WorkerParams*) override { return false; }
-    void JoinAll(DWORD) override {}
+    bool JoinAll(DWORD) override { return true; }
 };
 
 // The result each family's open export gives, indexed as kDeviceFamilies;

@@ -93,14 +93,14 @@ TEST(WorkerLauncher, JoinWaitsForRunningWorkersButNoLongerThanItsBound)
     ASSERT_TRUE(launcher.Launch(&WaitForRelease, new WorkerParams));
 
     const ULONGLONG start = GetTickCount64();
-    launcher.JoinAll(150);
+    EXPECT_FALSE(launcher.JoinAll(150));
     const ULONGLONG waited = GetTickCount64() - start;
     EXPECT_GE(waited, 100u);
     EXPECT_LT(waited, 1000u);
     EXPECT_EQ(g_finished, 0);
 
     g_release = true;
-    launcher.JoinAll(5000);
+    EXPECT_TRUE(launcher.JoinAll(5000));
     EXPECT_EQ(g_finished, 2);
 }
 

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cwchar>
+#include <iterator>
 
 using frame_test::CallLog;
 using program_test::PumpUntil;
@@ -56,7 +58,8 @@ public:
         held.emplace_back(proc, params);
         return true;
     }
-    void JoinAll(DWORD) override {}
+    // Held workers stand for workers still running.
+    bool JoinAll(DWORD) override { return held.empty(); }
     void RunAll()
     {
         auto workers = std::move(held);
@@ -65,6 +68,34 @@ public:
             worker.first(worker.second);
     }
     std::vector<std::pair<WorkerProc, WorkerParams*>> held;
+};
+
+// The writes in the call log, in order.
+std::vector<std::string> Writes()
+{
+    std::vector<std::string> writes;
+    std::copy_if(CallLog().begin(), CallLog().end(), std::back_inserter(writes), [](const std::string& call) {
+        return call.find("RunDeviceCommand") != std::string::npos || call.find("Write") != std::string::npos;
+    });
+    return writes;
+}
+
+// While it lives, no progress window can be made on this thread.
+class ProgressWindowsRefused {
+public:
+    ProgressWindowsRefused() : hook_(SetWindowsHookExW(WH_CBT, &Refuse, nullptr, GetCurrentThreadId())) {}
+    ~ProgressWindowsRefused() { UnhookWindowsHookEx(hook_); }
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam)
+    {
+        wchar_t name[32] = {};
+        if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32) > 0 &&
+            wcscmp(name, L"ReadProgress") == 0)
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
 };
 
 std::wstring Title(HWND window)
@@ -98,6 +129,7 @@ protected:
         setup.launcher = std::move(launcher);
         setup.environment.binder = binder_.get();
         setup.environment.readPointerSettings = [] { CallLog().push_back("pointer settings"); };
+        setup.endProcess = [] { CallLog().push_back("process ended"); };
         frame_ = new MainFrame(std::move(setup));
         hwnd_ = frame_->Create(nullptr, L"Vastemor", 0x10CF0000, 0x60000, 0, 0, 1310, 749);
         EXPECT_NE(hwnd_, nullptr);
@@ -198,15 +230,32 @@ TEST_F(MainWindow, WritesWhileAProgressWindowIsOpenWaitForItOnePerKindAndTheWind
     RunUntilIdle(*launcher, *frame_);
     EXPECT_FALSE(frame_->IsProgressOpen());
     EXPECT_TRUE(IsWindowEnabled(hwnd_));
-    EXPECT_THAT(CallLog(), testing::IsSupersetOf({"qiro.RunDeviceCommand(5)", "qiro.RunDeviceCommand(7)",
-                                                  "keyboard.WriteAllSettings"}));
-    EXPECT_EQ(std::count(CallLog().begin(), CallLog().end(), "qiro.RunDeviceCommand(5)"), 1);
+    EXPECT_THAT(Writes(), ElementsAre("qiro.RunDeviceCommand(5)", "qiro.RunDeviceCommand(7)",
+                                      "keyboard.WriteAllSettings"));
     EXPECT_EQ(received_.Count(L"Update_Profile"), 4);
 
     Notify(L"GET_CHANGE_QiroDATA", 1);
     EXPECT_FALSE(frame_->IsProgressOpen());
     Notify(L"WRITE_QiroDATA", 5);
     EXPECT_TRUE(frame_->IsProgressOpen());
+}
+
+TEST_F(MainWindow, KeptWritesRunInTurnWhenNoProgressWindowCanBeMadeForThem)
+{
+    auto held = std::make_unique<HeldLauncher>();
+    HeldLauncher* launcher = held.get();
+    Open(std::move(held));
+    ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
+    Notify(L"WRITE_QiroDATA", 5);
+    Notify(L"WRITE_QiroDATA", 7);
+    const ProgressWindowsRefused refused;
+    for (int job = 0; job < 2; ++job) {
+        launcher->RunAll();
+        ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); })) << "kept write " << job + 1;
+        EXPECT_FALSE(frame_->IsProgressOpen());
+    }
+    launcher->RunAll();
+    EXPECT_THAT(Writes(), ElementsAre("qiro.RunDeviceCommand(5)", "qiro.RunDeviceCommand(7)"));
 }
 
 TEST_F(MainWindow, DeviceChangesWhileAProgressWindowIsOpenAreHandledOnceItCloses)
@@ -388,6 +437,20 @@ TEST_F(MainWindow, ClosingWhileAPollIsBlockedNeitherWaitsForItNorLetsItTouchTheP
     EXPECT_TRUE(pollEnded.load());
     MSG quit;
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    frame_ = nullptr;
+}
+
+TEST_F(MainWindow, AWorkerStillRunningWhenTheClosesWaitEndsEndsTheProcessAndKeepsThePages)
+{
+    auto held = std::make_unique<HeldLauncher>();
+    HeldLauncher* launcher = held.get();
+    Open(std::move(held));
+    ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
+    frame_->GetManager().RemoveNotifyReceiver(&received_);
+    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd_));
+    EXPECT_THAT(CallLog(), Contains("process ended"));
+    EXPECT_THAT(CallLog(), Not(Contains("qiro deleted")));
     frame_ = nullptr;
 }
 

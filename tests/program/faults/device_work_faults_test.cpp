@@ -1,7 +1,9 @@
 // The program while device work runs, over controllers whose transfers cost a
 // few milliseconds each (HIDSIM_LATENCY_MS, set for these cases): a Kelvo
-// reset or read lasts seconds. What the user does meanwhile is neither lost
-// nor kept waiting for it, and a close lets it end before the pages go.
+// reset or read lasts seconds. What reaches the pages meanwhile is neither
+// lost nor kept waiting for it, the program's other windows take no input,
+// and a close lets the page operation under way end before the pages go,
+// starting no other.
 #include "app/main/frame/main_frame.h"
 #include "tests/program/faults/faults_support.h"
 
@@ -15,6 +17,9 @@ namespace {
 
 constexpr size_t kQiroProfileByte = 164;  // the profile in the low nibble
 constexpr int kKelvoReset = 1;            // the Kelvo page's reset command
+// A Kelvo read: the window of memory it reads is opened.
+const char kKelvoReadWindow[] = "SET kelvo 04 04";
+const char kQiroRead[] = "SET qiro 40 09";  // a read of the Qiro's memory
 
 // The transfers the Kelvo has seen so far.
 size_t KelvoTransfers(const ProgramDriver& program) {
@@ -31,6 +36,16 @@ bool StartKelvoReset(const ProgramDriver& program) {
            PumpUntil([&] { return KelvoTransfers(program) > 0; });
 }
 
+// A click sent to the main window's control even while the window takes no
+// input.
+bool ClickRegardless(const ProgramDriver& program, const wchar_t* name, double xFraction = 0.5) {
+    SkinUI::CControlUI* control = program.Window().Find(name);
+    if (control == nullptr || !control->IsVisible()) return false;
+    const RECT r = control->GetPosition();
+    program.Window().ClickAt({r.left + static_cast<LONG>((r.right - r.left) * xFraction), (r.top + r.bottom) / 2});
+    return true;
+}
+
 }  // namespace
 
 TEST(DeviceWorkFaults, QiroChoicesMadeDuringAKelvoResetNeitherWaitForItNorGetLost) {
@@ -42,10 +57,13 @@ TEST(DeviceWorkFaults, QiroChoicesMadeDuringAKelvoResetNeitherWaitForItNorGetLos
     ASSERT_EQ(before.at(kQiroProfileByte) & 0x0F, 0);
     const int rate = ReportRateOption(before) % 4 + 1;
 
+    // No user can click the window while it takes no input: these clicks
+    // stand for the requests that reach the pages meanwhile all the same.
     ASSERT_TRUE(StartKelvoReset(program));
-    ASSERT_TRUE(program.Window().Click(L"profile2_Qiro"));
-    ASSERT_TRUE(program.Window().Click(L"advanced_Settings_Qiro"));
-    ASSERT_TRUE(program.Window().Click(ReportRateName(rate, L"_Qiro").c_str(), 0.05));
+    ASSERT_FALSE(program.Window().Click(L"profile2_Qiro"));
+    ASSERT_TRUE(ClickRegardless(program, L"profile2_Qiro"));
+    ASSERT_TRUE(ClickRegardless(program, L"advanced_Settings_Qiro"));
+    ASSERT_TRUE(ClickRegardless(program, ReportRateName(rate, L"_Qiro").c_str(), 0.05));
     Settle(200);
     const size_t answered = KelvoTransfers(program);
     ASSERT_TRUE(program.WaitIdle(30000));
@@ -59,28 +77,56 @@ TEST(DeviceWorkFaults, QiroChoicesMadeDuringAKelvoResetNeitherWaitForItNorGetLos
     EXPECT_TRUE(IsWindowEnabled(program.Window().Handle()));
 }
 
-TEST(DeviceWorkFaults, ALanguageSwitchDuringAKelvoResetRelabelsThePageAtOnce) {
-    ProgramDriver program(L"kelvo");
+TEST(DeviceWorkFaults, TheKeyboardsMacroWindowTakesNoInputWhileAKelvoResetRuns) {
+    ProgramDriver program(L"kelvo,wenk");
     ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(program.ShowPage(MousePage(L"Kelvo")));
-    const std::wstring english = program.Window().TextOf(L"profile_key_Kelvo_1");
+    ASSERT_TRUE(program.ShowPage(L"device_keyboard_page"));
+    ASSERT_TRUE(program.Window().Click(L"marco_manager"));
+    ASSERT_TRUE(PumpUntil([] { return UiWindow::OfClass(L"MarcoManagerPage").IsOpen(); }));
+    const HWND macros = UiWindow::OfClass(L"MarcoManagerPage").Handle();
 
+    // Its macro changes would wait for the keyboard's lock behind the reset.
     ASSERT_TRUE(StartKelvoReset(program));
-    ASSERT_TRUE(program.Window().Click(L"language_2"));
-    ASSERT_TRUE(PumpUntil([&] { return program.Window().TextOf(L"profile_key_Kelvo_1") != english; }));
-    const size_t relabelled = KelvoTransfers(program);
+    EXPECT_FALSE(IsWindowEnabled(macros));
     ASSERT_TRUE(program.WaitIdle(30000));
-    EXPECT_GT(KelvoTransfers(program), relabelled + 100) << "the page was relabelled while the reset ran";
+    EXPECT_TRUE(IsWindowEnabled(macros));
 }
 
-TEST(DeviceWorkFaults, AClosedProgramLetsItsKelvoReadEndBeforeThePagesGoAndEndsSoon) {
-    ProgramDriver program(L"kelvo");
-    ASSERT_TRUE(program.Open());
-    ASSERT_TRUE(PumpUntil([&] { return KelvoTransfers(program) > 20; }, 10000));
+// Closes the program during Kelvo work: the close waits for the rest of that
+// page operation alone; no page is read or written after it (the close opens
+// the mice once more, which ends their change polls).
+void CloseDuringKelvoWork(ProgramDriver& program, const char* work) {
+    const size_t closing = program.TraceLines().size();
     const ULONGLONG start = GetTickCount64();
     program.Close();
-    const size_t closed = KelvoTransfers(program);
-    EXPECT_LT(GetTickCount64() - start, 10000u) << "the rest of the read, and no more";
+    const size_t kelvo = KelvoTransfers(program);
+    EXPECT_LT(GetTickCount64() - start, 10000u) << work;
     Sleep(1500);
-    EXPECT_EQ(KelvoTransfers(program), closed) << "a worker still read into the pages that went";
+    EXPECT_EQ(KelvoTransfers(program), kelvo) << work << ": a worker still used the pages that went";
+    EXPECT_TRUE(TraceLinesFrom(program, closing, kQiroRead).empty()) << work << ": the Qiro was read after the close";
+}
+
+TEST(DeviceWorkFaults, AClosedProgramLetsItsKelvoWorkEndBeforeThePagesGoAndStartsNoOtherWork) {
+    // The Qiro is read after the Kelvo, at start and after a device change.
+    ProgramDriver program(L"kelvo,qiro");
+    ASSERT_TRUE(program.Open());
+    ASSERT_TRUE(PumpUntil([&] { return KelvoTransfers(program) > 20; }, 10000));
+    CloseDuringKelvoWork(program, "the start-up read");
+
+    // A reset reads the Kelvo's image again, unless the program has closed.
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(StartKelvoReset(program));
+    const size_t reset = program.TraceLines().size();
+    CloseDuringKelvoWork(program, "a reset");
+    EXPECT_TRUE(TraceLinesFrom(program, reset, kKelvoReadWindow).empty()) << "the image was read again";
+
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.PlugDevice("kelvo", false));
+    ASSERT_TRUE(program.PlugDevice("qiro", false));
+    ASSERT_TRUE(program.ClearControllerFaults("kelvo"));
+    ASSERT_TRUE(program.ClearControllerFaults("qiro"));
+    const size_t plugged = KelvoTransfers(program);
+    program.DeviceChanged();
+    ASSERT_TRUE(PumpUntil([&] { return KelvoTransfers(program) > plugged + 20; }, 10000));
+    CloseDuringKelvoWork(program, "the read after a device change");
 }

@@ -144,9 +144,13 @@ int UiWindow::FontOf(const wchar_t* name) const {
     return button != nullptr ? button->GetFont() : -1;
 }
 
+bool UiWindow::TakesInput() const {
+    return IsWindow(window_) && IsWindowEnabled(window_);
+}
+
 bool UiWindow::CentreOf(const wchar_t* name, double xFraction, POINT* point) const {
     SkinUI::CControlUI* control = Find(name);
-    if (control == nullptr || !control->IsVisible()) return false;
+    if (control == nullptr || !control->IsVisible() || !TakesInput()) return false;
     const RECT r = control->GetPosition();
     if (r.right <= r.left || r.bottom <= r.top) return false;
     *point = CentreOfRect(r, xFraction);
@@ -184,7 +188,7 @@ bool UiWindow::RightClick(const wchar_t* name) const {
 
 bool UiWindow::ClickRow(const wchar_t* listName, int row) const {
     auto* list = FindAs<SkinUI::CListUI>(listName);
-    if (list == nullptr || !list->IsVisible() || list->GetItemAt(row) == nullptr) return false;
+    if (list == nullptr || !list->IsVisible() || list->GetItemAt(row) == nullptr || !TakesInput()) return false;
     const RECT r = list->GetItemAt(row)->GetPosition();
     if (r.bottom <= r.top) return false;
     ClickAt(CentreOfRect(r, 0.5));
@@ -214,7 +218,7 @@ bool UiWindow::ChooseComboItem(const wchar_t* comboName, int item, POINT* clicke
 
 bool UiWindow::MoveSlider(const wchar_t* sliderName, int value) const {
     auto* slider = FindAs<SkinUI::CSliderUI>(sliderName);
-    if (slider == nullptr || !slider->IsVisible()) return false;
+    if (slider == nullptr || !slider->IsVisible() || !TakesInput()) return false;
     const RECT track = slider->GetPosition();
     const POINT from = CentreOfRect(slider->GetThumbRect(), 0.5);
     // The first place on the track that stands for the value.

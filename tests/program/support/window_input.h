@@ -61,7 +61,9 @@ public:
 
     // A left click at the control's vertical centre and at that fraction of
     // its width (options and check boxes: 0.05 hits their box); false when
-    // the control is missing, hidden or not laid out.
+    // the control is missing, hidden or not laid out, or when the window is
+    // disabled: like a user's, the clicks, drags and typing here reach only
+    // a window that takes input.
     bool Click(const wchar_t* name, double xFraction = 0.5) const;
     bool RightClick(const wchar_t* name) const;
     // Where Click aims on the control in client coordinates; false when it
@@ -88,6 +90,8 @@ public:
     bool Screenshot(const std::wstring& name) const;
 
 private:
+    bool TakesInput() const;
+
     HWND window_ = nullptr;
 };
 

@@ -36,6 +36,12 @@ void CALLBACK CloseFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
     g_dialog->Close(5);
 }
 
+void CALLBACK DestroyFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    DestroyWindow(g_dialog->GetWindowHandle());
+}
+
 RECT WindowRect(HWND window)
 {
     RECT rect;
@@ -98,6 +104,17 @@ TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
     }
     EXPECT_FALSE(IsWindowEnabled(owner.hwnd()));
     EXPECT_TRUE(ReleaseWindowDisabled(owner.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+
+    // Destroyed with no close message, the dialog still hands its owner back.
+    SkinWindow third(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, third.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
+    {
+        LoopBound bound;
+        g_dialog = &third;
+        SetTimer(nullptr, 0, 1, &DestroyFromInsideTheLoop);
+        EXPECT_EQ(0u, third.RunModal());
+    }
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
 }
 
