@@ -28,12 +28,12 @@ TEST(DriverAbsent, TheDriverPageShowsNotConnectedAndItsCommandsLeaveTheMouseAlon
     EXPECT_EQ(host.page().ConnectedFlag(), 0);
     EXPECT_FALSE(host.Enabled(L"device_Mouse_Kelvo_Driver_page"));
 
-    host.page().SetFilePath(host.macroFolder().File(L"exported.bin").c_str());
+    host.page().SetFilePath(kKelvoExport, host.macroFolder().File(L"exported.bin").c_str());
     EXPECT_TRUE(host.page().RunDeviceCommand(kKelvoExport));
     EXPECT_FALSE(std::filesystem::exists(host.macroFolder().File(L"exported.bin")));
     const std::wstring image = host.macroFolder().File(L"image.bin");
     PutFile(image, std::vector<uint8_t>(40960, 0x11));
-    host.page().SetFilePath(image.c_str());
+    host.page().SetFilePath(kKelvoImport, image.c_str());
     EXPECT_TRUE(host.page().RunDeviceCommand(kKelvoImport));
     EXPECT_TRUE(host.page().RunDeviceCommand(kKelvoReset));
     host.manager().SendNotification(host.Control(L"write_data_Kelvo_Driver"), L"click");
@@ -52,7 +52,7 @@ TEST(KelvoUnplugged, TheKelvoPageShowsNotConnectedAndItsCommandsWriteNothing) {
     EXPECT_FALSE(host.Enabled(L"device_Mouse_Kelvo_page"));
     EXPECT_FALSE(host.page().RunDeviceCommand(kKelvoWriteAll));
 
-    host.page().SetFilePath(host.macroFolder().File(L"exported.bin").c_str());
+    host.page().SetFilePath(kKelvoExport, host.macroFolder().File(L"exported.bin").c_str());
     EXPECT_TRUE(host.page().RunDeviceCommand(kKelvoExport));
     EXPECT_FALSE(std::filesystem::exists(host.macroFolder().File(L"exported.bin")));
     host.manager().SendNotification(nullptr, L"READ_KelvoDATA");

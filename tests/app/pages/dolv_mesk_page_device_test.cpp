@@ -150,7 +150,7 @@ TEST_F(NolxFamilyPageDevice, LightingIsReadBackAsWritten) {
 TEST_F(NolxFamilyPageDevice, ExportAndImportCarryTheWholeImage) {
     TempFolder folder;
     const std::wstring exported = folder.File(L"exported.bin");
-    page->SetFilePath(exported.c_str());
+    page->SetFilePath(kExportImage, exported.c_str());
     EXPECT_TRUE(page->RunDeviceCommand(kExportImage));
     std::vector<uint8_t> image = FileBytes(exported);
     ASSERT_EQ(image, Memory());
@@ -160,7 +160,7 @@ TEST_F(NolxFamilyPageDevice, ExportAndImportCarryTheWholeImage) {
     const std::wstring imported = folder.File(L"imported.bin");
     PutFile(imported, image);
     DeviceSettings.*family.reportRate = 0;
-    page->SetFilePath(imported.c_str());
+    page->SetFilePath(kImportImage, imported.c_str());
     EXPECT_TRUE(page->RunDeviceCommand(kImportImage));
     EXPECT_EQ(Memory(), image);
     EXPECT_EQ(DeviceSettings.*family.reportRate, 3);  // read again
@@ -169,7 +169,7 @@ TEST_F(NolxFamilyPageDevice, ExportAndImportCarryTheWholeImage) {
     // A file that is not an image leaves the controller as it is.
     const std::wstring odd = folder.File(L"odd.bin");
     PutFile(odd, std::vector<uint8_t>(2047, 0x33));
-    page->SetFilePath(odd.c_str());
+    page->SetFilePath(kImportImage, odd.c_str());
     trace.Take();
     EXPECT_TRUE(page->RunDeviceCommand(kImportImage));
     EXPECT_TRUE(trace.Take().empty());
@@ -183,7 +183,7 @@ TEST_F(NolxFamilyPageDevice, TheDolvResetImportsItsDefaultFile) {
     TempFolder folder;
     const std::wstring elsewhere = folder.File(L"elsewhere.bin");
     PutFile(elsewhere, Sealed(Memory()));
-    page->SetFilePath(elsewhere.c_str());
+    page->SetFilePath(kImportImage, elsewhere.c_str());
     DeviceSettings.*family.reportRate = 1 + ((Memory()[4] >> 4) & 3) % 3;
     ASSERT_TRUE(page->RunDeviceCommand(kWriteReportRate));
     EXPECT_TRUE(page->RunDeviceCommand(kResetDevice));
@@ -195,7 +195,7 @@ TEST_F(NolxFamilyPageDevice, TheMeskResetImportsTheFileAtTheCurrentPath) {
     for (const wchar_t* file : {L"TevkMeskBData_Cfg2.bin", L"TevkMeskBData_Cfg3.bin", L"TevkMeskBData_Cfg1.bin"}) {
         const std::vector<uint8_t> defaults = FileBytes(file);
         ASSERT_EQ(defaults.size(), 2048u);
-        page->SetFilePath(file);
+        page->SetFilePath(kResetDevice, file);
         EXPECT_TRUE(page->RunDeviceCommand(kResetDevice));
         EXPECT_EQ(Memory(), defaults);
     }
@@ -224,7 +224,7 @@ TEST_F(NolxFamilyPageDevice, AMeskImportRetriesItsReadFiveTimes) {
     const NolxFamilyTraits flaky = FlakyMesk();
     NolxMousePage meskPage(fakes.services, flaky);
     const std::wstring file = L"TevkMeskBData_Cfg1.bin";
-    meskPage.SetFilePath(file.c_str());
+    meskPage.SetFilePath(kImportImage, file.c_str());
 
     failingReads = 2;  // the third read succeeds
     readAttempts = 0;

@@ -129,13 +129,13 @@ TEST_F(QiroPageDevice, LightingSendsRateOnFlagAndMode) {
 TEST_F(QiroPageDevice, ExportWritesTheControllersImageAndSaysWhenTheFileCannotBe) {
     TempFolder folder;
     const std::wstring path = folder.File(L"qiro.bin");
-    page.SetFilePath(path.c_str());
+    page.SetFilePath(kExportImage, path.c_str());
     EXPECT_TRUE(page.RunDeviceCommand(kExportImage));
     EXPECT_EQ(FileBytes(path), ControllerMemory());
     EXPECT_TRUE(fakes.messages.shown.empty());
 
     const std::wstring nowhere = folder.File(L"missing\\qiro.bin");
-    page.SetFilePath(nowhere.c_str());
+    page.SetFilePath(kExportImage, nowhere.c_str());
     EXPECT_TRUE(page.RunDeviceCommand(kExportImage));
     EXPECT_EQ(GetFileAttributesW(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(fakes.messages.shown, std::vector<std::wstring>{L"%{084}"});
@@ -148,18 +148,18 @@ TEST_F(QiroPageDevice, AnImportOfAnyOtherSizeLeavesTheControllerUntouched) {
     for (size_t size : {size_t(0), size_t(100), size_t(2047), size_t(2049), size_t(4096)}) {
         const std::wstring path = folder.File(L"short.bin");
         PutFile(path, std::vector<uint8_t>(size, 0x33));
-        page.SetFilePath(path.c_str());
+        page.SetFilePath(kImportImage, path.c_str());
         EXPECT_TRUE(page.RunDeviceCommand(kImportImage));
         EXPECT_TRUE(trace.Take().empty()) << size;
     }
-    page.SetFilePath(folder.File(L"missing.bin").c_str());
+    page.SetFilePath(kImportImage, folder.File(L"missing.bin").c_str());
     EXPECT_TRUE(page.RunDeviceCommand(kImportImage));
     EXPECT_TRUE(trace.Take().empty());
     EXPECT_EQ(ControllerMemory(), before);
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
-TEST_F(QiroPageDevice, AnImportWritesTheImageAndReadsTheControllerAgain) {
+TEST_F(QiroPageDevice, AnImportWritesTheImageAndReadsTheControllerAgainAndAnExportKeepsItsOwnFile) {
     TempFolder folder;
     std::vector<uint8_t> image = ControllerMemory();
     ASSERT_EQ(image.size(), 2048u);
@@ -171,11 +171,18 @@ TEST_F(QiroPageDevice, AnImportWritesTheImageAndReadsTheControllerAgain) {
     const std::wstring path = folder.File(L"image.bin");
     PutFile(path, image);
     DeviceSettings.QiroReportRate = 0;
-    page.SetFilePath(path.c_str());
+    // An export chosen after the import (both kept while a progress window
+    // was open) takes its own file.
+    const std::wstring exported = folder.File(L"exported.bin");
+    page.SetFilePath(kImportImage, path.c_str());
+    page.SetFilePath(kExportImage, exported.c_str());
     EXPECT_TRUE(page.RunDeviceCommand(kImportImage));
     EXPECT_EQ(ControllerMemory(), image);
     EXPECT_EQ(DeviceSettings.QiroReportRate, 3);  // read again
     EXPECT_EQ(page.ConnectedFlag(), 1);
+    EXPECT_TRUE(page.RunDeviceCommand(kExportImage));
+    EXPECT_EQ(FileBytes(path), image);
+    EXPECT_EQ(FileBytes(exported), image);
 }
 
 TEST_F(QiroPageDevice, AResetImportsTheDefaultImageFromTheCurrentFolder) {

@@ -14,6 +14,7 @@ using namespace program_test;
 namespace {
 
 constexpr size_t kDriverImage = 40960;
+constexpr size_t kBlockInImage = 0x38;  // the LED and DPI block in a driver image
 
 std::vector<uint8_t> Block() {
     const auto& block = DeviceSettings.KelvoDriverLedCpiBlock;
@@ -89,6 +90,9 @@ TEST_F(KelvoDriverFaults, AnImportWhileTheMouseIsGoneChangesNothingAndLandsOnceI
     ASSERT_NE(image, before);
     const std::wstring path = program.StateFolder() + L"\\driver image.bin";
     PutFile(path, image);
+    const std::wstring blockFile = MacroFolderPath(LedCpiFileKelvoDriver).GetData();
+    const std::vector<uint8_t> imported(image.begin() + kBlockInImage, image.begin() + kBlockInImage + 4);
+    ASSERT_NE(FileBytes(blockFile), imported);
 
     // An empty file is refused, which is said.
     const std::wstring empty = program.StateFolder() + L"\\empty.bin";
@@ -109,4 +113,6 @@ TEST_F(KelvoDriverFaults, AnImportWhileTheMouseIsGoneChangesNothingAndLandsOnceI
     ASSERT_TRUE(program.WaitIdle());
     ASSERT_TRUE(UseFile(program, L"import_data_Kelvo_Driver", path));
     EXPECT_EQ(DriverMemory(), image);
+    // The image's LED and DPI block is what the page keeps for the next start.
+    EXPECT_EQ(FileBytes(blockFile), imported);
 }

@@ -45,9 +45,9 @@ void KelvoFamilyPage::OnInitialize() {
     RefreshControls();
 }
 
-void KelvoFamilyPage::SetFilePath(const wchar_t* path) {
+void KelvoFamilyPage::SetFilePath(int command, const wchar_t* path) {
     const DeviceLibraryBinder::Guard guard = Lock();
-    filePath_ = path;
+    commandFiles_.Set(command, path);
 }
 
 CControlUI* KelvoFamilyPage::Find(const CUIString& name) const {

@@ -7,6 +7,7 @@
 // RunDeviceCommand. Control updates from a worker are handed to the
 // user-interface thread through the page services' dispatcher.
 
+#include "app/main/pages/common/command_files.h"
 #include "app/main/pages/common/dpi_level_rows.h"
 #include "app/main/pages/common/page_tabs.h"
 #include "app/main/pages/common/pointer_settings_controls.h"
@@ -50,8 +51,8 @@ public:
 
     // On the user-interface thread.
     void RefreshControls();
-    // The file of the next export or import.
-    void SetFilePath(const wchar_t* path);
+    // The file of the next export or import (the command).
+    void SetFilePath(int command, const wchar_t* path);
 
 protected:
     KelvoFamilyPage(const PageServices& services, const KelvoFamilyTraits& traits);
@@ -95,9 +96,9 @@ protected:
 
 private:
     void Export();
-    // The stored file written over the controller, which is read again. False
-    // only when the file is refused; a transfer that fails is silent.
-    bool Import();
+    // The file written over the controller, which is read again. False only
+    // when the file is refused; a transfer that fails is silent.
+    bool Import(const SkinUI::CUIString& path);
     void PostRefresh();
     void RequestCommand(int command);
 
@@ -129,7 +130,7 @@ private:
     const PageServices services_;
     const KelvoFamilyTraits& traits_;
     std::atomic<int> connected_{0};
-    SkinUI::CUIString filePath_;  // guarded by the library lock
+    CommandFiles commandFiles_;  // guarded by the library lock
     PageTabs tabs_;
     ShownAssignments shownButtons_;
     PointerSettingsControls pointerControls_;

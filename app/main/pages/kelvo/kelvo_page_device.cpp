@@ -31,12 +31,11 @@ bool KelvoFamilyPage::RunDeviceCommand(int command) {
     switch (command) {
     case kKelvoWriteAll: return WriteWholeDevice();
     case kKelvoReset:
-        filePath_ = traits_.resetFile;
-        Import();
+        Import(traits_.resetFile);
         return true;
     case kKelvoExport: Export(); return true;
     case kKelvoImport:
-        if (!Import()) ShowBoxLater(services_, kImportFileRefused);
+        if (!Import(commandFiles_.Of(kKelvoImport))) ShowBoxLater(services_, kImportFileRefused);
         return true;
     default: return true;
     }
@@ -46,16 +45,16 @@ void KelvoFamilyPage::Export() {
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     if (traits_.open(entries) != 0) return;
     const int size = static_cast<int>(traits_.imageSize);
-    ExportImage(services_, filePath_, traits_.imageSize,
+    ExportImage(services_, commandFiles_.Of(kKelvoExport), traits_.imageSize,
                 [this, &entries, size](uint8_t* image) { return traits_.copyImage(entries, image, size); });
 }
 
-bool KelvoFamilyPage::Import() {
+bool KelvoFamilyPage::Import(const SkinUI::CUIString& path) {
     // A file the family does not take is not written, padded or cut, over
     // the controller; the library gets the file's own byte count.
     std::vector<uint8_t> image;
     size_t byteCount = 0;
-    if (!ReadImageFile(filePath_, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return false;
+    if (!ReadImageFile(path, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return false;
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
     if (traits_.open(entries) != 0) return true;
     const int result = traits_.writeImage(entries, image.data(), static_cast<int>(byteCount));

@@ -92,8 +92,10 @@ void KelvoFamilyPage::SelectTab(int page, const CUIString& button) {
 
 void KelvoFamilyPage::ChooseFile(bool exporting) {
     const CUIString path = exporting ? services_.files->ChooseSaveFile() : services_.files->ChooseOpenFile();
-    SetFilePath(path);
-    if (!path.IsEmpty()) RequestCommand(exporting ? kKelvoExport : kKelvoImport);
+    if (path.IsEmpty()) return;
+    const int command = exporting ? kKelvoExport : kKelvoImport;
+    SetFilePath(command, path);
+    RequestCommand(command);
 }
 
 // The lock is taken around the records only: a read on a worker may replace

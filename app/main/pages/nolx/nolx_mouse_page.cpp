@@ -54,9 +54,9 @@ void NolxMousePage::OnInitialize() {
     RefreshControls();
 }
 
-void NolxMousePage::SetFilePath(const wchar_t* path) {
+void NolxMousePage::SetFilePath(int command, const wchar_t* path) {
     const DeviceLibraryBinder::Guard guard = Lock();
-    filePath_ = path;
+    commandFiles_.Set(command, path);
 }
 
 CControlUI* NolxMousePage::Find(const CUIString& name) const {

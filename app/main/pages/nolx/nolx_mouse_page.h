@@ -6,6 +6,7 @@
 // ConnectAndRead and PollDeviceChanges and hand every control update back
 // through the page services' dispatcher.
 
+#include "app/main/pages/common/command_files.h"
 #include "app/main/pages/common/dpi_level_rows.h"
 #include "app/main/pages/common/page_tabs.h"
 #include "app/main/pages/common/pointer_settings_controls.h"
@@ -22,7 +23,6 @@
 
 #include <array>
 #include <atomic>
-#include <optional>
 #include <vector>
 
 class FireKeyEdit;
@@ -65,14 +65,14 @@ public:
 
     // On the user-interface thread.
     void RefreshControls();
-    // The file of the next export or import.
-    void SetFilePath(const wchar_t* path);
+    // The file of the next export, import or reset (the command).
+    void SetFilePath(int command, const wchar_t* path);
 
 private:
     // Device work, on a worker with the family lock held.
     bool Open();
     void Export();
-    void Import();
+    void Import(const SkinUI::CUIString& path);
     bool WriteCpiSettings();
     bool WriteAssignedButton();
     bool WriteFireKey(int key);
@@ -132,14 +132,14 @@ private:
     const NolxFamilyTraits& traits_;
     std::atomic<int> connected_{0};
     uint8_t openFlag_ = 0;
-    // The key set and index of the button assigned last, which the button
-    // write sends; before the first assignment, the first button of the
+    // The key sets and indexes of the buttons assigned since the last button
+    // write, which sends each; with none, it sends the first button of the
     // shown set. Guarded by the family lock, like the settings records.
-    std::optional<EntryRef> assignedKey_;
+    std::vector<EntryRef> assignedKeys_;
     // The user chose the active level since the last DPI write, which then
     // sends it; the mouse's own button changes it too. Guarded likewise.
     bool activeLevelChosen_ = false;
-    SkinUI::CUIString filePath_;
+    CommandFiles commandFiles_;
     std::array<FireKeyInput, kFireKeys> fireInputs_{};
     ButtonSwitchBoxes switchBoxes_;
     PageTabs tabs_;

@@ -71,11 +71,10 @@ bool NolxMousePage::RunDeviceCommand(int command) {
     case kWriteReportRate: return (binder.*traits_.writeReportRate)();
     case kWriteLighting: return (binder.*traits_.writeLedBreath)();
     case kResetDevice:
-        if (traits_.resetFile) filePath_ = traits_.resetFile;
-        Import();
+        Import(traits_.resetFile ? SkinUI::CUIString(traits_.resetFile) : commandFiles_.Of(kResetDevice));
         return true;
     case kExportImage: Export(); return true;
-    case kImportImage: Import(); return true;
+    case kImportImage: Import(commandFiles_.Of(kImportImage)); return true;
     case kWriteButtonSwitches: return traits_.hasButtonSwitches ? WriteButtonSwitches() : true;
     default: return true;
     }
@@ -97,8 +96,8 @@ bool NolxMousePage::WriteCpiSettings() {
 }
 
 bool NolxMousePage::WriteAssignedButton() {
-    const EntryRef key = assignedKey_.value_or(EntryRef{DeviceSettings.*traits_.keyMode, 0});
-    return (DeviceLibraryBinder::Instance().*traits_.writeMacroKey)(key.first, key.second);
+    if (assignedKeys_.empty()) assignedKeys_.push_back(EntryRef{DeviceSettings.*traits_.keyMode, 0});
+    return WriteEntries(std::exchange(assignedKeys_, {}));
 }
 
 bool NolxMousePage::WriteFireKey(int key) {
@@ -118,13 +117,13 @@ bool NolxMousePage::WriteButtonSwitches() {
 
 void NolxMousePage::Export() {
     if (!Open()) return;
-    ExportImage(services_, filePath_, kImageSize,
+    ExportImage(services_, commandFiles_.Of(kExportImage), kImageSize,
                 [this](uint8_t* image) { return traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image); });
 }
 
-void NolxMousePage::Import() {
+void NolxMousePage::Import(const SkinUI::CUIString& path) {
     std::vector<uint8_t> image;
-    if (!ReadImageFile(filePath_, kImageSize, &image)) return;
+    if (!ReadImageFile(path, kImageSize, &image)) return;
     if (!Open()) {
         if (traits_.importOpenFailureText) {
             const wchar_t* text = traits_.importOpenFailureText;

@@ -5,6 +5,7 @@
 #include "app/dialogs/keyedit/key_edit_dialog.h"
 #include "app/macro/managers/mouse_macro_manager.h"
 
+#include <algorithm>
 #include <cwchar>
 
 using SkinUI::CControlUI;
@@ -57,7 +58,9 @@ void NolxMousePage::AssignButton(int number, const CUIString& buttonName) {
             found = true;
             shown = traits_.ActiveSet() == set;
             assigned = *entry;
-            assignedKey_ = EntryRef{set, entry->index};
+            const EntryRef key{set, entry->index};
+            if (std::find(assignedKeys_.begin(), assignedKeys_.end(), key) == assignedKeys_.end())
+                assignedKeys_.push_back(key);
         }
     }
     if (!found) {

@@ -51,7 +51,7 @@ void NolxMousePage::HandleClick(const CUIString& name) {
     }
     for (const NolxFamilyTraits::ResetButton& reset : traits_.resetButtons) {
         if (!SameName(name, traits_.Name(reset.base))) continue;
-        if (reset.file) SetFilePath(reset.file);
+        if (reset.file) SetFilePath(kResetDevice, reset.file);
         RequestCommand(kResetDevice);
         return;
     }
@@ -69,8 +69,9 @@ void NolxMousePage::HandleClick(const CUIString& name) {
         const bool exporting = SameName(name, traits_.Name(L"save_data"));
         const CUIString path = exporting ? services_.files->ChooseSaveFile() : services_.files->ChooseOpenFile();
         if (path.IsEmpty()) return;
-        SetFilePath(path);
-        RequestCommand(exporting ? kExportImage : kImportImage);
+        const int command = exporting ? kExportImage : kImportImage;
+        SetFilePath(command, path);
+        RequestCommand(command);
     } else if (SameName(name, traits_.Name(L"web_data"))) {
         if (CControlUI* link = Find(name)) services_.web->Open(link->GetUserData());
     }
