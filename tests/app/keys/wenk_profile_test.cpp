@@ -100,7 +100,7 @@ TEST_F(WenkKeyboard, ReadThenWriteGivesTheKeyboardItsOwnBlockBack) {
     Key(7).type = KeyAssignmentRecord::Macro;
     Key(7).macro = MakeMacro(L"old");
 
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     ASSERT_TRUE(binder.WriteKeyProfileWenk(0));
     EXPECT_EQ(written[0], block) << "keys, combinations and function buttons";
     EXPECT_EQ(Key(3).type, KeyAssignmentRecord::MiscFunction);
@@ -116,8 +116,7 @@ TEST_F(WenkKeyboard, ReadThenWriteGivesTheKeyboardItsOwnBlockBack) {
 TEST_F(WenkKeyboard, EachSetKeepsItsCombinationsUntilTheUserMakesSome) {
     device[0][152] = 0x81;
     device[1][153] = 0x05;
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(1));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     ASSERT_TRUE(binder.WriteKeyProfileWenk(1));
     ASSERT_TRUE(binder.WriteKeyProfileWenk(0));
     EXPECT_EQ(written[0][152], 0x81);
@@ -136,12 +135,15 @@ TEST_F(WenkKeyboard, EachSetKeepsItsCombinationsUntilTheUserMakesSome) {
 
 TEST_F(WenkKeyboard, FailedReadsChangeNothing) {
     device[0][0] = 0x28;
-    fake.Answer("Device_GetProFileData", -1);
-    EXPECT_FALSE(binder.ReadKeyProfileWenk(0));
-    EXPECT_FALSE(binder.ReadKeyProfileWenk(2));
-    EXPECT_EQ(Key(0).currentCode, 0x04);
+    fake.On("Device_GetProFileData", [this](const CallArgs& a) {
+        std::memcpy(Out<uint8_t>(a[1]), device[0].data(), kWenkProfileBlockSize);
+        return a[0] == 1 ? -1 : 0;
+    });
+    EXPECT_FALSE(binder.ReadKeyProfilesWenk());
+    EXPECT_EQ(Key(0).currentCode, 0x04) << "set 0 read, set 1 not";
+    EXPECT_FALSE(binder.WriteKeyProfileWenk(2));
     DeviceLibraryBinder unbound(std::make_unique<FakeModuleLoader>(std::set<std::wstring>{L"KorvaneIT_Wenk.dll"}));
-    EXPECT_FALSE(unbound.ReadKeyProfileWenk(0));
+    EXPECT_FALSE(unbound.ReadKeyProfilesWenk());
     EXPECT_FALSE(unbound.WriteKeyProfileWenk(0));
 }
 
