@@ -68,6 +68,31 @@ TEST_F(WenkKeyboard, MacroKeysKeepListIndexEqualToSlot) {
     EXPECT_EQ(key.macro, second);
 }
 
+// The macro window's one macro of a name two slots hold plays in the first;
+// the second keeps its own steps.
+TEST_F(WenkKeyboard, TwoSlotsOfOneNameKeepTheirOwnSteps) {
+    fake.On("Device_GetMarcoData", [](const CallArgs& a) {
+        Out<uint8_t>(a[1])[1] = 'T';
+        Out<uint8_t>(a[2])[0] = static_cast<uint8_t>(0x10 + a[0]);
+        return 0;
+    });
+    std::vector<uint8_t> writtenSteps(2);
+    fake.On("Device_WriteMarcoData", [&](const CallArgs& a) {
+        writtenSteps.at(static_cast<size_t>(a[0])) = Out<uint8_t>(a[2])[0];
+        return 0;
+    });
+    const MacroRef window = MakeMacro(L"T");
+    window->data = {0x20};
+    WenkMacroList = {window};
+    KeyAssignmentRecord first;
+    KeyAssignmentRecord second;
+    EXPECT_STREQ(GetMacroNameByCode(193, second, binder), L"T");
+    EXPECT_STREQ(GetMacroNameByCode(192, first, binder), L"T");
+    EXPECT_EQ(first.macro, window);
+    ASSERT_TRUE(binder.WriteAllMacrosWenk());
+    EXPECT_EQ(writtenSteps, (std::vector<uint8_t>{0x20, 0x11}));
+}
+
 TEST_F(WenkKeyboard, CombinationTextsLeaveTheirCopyInTheMacroFolder) {
     TempFolder macroFolder;
     TempFolder current;
