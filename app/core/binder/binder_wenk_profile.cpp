@@ -1,24 +1,29 @@
-// The Wenk keyboard's key profile of one set, between the keyboard and the key maps.
+// The Wenk keyboard's key profiles, between the keyboard and the key maps.
 #include "app/core/binder/binder_calls.h"
 #include "app/core/binder/device_binder.h"
 #include "app/core/keys/wenk_profile_block.h"
 
 namespace {
 
-bool IsKeySet(int set) { return set == 0 || set == 1; }
+constexpr int kKeySets = 2;
+
+bool IsKeySet(int set) { return set >= 0 && set < kKeySets; }
 
 KeyMap& KeysOfSet(int set) { return set == 0 ? WenkKeyMap1 : WenkKeyMap2; }
 KeyMap& FunctionButtonsOfSet(int set) { return set == 0 ? WenkFunctionButtonMap1 : WenkFunctionButtonMap2; }
 
 }  // namespace
 
-bool DeviceLibraryBinder::ReadKeyProfileWenk(int set) {
-    if (!IsKeySet(set)) return false;
+bool DeviceLibraryBinder::ReadKeyProfilesWenk() {
     const Guard guard = LockLibrary(DeviceLibrary::Wenk);
-    uint8_t block[kWenkProfileBlockSize] = {};
-    if (!Succeeded(entries_.Device_GetProFileData, set, block)) return false;
-    KeepCombinationArea(set, block);
-    DecodeWenkProfile(block, KeysOfSet(set), FunctionButtonsOfSet(set), *this);
+    uint8_t blocks[kKeySets][kWenkProfileBlockSize] = {};
+    for (int set = 0; set < kKeySets; ++set) {
+        if (!Succeeded(entries_.Device_GetProFileData, set, blocks[set])) return false;
+    }
+    for (int set = 0; set < kKeySets; ++set) KeepCombinationArea(set, blocks[set]);
+    for (int set = 0; set < kKeySets; ++set) {
+        DecodeWenkProfile(blocks[set], KeysOfSet(set), FunctionButtonsOfSet(set), *this);
+    }
     return true;
 }
 

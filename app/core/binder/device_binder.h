@@ -43,10 +43,13 @@ public:
     bool WriteLedDataWenk(int set);
     // WenkDeviceMacroList, slot = list index; stops at the first failure.
     bool WriteAllMacrosWenk();
-    // The 216-byte key profile of set 0 or 1, decoded into the set's key and
-    // function-button maps (WenkKeyMap1/2, WenkFunctionButtonMap1/2) and
-    // encoded from them. False when the library fails; a failed read changes nothing.
-    bool ReadKeyProfileWenk(int set);
+    // The 216-byte key profiles of sets 0 and 1, both read before either is
+    // decoded into its set's key and function-button maps (WenkKeyMap1/2,
+    // WenkFunctionButtonMap1/2), so both combination areas decide whether the
+    // kept combination words stay. False when the library fails; a failed read
+    // changes nothing.
+    bool ReadKeyProfilesWenk();
+    // The profile of set 0 or 1, encoded from its maps.
     bool WriteKeyProfileWenk(int set);
 
     // Kelvo.

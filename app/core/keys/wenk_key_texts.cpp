@@ -28,30 +28,39 @@ bool SameDataField(const MacroRecord& a, const MacroRecord& b) {
     return std::equal(std::begin(first), std::end(first), std::begin(second));
 }
 
-// The macro window's macro of the read macro's name, one with the same data
-// first; null when the window has none of that name.
-MacroRef WindowMacroNamed(const MacroRecord& read) {
+// Whether another slot already plays the macro: listed at another index, or
+// read just now for a slot below.
+bool PlayedByAnotherSlot(const MacroRef& macro, size_t slot, const std::vector<MacroRef>& readBelow) {
+    for (size_t i = 0; i < WenkDeviceMacroList.size(); ++i) {
+        if (i != slot && WenkDeviceMacroList[i] == macro) return true;
+    }
+    return std::find(readBelow.begin(), readBelow.end(), macro) != readBelow.end();
+}
+
+// The macro window's macro of the read macro's name that no other slot
+// plays, one with the same data first; null when the window has none.
+MacroRef WindowMacroNamed(const MacroRecord& read, size_t slot, const std::vector<MacroRef>& readBelow) {
     MacroRef named;
     for (const MacroRef& macro : WenkMacroList) {
-        if (!macro || macro->name.Compare(read.name) != 0) continue;
+        if (!macro || macro->name.Compare(read.name) != 0 || PlayedByAnotherSlot(macro, slot, readBelow)) continue;
         if (SameDataField(*macro, read)) return macro;
         if (!named) named = macro;
     }
     return named;
 }
 
-// The macro of one slot: the macro window's of its name, else the macro as
-// the keyboard holds it; null when the read fails.
-MacroRef ReadDeviceMacro(int slot, DeviceLibraryBinder& binder) {
+// The macro of one slot: the macro window's of its name that no other slot
+// plays, else the macro as the keyboard holds it; null when the read fails.
+MacroRef ReadDeviceMacro(size_t slot, const std::vector<MacroRef>& readBelow, DeviceLibraryBinder& binder) {
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
     const auto read = binder.Entries().Device_GetMarcoData;
     uint8_t name[kNameField] = {};
     uint8_t data[kDataField] = {};
-    if (!read || read(slot, name, data) != 0) return nullptr;
+    if (!read || read(static_cast<int>(slot), name, data) != 0) return nullptr;
     auto macro = std::make_shared<MacroRecord>();
     macro->name = NameFromWireField(name, sizeof(name));
     macro->data.assign(data, data + sizeof(data));
-    MacroRef listed = WindowMacroNamed(*macro);
+    MacroRef listed = WindowMacroNamed(*macro, slot, readBelow);
     return listed ? listed : macro;
 }
 
@@ -71,10 +80,11 @@ CUIString GetMacroNameByCode(int code, KeyAssignmentRecord& record, DeviceLibrar
 
     std::vector<MacroRef> read;
     for (size_t missing = WenkDeviceMacroList.size(); missing <= index; ++missing) {
-        read.push_back(ReadDeviceMacro(static_cast<int>(missing), binder));
-        if (!read.back()) return CUIString();
+        MacroRef macro = ReadDeviceMacro(missing, read, binder);
+        if (!macro) return CUIString();
+        read.push_back(std::move(macro));
     }
-    MacroRef macro = read.empty() ? ReadDeviceMacro(slot, binder) : read.back();
+    MacroRef macro = read.empty() ? ReadDeviceMacro(index, read, binder) : read.back();
     if (!macro) return CUIString();
 
     WenkDeviceMacroList.insert(WenkDeviceMacroList.end(), read.begin(), read.end());

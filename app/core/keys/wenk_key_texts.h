@@ -15,9 +15,10 @@ constexpr int kFirstWenkCombinationCode = 224;
 // The name of the macro in the keyboard's slot, read from the keyboard. The
 // macro becomes the record's macro and entry `slot` of WenkDeviceMacroList,
 // which keeps list index = slot: the macro already there when it has that
-// name, else the macro window's of that name (WenkMacroList), else the macro
-// as read; slots below it that the list lacks are read as well. Empty, with
-// nothing changed, for other codes or when a read fails.
+// name, else the macro window's of that name (WenkMacroList) that no other
+// slot plays, else the macro as read; slots below it that the list lacks are
+// read as well. Empty, with nothing changed, for other codes or when a read
+// fails.
 SkinUI::CUIString GetMacroNameByCode(int code, KeyAssignmentRecord& record,
                                      DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance());
 

@@ -31,7 +31,8 @@ extern std::array<WenkCombinationArea, 2> WenkCombinationAreas;
 // Keeps the set's combination area of a block read from the keyboard. Words
 // of WenkProfileWords that would write another area are not this keyboard's
 // (another was plugged in, or the read undid edits not written): they go with
-// their names, and each set's writes give back the area it was read with.
+// their names, and each set's writes give back the area it was read with. A
+// read keeps both sets' areas before it decodes either set.
 void KeepCombinationArea(int set, const uint8_t* profileBlock);
 
 // The key map name of key i: "KB_%02X".

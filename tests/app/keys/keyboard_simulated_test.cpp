@@ -28,7 +28,7 @@ TEST(SimulatedKeyboard, FactoryKeysAndFunctionButtonsNameThemselvesAndAProfileCh
 
     DeviceLibraryBinder binder(std::make_unique<FolderModuleLoader>(simulated + L"\\"));
     ASSERT_EQ(binder.Entries().InitMCUDevice(device_ids::kVendor, device_ids::kWenkProduct), 0);
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     for (const auto& [name, key] : WenkKeyMap1) EXPECT_EQ(key->currentCode, key->defaultCode) << name.GetData();
 
     KeyAssignmentRecord& first = *WenkKeyMap1.at(L"KB_00");
@@ -36,7 +36,7 @@ TEST(SimulatedKeyboard, FactoryKeysAndFunctionButtonsNameThemselvesAndAProfileCh
     first.currentCode = changed;
     ASSERT_TRUE(binder.WriteKeyProfileWenk(0));
     first.currentCode = first.defaultCode;
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     EXPECT_EQ(first.currentCode, changed);
     ResetAppSettings();
 }

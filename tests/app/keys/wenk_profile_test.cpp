@@ -68,6 +68,31 @@ TEST_F(WenkKeyboard, MacroKeysKeepListIndexEqualToSlot) {
     EXPECT_EQ(key.macro, second);
 }
 
+// The macro window's one macro of a name two slots hold plays in the first;
+// the second keeps its own steps.
+TEST_F(WenkKeyboard, TwoSlotsOfOneNameKeepTheirOwnSteps) {
+    fake.On("Device_GetMarcoData", [](const CallArgs& a) {
+        Out<uint8_t>(a[1])[1] = 'T';
+        Out<uint8_t>(a[2])[0] = static_cast<uint8_t>(0x10 + a[0]);
+        return 0;
+    });
+    std::vector<uint8_t> writtenSteps(2);
+    fake.On("Device_WriteMarcoData", [&](const CallArgs& a) {
+        writtenSteps.at(static_cast<size_t>(a[0])) = Out<uint8_t>(a[2])[0];
+        return 0;
+    });
+    const MacroRef window = MakeMacro(L"T");
+    window->data = {0x20};
+    WenkMacroList = {window};
+    KeyAssignmentRecord first;
+    KeyAssignmentRecord second;
+    EXPECT_STREQ(GetMacroNameByCode(193, second, binder), L"T");
+    EXPECT_STREQ(GetMacroNameByCode(192, first, binder), L"T");
+    EXPECT_EQ(first.macro, window);
+    ASSERT_TRUE(binder.WriteAllMacrosWenk());
+    EXPECT_EQ(writtenSteps, (std::vector<uint8_t>{0x20, 0x11}));
+}
+
 TEST_F(WenkKeyboard, CombinationTextsLeaveTheirCopyInTheMacroFolder) {
     TempFolder macroFolder;
     TempFolder current;
@@ -100,7 +125,7 @@ TEST_F(WenkKeyboard, ReadThenWriteGivesTheKeyboardItsOwnBlockBack) {
     Key(7).type = KeyAssignmentRecord::Macro;
     Key(7).macro = MakeMacro(L"old");
 
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     ASSERT_TRUE(binder.WriteKeyProfileWenk(0));
     EXPECT_EQ(written[0], block) << "keys, combinations and function buttons";
     EXPECT_EQ(Key(3).type, KeyAssignmentRecord::MiscFunction);
@@ -116,8 +141,7 @@ TEST_F(WenkKeyboard, ReadThenWriteGivesTheKeyboardItsOwnBlockBack) {
 TEST_F(WenkKeyboard, EachSetKeepsItsCombinationsUntilTheUserMakesSome) {
     device[0][152] = 0x81;
     device[1][153] = 0x05;
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(0));
-    ASSERT_TRUE(binder.ReadKeyProfileWenk(1));
+    ASSERT_TRUE(binder.ReadKeyProfilesWenk());
     ASSERT_TRUE(binder.WriteKeyProfileWenk(1));
     ASSERT_TRUE(binder.WriteKeyProfileWenk(0));
     EXPECT_EQ(written[0][152], 0x81);
@@ -136,12 +160,15 @@ TEST_F(WenkKeyboard, EachSetKeepsItsCombinationsUntilTheUserMakesSome) {
 
 TEST_F(WenkKeyboard, FailedReadsChangeNothing) {
     device[0][0] = 0x28;
-    fake.Answer("Device_GetProFileData", -1);
-    EXPECT_FALSE(binder.ReadKeyProfileWenk(0));
-    EXPECT_FALSE(binder.ReadKeyProfileWenk(2));
-    EXPECT_EQ(Key(0).currentCode, 0x04);
+    fake.On("Device_GetProFileData", [this](const CallArgs& a) {
+        std::memcpy(Out<uint8_t>(a[1]), device[0].data(), kWenkProfileBlockSize);
+        return a[0] == 1 ? -1 : 0;
+    });
+    EXPECT_FALSE(binder.ReadKeyProfilesWenk());
+    EXPECT_EQ(Key(0).currentCode, 0x04) << "set 0 read, set 1 not";
+    EXPECT_FALSE(binder.WriteKeyProfileWenk(2));
     DeviceLibraryBinder unbound(std::make_unique<FakeModuleLoader>(std::set<std::wstring>{L"KorvaneIT_Wenk.dll"}));
-    EXPECT_FALSE(unbound.ReadKeyProfileWenk(0));
+    EXPECT_FALSE(unbound.ReadKeyProfilesWenk());
     EXPECT_FALSE(unbound.WriteKeyProfileWenk(0));
 }
 

@@ -288,15 +288,21 @@ TEST(KeyboardJourney, EachModifierOfACombinationReachesTheKeyboardWithItsOwnBit)
 TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     constexpr wchar_t kCapsLock[] = L"KB_3A";
     constexpr size_t kCapsLockIndex = 0x3A;
+    constexpr int kCtrlA = 0x8104;
+    constexpr int kShiftA = 0x8204;
     constexpr int kCtrlC = 0x8106;
     ProgramDriver program(L"wenk,wenk");
-    // The second keyboard's Caps Lock key is Ctrl+C in both profiles.
+    // The second keyboard's profile 0 holds the combinations the first one
+    // is given below, its profile 1 Ctrl+C; its Caps Lock key plays the first.
+    const std::vector<int> areas[] = {{kCtrlA, kShiftA}, {kCtrlC}};
     std::array<uint8_t, wenk::kMemorySize> other = wenk::defaultImage();
     for (int profile = 0; profile < wenk::kProfiles; ++profile) {
         uint8_t* block = &other[wenk::profileAddress(profile)];
         block[kCapsLockIndex] = kFirstCombinationSlot;
-        block[kCombinationArea] = kCtrlC >> 8;
-        block[kCombinationArea + 1] = kCtrlC & 0xFF;
+        for (size_t i = 0; i < areas[profile].size(); ++i) {
+            block[kCombinationArea + 2 * i] = static_cast<uint8_t>(areas[profile][i] >> 8);
+            block[kCombinationArea + 2 * i + 1] = static_cast<uint8_t>(areas[profile][i]);
+        }
         block[wenk::kProfileSize] = wenk::blockChecksum(block, wenk::kProfileSize);
     }
     PutFile(program.StateFolder() + L"\\wenk-2.bin", std::vector<uint8_t>(other.begin(), other.end()));
@@ -309,21 +315,22 @@ TEST(KeyboardJourney, AKeyboardPluggedInAfterAnotherKeepsItsOwnCombinations) {
     // button Ctrl+A; then it goes and the second one comes.
     ASSERT_TRUE(AssignCombination(page, kKeyA, L"shift_check", 'A', L"Shift+A"));
     ASSERT_TRUE(AssignCombination(page, L"FN_Setting", L"ctrl_check", 'A', L"Ctrl+A"));
+    ASSERT_EQ(WenkProfileWords, areas[0]);
     ASSERT_TRUE(program.PlugDevice("wenk", false));
     EXPECT_FALSE(page.Find(kPage)->IsEnabled());
     ASSERT_TRUE(program.PlugDevice("wenk-2", true));
     EXPECT_TRUE(page.Find(kPage)->IsEnabled());
     EXPECT_EQ(KeyImage(page, kCapsLock), L"Image\\key_change.png");
 
-    // Its lighting written: its Caps Lock key stays Ctrl+C, its function
-    // buttons stay as they were.
+    // Its lighting written: its Caps Lock key keeps each profile's first
+    // combination, its function buttons stay as they were.
     const int brightness = page.SliderValue(L"led_light") == 6 ? 2 : 6;
     ASSERT_TRUE(page.MoveSlider(L"led_light", brightness));
     ASSERT_TRUE(program.ClickAndWait(L"write_data_Wenk"));
     const std::vector<uint8_t> memory = program.ControllerMemory("wenk-2");
     EXPECT_EQ(memory.at(wenk::ledAddress(0) + 1) >> 3 & 0x07, brightness);
     for (int profile = 0; profile < wenk::kProfiles; ++profile) {
-        EXPECT_EQ(CombinationOf(memory, profile, kCapsLockIndex), kCtrlC) << "profile " << profile;
+        EXPECT_EQ(CombinationOf(memory, profile, kCapsLockIndex), areas[profile][0]) << "profile " << profile;
         const size_t buttons = wenk::profileAddress(profile) + wenk::kFunctionButtonsOffset;
         EXPECT_TRUE(std::equal(memory.begin() + buttons, memory.begin() + buttons + wenk::kFunctionButtonCount,
                                other.begin() + buttons)) << "profile " << profile;

@@ -31,8 +31,8 @@ bool CDialogKeySetting::ConnectAndRead() {
             connected_ = 0;
         } else {
             int index = 0;
-            read = binder.ReadKeyProfileWenk(0) && binder.ReadKeyProfileWenk(1) && binder.ReadLedDataWenk(0) &&
-                   binder.ReadLedDataWenk(1) && ReadProfileIndex(binder, index);
+            read = binder.ReadKeyProfilesWenk() && binder.ReadLedDataWenk(0) && binder.ReadLedDataWenk(1) &&
+                   ReadProfileIndex(binder, index);
             if (read) {
                 DeviceSettings.WenkActiveSet = index;
                 connected_ = 1;
