@@ -238,11 +238,22 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(Slice(memory, address, data.size()), data);
 }
 
-TEST_F(QiroJourney, AProfilePressWhileRecordingLeavesTheRecorderWhereItIs) {
+TEST_F(QiroJourney, AProfilePressALanguageSwitchOrAReplugWhileRecordingLeavesTheRecorderWhereItIs) {
+    const auto recorderShown = [&] {
+        const SkinUI::CControlUI* record = Page().Find(L"recordButton_Qiro");
+        EXPECT_TRUE(record && record->IsVisible());
+        EXPECT_EQ(FontOf(L"marco_manager_Qiro"), 4);
+    };
     const int row = qiro.RecordNewMacro(L"Held", {WORD('A'), WORD('B')}, [&] {
         ASSERT_TRUE(program.PressDeviceButton("qiro", "profile"));
         EXPECT_TRUE(PumpUntil([] { return DeviceSettings.QiroKeyMode == 1; }, 3000));
         Settle(200);
+        recorderShown();
+        ASSERT_TRUE(ClickAndWait(L"language_2"));
+        recorderShown();
+        ASSERT_TRUE(program.PlugDevice("qiro", false));
+        ASSERT_TRUE(program.PlugDevice("qiro", true));
+        recorderShown();
     });
     ASSERT_GE(row, 0);
     const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));
