@@ -88,6 +88,11 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     ASSERT_TRUE(program.WaitIdle());
     EXPECT_EQ(TextOf(L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
     EXPECT_EQ(MemoryByte(kFirstLevelSteps) & 0x0F, step);
+    // A level picked on the page becomes the mouse's active level.
+    const int picked = MemoryByte(kLevelByte) == 1 ? 1 : 2;
+    const std::wstring pickedCheck = L"result_DPI" + std::to_wstring(picked) + L"_check_Qiro";
+    ASSERT_TRUE(ClickAndWait(pickedCheck.c_str(), 0.05));
+    EXPECT_EQ(MemoryByte(kLevelByte), picked - 1);
 
     const int rate = IsSelected(L"result_report_rate2_Qiro") ? 3 : 2;
     ASSERT_TRUE(ClickAndWait(rate == 2 ? L"result_report_rate2_Qiro" : L"result_report_rate3_Qiro", 0.05));
@@ -135,6 +140,7 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     EXPECT_EQ(FontOf(L"profile2_Qiro"), 4);
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
     EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), step);
+    EXPECT_TRUE(IsSelected(pickedCheck.c_str()));
     EXPECT_TRUE(IsSelected(rate == 2 ? L"result_report_rate2_Qiro" : L"result_report_rate3_Qiro"));
     EXPECT_TRUE(Page().FindAs<SkinUI::CCheckBoxUI>(L"result_middle_key_switch_mode_Qiro")->IsChecked());
     ASSERT_TRUE(ClickAndWait(L"led_Settings_Qiro"));
