@@ -40,6 +40,9 @@ public:
     // Blocks until one input report arrives; false when the handle is closed,
     // the device goes away or the read fails.
     virtual bool readInput(HANDLE handle, uint8_t* report, size_t length) = 0;
+    // Ends the input read the thread is blocked in, which then fails; false
+    // when the thread is in none.
+    virtual bool cancelInputRead(HANDLE thread) = 0;
     virtual void sleepMs(unsigned milliseconds) = 0;
 };
 

@@ -93,6 +93,8 @@ public:
         return ReadFile(handle, report, static_cast<DWORD>(length), &read, nullptr) && read > 0;
     }
 
+    bool cancelInputRead(HANDLE thread) override { return CancelSynchronousIo(thread) != FALSE; }
+
     void sleepMs(unsigned milliseconds) override { Sleep(milliseconds); }
 };
 

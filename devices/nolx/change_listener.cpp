@@ -10,6 +10,9 @@ namespace {
 
 constexpr unsigned kSettleMs = 200;
 constexpr unsigned kStopWaitMs = 2000;
+// A thread that has not yet entered its read cannot be cancelled: the cancel
+// is tried again every millisecond, for about a second at most.
+constexpr unsigned kCancelTries = 1000;
 
 }  // namespace
 
@@ -36,14 +39,36 @@ void ChangeListener::startOnce() {
 }
 
 void ChangeListener::setCallback(ChangeCallback callback, void* user) {
-    std::lock_guard<TransferLock> guard(callbackLock_);
-    callback_ = callback;
-    user_ = user;
-    if (callback) {
-        SetEvent(callbackEvent_);
-    } else {
-        ResetEvent(callbackEvent_);
+    {
+        std::lock_guard<TransferLock> guard(callbackLock_);
+        callback_ = callback;
+        user_ = user;
+        if (callback) {
+            SetEvent(callbackEvent_);
+        } else {
+            ResetEvent(callbackEvent_);
+        }
     }
+    if (!callback) cancelPendingRead();
+}
+
+void ChangeListener::cancelPendingRead() {
+    if (!reading_) return;
+    readCancelled_ = true;
+    for (unsigned tries = 0; reading_ && tries < kCancelTries; ++tries) {
+        hid::platform().cancelInputRead(thread_);
+        Sleep(1);
+    }
+}
+
+bool ChangeListener::callbackRegistered() const { return WaitForSingleObject(callbackEvent_, 0) == WAIT_OBJECT_0; }
+
+bool ChangeListener::readWhileRegistered(uint8_t (&report)[4]) {
+    reading_ = true;
+    // Looked at once the flag is up: a callback removed from here on cancels the read.
+    const bool read = callbackRegistered() && SUCCEEDED(transport_.readInputReport(report));
+    reading_ = false;
+    return read;
 }
 
 void ChangeListener::deviceReopened() { SetEvent(reopenedEvent_); }
@@ -52,7 +77,7 @@ void ChangeListener::requestStop() {
     running_ = false;
     SetEvent(stopEvent_);
     // A synchronous read of the real HID stack does not end on close alone.
-    if (thread_) CancelSynchronousIo(thread_);
+    if (thread_) hid::platform().cancelInputRead(thread_);
 }
 
 bool ChangeListener::waitStopped(unsigned milliseconds) {
@@ -77,7 +102,9 @@ void ChangeListener::run() {
         const HANDLE wanted[2] = {stopEvent_, callbackEvent_};
         if (WaitForMultipleObjects(2, wanted, FALSE, INFINITE) == WAIT_OBJECT_0) continue;
         uint8_t report[4] = {};
-        if (FAILED(transport_.readInputReport(report))) {
+        if (!readWhileRegistered(report)) {
+            // The callback went away: wait for the next one.
+            if (readCancelled_.exchange(false) || !callbackRegistered()) continue;
             // No device, or it went away: wait for new handles instead of spinning.
             const HANDLE events[2] = {stopEvent_, reopenedEvent_};
             WaitForMultipleObjects(2, events, FALSE, INFINITE);

@@ -24,6 +24,8 @@ public:
     // Starts the thread unless it already runs.
     void startOnce();
     bool started() const { return thread_ != nullptr; }
+    // Removing the callback ends a read under way, which would take the
+    // next report from the change poll.
     void setCallback(ChangeCallback callback, void* user);
     // The device has new handles; a thread whose read failed reads again.
     void deviceReopened();
@@ -36,6 +38,11 @@ public:
 private:
     static DWORD WINAPI threadMain(void* self);
     void run();
+    bool callbackRegistered() const;
+    // One input report, unless the callback is gone; false also when the
+    // read fails or is cancelled.
+    bool readWhileRegistered(uint8_t (&report)[4]);
+    void cancelPendingRead();
     void announce();
 
     Transport& transport_;
@@ -45,6 +52,8 @@ private:
     HANDLE stoppedEvent_;
     HANDLE callbackEvent_;  // set while a callback is registered
     std::atomic<bool> running_{true};
+    std::atomic<bool> reading_{false};
+    std::atomic<bool> readCancelled_{false};
     TransferLock callbackLock_;
     ChangeCallback callback_ = nullptr;
     void* user_ = nullptr;

@@ -132,7 +132,7 @@ HRESULT McuDevice::setCpiValue(int level, int step) {
     StatusChain chain;
     chain.add(transport_.setBytes(address, pair, 0, 0, 1));
     // Selecting another level and back makes the controller apply the value.
-    chain.add(takeMouseOwnBytes());
+    readMouseOwnBytes();
     const int other = values_.gear == 0 ? 1 : values_.gear - 1;
     chain.add(transport_.setBytes(kGearByte, Byte(other), 0, 0, 1));
     chain.add(transport_.setBytes(kGearByte, Byte(values_.gear), 0, 0, 1));

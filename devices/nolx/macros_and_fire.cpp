@@ -98,7 +98,7 @@ HRESULT McuDevice::setFireMacro(int index, const uint8_t* record, int first, int
         const uint8_t* c = &copies_.main[kUserColours + 3 * k];
         chain.add(transport_.setBytes(kUserColours + 3 * k, c[0], c[1], c[2], 3));
     }
-    chain.add(takeMouseOwnBytes());
+    readMouseOwnBlock164();
     chain.add(writeBlock164());
     chain.add(writeMainBlock());
     chain.add(transport_.writeBlock(chip_.fireRangeAddress, chip_.fireRangeLength, copies_.fireRange.data()));

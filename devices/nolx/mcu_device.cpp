@@ -1,5 +1,6 @@
 #include "devices/nolx/mcu_device.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace nolx {
@@ -84,20 +85,34 @@ HRESULT McuDevice::reloadKeyAssignments() {
     return chain.result();
 }
 
-HRESULT McuDevice::takeMouseOwnBytes() {
-    std::array<uint8_t, kBlock164Size> fresh{};
-    const HRESULT status = transport_.readBlock(kBlock164, kBlock164Size, fresh.data());
-    if (FAILED(status)) return status;
-    // A damaged answer is not taken.
-    if (!BlockIsSealed(fresh.data(), kBlock164Size)) return E_FAIL;
-    const uint8_t keyMode = fresh[kKeyModeByte - kBlock164];
-    const uint8_t gear = fresh[kGearByte - kBlock164];
+void McuDevice::takeMouseOwnBytes(uint8_t keyMode, uint8_t gear) {
     copies_.block164[kKeyModeByte - kBlock164] = keyMode;
     copies_.block164[kGearByte - kBlock164] = gear;
     values_.keyMode = keyMode & 0x0F;
     values_.keyModeHighNibble = keyMode >> 4;
     values_.gear = gear;
-    return status;
+}
+
+void McuDevice::readMouseOwnBlock164() {
+    std::array<uint8_t, kBlock164Size> fresh{};
+    const HRESULT status = transport_.readBlock(kBlock164, kBlock164Size, fresh.data());
+    if (FAILED(status) || !BlockIsSealed(fresh.data(), kBlock164Size)) return;
+    takeMouseOwnBytes(fresh[kKeyModeByte - kBlock164], fresh[kGearByte - kBlock164]);
+}
+
+void McuDevice::readMouseOwnBytes() {
+    std::array<uint8_t, kDataBytes> fresh{};
+    if (FAILED(transport_.readBlock(kBlock164, kDataBytes, fresh.data()))) return;
+    const uint8_t keyMode = fresh[kKeyModeByte - kBlock164];
+    const uint8_t gear = fresh[kGearByte - kBlock164];
+    // The buttons change only the mode's low nibble and the level: an answer
+    // that differs from the copy anywhere else, or holds no mode or level,
+    // is damaged.
+    std::array<uint8_t, kDataBytes> expected{};
+    std::copy_n(copies_.block164.begin(), kDataBytes, expected.begin());
+    expected[kKeyModeByte - kBlock164] = static_cast<uint8_t>((expected[0] & 0xF0) | (keyMode & 0x0F));
+    expected[kGearByte - kBlock164] = gear;
+    if (fresh == expected && (keyMode & 0x0F) <= 2 && gear < kCpiLevels) takeMouseOwnBytes(keyMode, gear);
 }
 
 }  // namespace nolx

@@ -100,8 +100,13 @@ private:
     HRESULT reloadKeyAssignments();
     // The key mode (164) and the level (166) change on the mouse's own
     // buttons: a write that sends them takes them from the mouse first. A
-    // failed read keeps the copy.
-    HRESULT takeMouseOwnBytes();
+    // read that fails or a damaged answer keeps the copy; neither decides
+    // the write's result.
+    void takeMouseOwnBytes(uint8_t keyMode, uint8_t gear);
+    // Block 164 whole, for a write that sends it whole: taken when sealed.
+    void readMouseOwnBlock164();
+    // One data report from 164, taken when it fits the copy.
+    void readMouseOwnBytes();
     bool validKeyTable(int table, int index) const;
     bool validFireMacro(int index) const;
 

@@ -19,6 +19,7 @@ public:
     bool setFeature(HANDLE, const uint8_t*, size_t) override { return false; }
     bool getFeature(HANDLE, uint8_t*, size_t) override { return false; }
     bool readInput(HANDLE, uint8_t*, size_t) override { return false; }
+    bool cancelInputRead(HANDLE) override { return false; }
     void sleepMs(unsigned milliseconds) override { Sleep(milliseconds); }
 };
 

@@ -224,14 +224,27 @@ bool Machine::readInput(HANDLE handle, uint8_t* report, size_t length) {
     std::unique_lock<std::recursive_mutex> lock(mutex_);
     auto open = find(handle);
     if (!open || open->info().inputLength == 0) return false;
-    inputArrived_.wait(lock, [&] { return open->closed || open->dead || !open->inputs.empty(); });
-    if (open->closed || open->dead) return false;
+    const DWORD reader = GetCurrentThreadId();
+    pendingReads_[reader] = false;
+    inputArrived_.wait(lock, [&] { return open->closed || open->dead || !open->inputs.empty() || pendingReads_[reader]; });
+    const bool cancelled = pendingReads_[reader];
+    pendingReads_.erase(reader);
+    if (cancelled || open->closed || open->dead) return false;
     std::vector<uint8_t> input = std::move(open->inputs.front());
     open->inputs.pop_front();
     std::fill(report, report + length, 0);
     std::copy_n(input.begin(), std::min(length, input.size()), report);
     ++counters_.inputReads;
     trace("IN", *open->device, report, length);
+    return true;
+}
+
+bool Machine::cancelInputRead(HANDLE thread) {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    const auto read = pendingReads_.find(GetThreadId(thread));
+    if (read == pendingReads_.end()) return false;
+    read->second = true;
+    inputArrived_.notify_all();
     return true;
 }
 

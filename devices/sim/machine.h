@@ -56,6 +56,7 @@ public:
     bool setFeature(HANDLE handle, const uint8_t* report, size_t length) override;
     bool getFeature(HANDLE handle, uint8_t* report, size_t length) override;
     bool readInput(HANDLE handle, uint8_t* report, size_t length) override;
+    bool cancelInputRead(HANDLE thread) override;
     void sleepMs(unsigned milliseconds) override;
 
     // Open handles, for leak checks.
@@ -81,6 +82,7 @@ private:
     std::condition_variable_any inputArrived_;
     std::vector<Slot> slots_;
     std::map<HANDLE, std::shared_ptr<OpenHandle>> handles_;
+    std::map<DWORD, bool> pendingReads_;  // reading thread: cancelled
     uintptr_t nextHandle_ = 0x1000;
     Counters counters_;
     std::function<void(const std::string&)> trace_;

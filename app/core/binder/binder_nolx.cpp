@@ -228,7 +228,8 @@ public:
 
     // The mouse's own button changes its active level: only a level the
     // user chose is written (WriteActiveCpiLevel), never one the page may
-    // not have followed yet.
+    // not have followed yet. A level that fails does not keep the others
+    // from the mouse.
     bool WriteCpiSettings() {
         const auto setValue = e_.*F::Device_Set_CPI_Value;
         const auto setColour = e_.*F::Device_Set_CPI_Color;
@@ -236,10 +237,9 @@ public:
         bool ok = Succeeded(e_.*F::Device_Set_Number_CPI, DeviceSettings.*F::CpiLevelCount);
         for (int i = 0; i < kCpiLevels; ++i) {
             const CpiLevelEntry* level = RecordAt(F::CpiLevels(), i);
-            if (!level || !Succeeded(setValue, i, level->value) ||
-                !Succeeded(setColour, i, level->red, level->green, level->blue)) {
-                return false;
-            }
+            if (!level) return false;
+            ok &= Succeeded(setValue, i, level->value);
+            ok &= Succeeded(setColour, i, level->red, level->green, level->blue);
         }
         return ok;
     }

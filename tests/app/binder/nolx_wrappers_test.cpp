@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-TEST_F(BinderTest, NolxCpiWritesLeaveTheActiveLevelToItsOwnWriteAndStopAtAFailingLevel) {
+TEST_F(BinderTest, NolxCpiWritesLeaveTheActiveLevelToItsOwnWriteAndGoOnPastAFailingLevel) {
     for (int i = 0; i < 7; ++i) {
         CpiLevelEntry& level = AppendRecord(QiroCpiLevels);
         level.red = 1;
@@ -29,8 +29,10 @@ TEST_F(BinderTest, NolxCpiWritesLeaveTheActiveLevelToItsOwnWriteAndStopAtAFailin
 
     fake.Reset();
     fake.On("Device_Set_CPI_Color_Qiro", [](const CallArgs& a) { return a[0] == 1 ? -1 : 0; });
+    fake.On("Device_Set_CPI_Value_Qiro", [](const CallArgs& a) { return a[0] == 3 ? -1 : 0; });
     EXPECT_FALSE(binder.WriteCpiSettingsQiro());
-    EXPECT_EQ(fake.CallsTo("Device_Set_CPI_Value_Qiro").size(), 2u);
+    EXPECT_EQ(fake.CallsTo("Device_Set_CPI_Value_Qiro").size(), 7u);
+    EXPECT_EQ(fake.CallsTo("Device_Set_CPI_Color_Qiro").size(), 7u);
 }
 
 TEST_F(BinderTest, NolxCpiReadsCountLevelsFromZeroWithByteColours) {

@@ -89,6 +89,11 @@ TEST_F(DolvReader, EachReportReachesEitherTheReaderOrTheChangePoll) {
 
 TEST_F(NolxTest, WithoutACallbackTheDolvReaderLeavesEveryReportToTheChangePoll) {
     open(ChipId::Dolv);
+    // A callback removed while the reader waits in a read takes that read with it.
+    Announcements announcements;
+    ASSERT_EQ(mcu->setChangeCallback(&Announcements::Record, &announcements), S_OK);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    mcu->setChangeCallback(nullptr, nullptr);
     std::atomic<int> polled{0};
     auto poll = std::async(std::launch::async, [&] {
         int report = 0;

@@ -29,7 +29,8 @@ TEST_F(NolxTest, CpiValueSharesItsByteWithTheNeighbourLevelAndReselectsTheGear) 
     mcu->setCpiValue(2, 4);
     clearTrace();
     EXPECT_EQ(mcu->setCpiValue(3, 9), S_OK);
-    const std::string gearRead = BlockReadReport(164, 28);
+    // One data report brings the level the mouse holds.
+    const std::string gearRead = BlockReadReport(164, 7);
     EXPECT_EQ(sent(), (Reports{SetByteReport(45, 0x94), gearRead, SetByteReport(166, 0), SetByteReport(166, 1)}));
 
     mcu->setCurrentGear(1);
@@ -317,4 +318,18 @@ TEST_F(NolxTest, AProfileAndLevelChangedOnTheMouseSurviveLaterWrites) {
     int gear = 0;
     mcu->getCurrentGear(&gear);
     EXPECT_EQ(gear, 4);
+
+    // A read-back that fails or is damaged keeps the copy; the write lands
+    // and succeeds.
+    firmware().corruptByte(170);
+    EXPECT_EQ(mcu->setFireMacro(1, record, 1, 2, 9, 9, 9), S_OK);
+    EXPECT_TRUE(nolx::BlockIsSealed(&memory()[164], 28));
+    EXPECT_EQ(memory()[172], 1);
+    device->failTransfer(3);  // the read-back's data report
+    EXPECT_EQ(mcu->setCpiValue(1, 6), S_OK);
+    firmware().corruptByte(166);
+    EXPECT_EQ(mcu->setCpiValue(2, 7), S_OK);
+    EXPECT_EQ(memory()[44], 0x65);
+    EXPECT_EQ(memory()[45] & 0x0F, 7);
+    EXPECT_EQ(memory()[166], 3);
 }

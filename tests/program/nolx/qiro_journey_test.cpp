@@ -88,6 +88,11 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     ASSERT_TRUE(program.WaitIdle());
     EXPECT_EQ(TextOf(L"result_DPI1_edit_Qiro"), DpiStepsQiro[static_cast<size_t>(step)].GetData());
     EXPECT_EQ(MemoryByte(kFirstLevelSteps) & 0x0F, step);
+    // A level picked on the page becomes the mouse's active level.
+    const int picked = MemoryByte(kLevelByte) == 1 ? 1 : 2;
+    const std::wstring pickedCheck = L"result_DPI" + std::to_wstring(picked) + L"_check_Qiro";
+    ASSERT_TRUE(ClickAndWait(pickedCheck.c_str(), 0.05));
+    EXPECT_EQ(MemoryByte(kLevelByte), picked - 1);
 
     const int rate = IsSelected(L"result_report_rate2_Qiro") ? 3 : 2;
     ASSERT_TRUE(ClickAndWait(rate == 2 ? L"result_report_rate2_Qiro" : L"result_report_rate3_Qiro", 0.05));
@@ -135,6 +140,7 @@ TEST_F(QiroJourney, SettingsReachTheControllerAndShowAgainAfterARestart) {
     EXPECT_EQ(FontOf(L"profile2_Qiro"), 4);
     ASSERT_TRUE(ClickAndWait(L"advanced_Settings_Qiro"));
     EXPECT_EQ(SliderValue(L"result_DPI1_slider_Qiro"), step);
+    EXPECT_TRUE(IsSelected(pickedCheck.c_str()));
     EXPECT_TRUE(IsSelected(rate == 2 ? L"result_report_rate2_Qiro" : L"result_report_rate3_Qiro"));
     EXPECT_TRUE(Page().FindAs<SkinUI::CCheckBoxUI>(L"result_middle_key_switch_mode_Qiro")->IsChecked());
     ASSERT_TRUE(ClickAndWait(L"led_Settings_Qiro"));
@@ -238,11 +244,22 @@ TEST_F(QiroJourney, ARecordedMacroAssignedToAButtonReachesTheController) {
     EXPECT_EQ(Slice(memory, address, data.size()), data);
 }
 
-TEST_F(QiroJourney, AProfilePressWhileRecordingLeavesTheRecorderWhereItIs) {
+TEST_F(QiroJourney, AProfilePressALanguageSwitchOrAReplugWhileRecordingLeavesTheRecorderWhereItIs) {
+    const auto recorderShown = [&] {
+        const SkinUI::CControlUI* record = Page().Find(L"recordButton_Qiro");
+        EXPECT_TRUE(record && record->IsVisible());
+        EXPECT_EQ(FontOf(L"marco_manager_Qiro"), 4);
+    };
     const int row = qiro.RecordNewMacro(L"Held", {WORD('A'), WORD('B')}, [&] {
         ASSERT_TRUE(program.PressDeviceButton("qiro", "profile"));
         EXPECT_TRUE(PumpUntil([] { return DeviceSettings.QiroKeyMode == 1; }, 3000));
         Settle(200);
+        recorderShown();
+        ASSERT_TRUE(ClickAndWait(L"language_2"));
+        recorderShown();
+        ASSERT_TRUE(program.PlugDevice("qiro", false));
+        ASSERT_TRUE(program.PlugDevice("qiro", true));
+        recorderShown();
     });
     ASSERT_GE(row, 0);
     const uint8_t keyA = static_cast<uint8_t>(VirtualKeyToKeyCode('A'));

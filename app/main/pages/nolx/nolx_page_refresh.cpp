@@ -26,7 +26,7 @@ void NolxMousePage::RefreshControls() {
         return;
     }
     if (page) page->SetEnabled(true);
-    tabs_.Reset();
+    if (!RecordingMacro()) tabs_.Reset();
     RefreshButtonTexts();
     RefreshFireKeys();
     RefreshDpi();
@@ -58,6 +58,7 @@ ShownAssignments::TextOf NolxMousePage::ButtonText() const {
 
 void NolxMousePage::RelabelButtons() {
     shownButtons_.Relabel(GetManager(), ButtonText());
+    if (RecordingMacro()) return;
     if (auto* tabs = FindAs<SkinUI::CTabLayoutUI>(traits_.Name(L"Setting_switch"))) tabs->SelectPage(0, false);
 }
 
