@@ -1,23 +1,28 @@
-# vastemor_generate_data(<generator target> OUTPUTS <file names...>)
-# Runs a generator program of this build under the emulator, in bin/, to write
-# the named data files, and copies them to bin-sim/ beside the simulated
-# libraries.
-function(vastemor_generate_data generator)
-  cmake_parse_arguments(G "" "" "OUTPUTS" ${ARGN})
-  set(outputs)
-  set(built)
+# vastemor_generate_data(<host tool> OUTPUTS <file names...> [SIM_ONLY])
+# Runs a tool of vastemor_host_tool() in bin/ to write the named data files
+# and copies them to bin-sim/ beside the simulated libraries; with SIM_ONLY
+# (files of simulated libraries alone) it runs in bin-sim/.
+function(vastemor_generate_data tool)
+  cmake_parse_arguments(G "SIM_ONLY" "" "OUTPUTS" ${ARGN})
+  set(written)
+  set(sim_files)
   foreach(name ${G_OUTPUTS})
-    list(APPEND built ${VASTEMOR_BIN_DIR}/${name})
-    list(APPEND outputs ${VASTEMOR_BIN_DIR}/${name} ${VASTEMOR_SIM_BIN_DIR}/${name})
+    list(APPEND written ${VASTEMOR_BIN_DIR}/${name})
+    list(APPEND sim_files ${VASTEMOR_SIM_BIN_DIR}/${name})
   endforeach()
-  add_custom_command(OUTPUT ${outputs}
-    COMMAND ${CMAKE_COMMAND} -E env VASTEMOR_HEADLESS=1
-            ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${generator}>
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${VASTEMOR_SIM_BIN_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy ${built} ${VASTEMOR_SIM_BIN_DIR}
-    WORKING_DIRECTORY ${VASTEMOR_BIN_DIR}
-    DEPENDS ${generator}
+  set(folder ${VASTEMOR_BIN_DIR})
+  set(copy COMMAND ${CMAKE_COMMAND} -E copy ${written} ${VASTEMOR_SIM_BIN_DIR})
+  if(G_SIM_ONLY)
+    set(folder ${VASTEMOR_SIM_BIN_DIR})
+    set(written)
+    set(copy)
+  endif()
+  add_custom_command(OUTPUT ${written} ${sim_files}
+    COMMAND ${VASTEMOR_HOST_TOOL_DIR}/${tool}
+    ${copy}
+    WORKING_DIRECTORY ${folder}
+    DEPENDS ${VASTEMOR_HOST_TOOL_DIR}/${tool}
     COMMENT "Generating ${G_OUTPUTS}"
     VERBATIM)
-  add_custom_target(${generator}_data ALL DEPENDS ${outputs})
+  add_custom_target(${tool}_data ALL DEPENDS ${written} ${sim_files})
 endfunction()
