@@ -66,7 +66,9 @@ int main()
     // A status query (command and data report), then the whole image.
     Measure("whole read", {2 + BlockTransfers(2048), 0}, [&] { return page.ConnectAndRead(); });
     // Level, level count, then per level of 7 its value (three set-bytes) and
-    // its colour (a set-bytes and the 164-byte block).
+    // its colour (a set-bytes and the 164-byte block). Before each value the
+    // library reads the mouse's own level back (a command and one report),
+    // which the floor leaves out.
     Measure("one DPI change", {2 + 7 * (3 + 1 + BlockTransfers(164)), 0}, [&] {
         DeviceSettings.QiroActiveCpiLevel = DeviceSettings.QiroActiveCpiLevel % std::max(DeviceSettings.QiroCpiLevelCount, 1) + 1;
         return page.RunDeviceCommand(kWriteCpiSettings);
