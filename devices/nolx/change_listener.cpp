@@ -53,10 +53,16 @@ void ChangeListener::setCallback(ChangeCallback callback, void* user) {
 }
 
 void ChangeListener::cancelPendingRead() {
-    if (!reading_) return;
-    readCancelled_ = true;
-    for (unsigned tries = 0; reading_ && tries < kCancelTries; ++tries) {
-        hid::platform().cancelInputRead(thread_);
+    for (unsigned tries = 0; tries < kCancelTries; ++tries) {
+        {
+            // Under the lock no read starts and no callback comes back between
+            // the look and the cancel: a read begun for a callback registered
+            // again is never cancelled.
+            std::lock_guard<TransferLock> guard(callbackLock_);
+            if (!reading_ || callbackRegistered()) return;
+            readCancelled_ = true;
+            hid::platform().cancelInputRead(thread_);
+        }
         Sleep(1);
     }
 }
@@ -64,9 +70,14 @@ void ChangeListener::cancelPendingRead() {
 bool ChangeListener::callbackRegistered() const { return WaitForSingleObject(callbackEvent_, 0) == WAIT_OBJECT_0; }
 
 bool ChangeListener::readWhileRegistered(uint8_t (&report)[4]) {
-    reading_ = true;
-    // Looked at once the flag is up: a callback removed from here on cancels the read.
-    const bool read = callbackRegistered() && SUCCEEDED(transport_.readInputReport(report));
+    bool registered = false;
+    {
+        // Looked at once the flag is up: a callback removed from here on cancels the read.
+        std::lock_guard<TransferLock> guard(callbackLock_);
+        reading_ = true;
+        registered = callbackRegistered();
+    }
+    const bool read = registered && SUCCEEDED(transport_.readInputReport(report));
     reading_ = false;
     return read;
 }

@@ -25,7 +25,8 @@ public:
     void startOnce();
     bool started() const { return thread_ != nullptr; }
     // Removing the callback ends a read under way, which would take the
-    // next report from the change poll.
+    // next report from the change poll; once a callback is registered
+    // again, the read goes on.
     void setCallback(ChangeCallback callback, void* user);
     // The device has new handles; a thread whose read failed reads again.
     void deviceReopened();

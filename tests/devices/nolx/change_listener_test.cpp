@@ -20,15 +20,36 @@ struct Announcements {
         self->calls.emplace_back(*mode, *level);
         self->changed.notify_all();
     }
-    bool waitFor(size_t count) {
+    bool waitFor(size_t count, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
         std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, std::chrono::seconds(5), [&] { return calls.size() >= count; });
+        return changed.wait_for(lock, limit, [&] { return calls.size() >= count; });
     }
     size_t count() {
         std::lock_guard<std::mutex> lock(mutex);
         return calls.size();
     }
 };
+
+// Runs the program's change poll over presses of the DPI button: each press
+// reaches it within a second. Unplugging the mouse then ends the poll.
+void ExpectEveryPressPolled(nolx::McuDevice& mcu, hidsim::Device& device, int presses) {
+    std::atomic<int> polled{0};
+    auto poll = std::async(std::launch::async, [&] {
+        int report = 0;
+        while (SUCCEEDED(mcu.getChangeData(&report))) ++polled;
+    });
+    for (int press = 1; press <= presses; ++press) {
+        FirmwareOf(device).pressDpiButton();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (polled < press && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        EXPECT_EQ(polled, press);
+        if (polled != press) break;
+    }
+    device.unplug();
+    ASSERT_EQ(poll.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+}
 
 class DolvReader : public NolxTest {
 protected:
@@ -94,22 +115,35 @@ TEST_F(NolxTest, WithoutACallbackTheDolvReaderLeavesEveryReportToTheChangePoll) 
     ASSERT_EQ(mcu->setChangeCallback(&Announcements::Record, &announcements), S_OK);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     mcu->setChangeCallback(nullptr, nullptr);
-    std::atomic<int> polled{0};
-    auto poll = std::async(std::launch::async, [&] {
-        int report = 0;
-        while (SUCCEEDED(mcu->getChangeData(&report))) ++polled;
-    });
-    for (int press = 1; press <= 8; ++press) {
-        firmware().pressDpiButton();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (polled < press && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        EXPECT_EQ(polled, press);
-        if (polled != press) break;
+    ExpectEveryPressPolled(*mcu, *device, 8);
+}
+
+TEST_F(DolvReader, AfterAReplugWithoutACallbackEveryPressReachesTheChangePoll) {
+    device->unplug();  // the reader waits for new handles
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    mcu->setChangeCallback(nullptr, nullptr);
+    device->plugBack();
+    ASSERT_EQ(mcu->init(device_ids::kVendor, device_ids::kNolxProduct, 0), S_OK);
+    ExpectEveryPressPolled(*mcu, *device, 4);
+}
+
+TEST_F(DolvReader, ACallbackRegisteredAgainWhileTheRemovalCancelsHearsTheNextPress) {
+    mcu->setChangeCallback(nullptr, nullptr);
+    std::future<void> removal;
+    {
+        // The reader, its callback looked at, waits for the transport to enter
+        // its read: a removal on another thread keeps trying to cancel it
+        // while the callback comes back.
+        std::lock_guard<nolx::TransferLock> hold(mcu->transport().lock());
+        ASSERT_EQ(mcu->setChangeCallback(&Announcements::Record, &announcements), S_OK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        removal = std::async(std::launch::async, [&] { mcu->setChangeCallback(nullptr, nullptr); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(mcu->setChangeCallback(&Announcements::Record, &announcements), S_OK);
     }
-    device->unplug();
-    ASSERT_EQ(poll.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    removal.wait();
+    firmware().pressDpiButton();
+    EXPECT_TRUE(announcements.waitFor(1, std::chrono::seconds(1)));
 }
 
 TEST_F(DolvReader, WaitsQuietlyWhileTheDeviceIsGoneAndResumesAfterReopening) {

@@ -333,3 +333,14 @@ TEST_F(NolxTest, AProfileAndLevelChangedOnTheMouseSurviveLaterWrites) {
     EXPECT_EQ(memory()[45] & 0x0F, 7);
     EXPECT_EQ(memory()[166], 3);
 }
+
+TEST_F(NolxTest, ALevelReadBackDamagedOutsideTheModeAndLevelIsNotTaken) {
+    open(ChipId::Qiro);  // stored gear 1
+    firmware().pressDpiButton();
+    firmware().corruptByte(168);  // a key-mode byte of the read-back's report
+    EXPECT_EQ(mcu->setCpiValue(0, 5), S_OK);
+    EXPECT_EQ(memory()[166], 1);
+    int gear = 0;
+    mcu->getCurrentGear(&gear);
+    EXPECT_EQ(gear, 2);
+}
