@@ -93,6 +93,27 @@ TEST_F(WenkKeyboard, TwoSlotsOfOneNameKeepTheirOwnSteps) {
     EXPECT_EQ(writtenSteps, (std::vector<uint8_t>{0x20, 0x11}));
 }
 
+// Of the macro window's macros of one name, a slot plays the one holding its
+// steps, wherever it stands; the next slot of the name takes the other.
+TEST_F(WenkKeyboard, ASlotPlaysTheMacroOfItsNameThatHoldsItsSteps) {
+    fake.On("Device_GetMarcoData", [](const CallArgs& a) {
+        Out<uint8_t>(a[1])[1] = 'T';
+        Out<uint8_t>(a[2])[0] = static_cast<uint8_t>(0x10 + a[0]);
+        return 0;
+    });
+    const MacroRef other = MakeMacro(L"T");
+    other->data = {0x20};
+    const MacroRef own = MakeMacro(L"T");
+    own->data = {0x10};
+    WenkMacroList = {other, own};
+    KeyAssignmentRecord first;
+    KeyAssignmentRecord second;
+    EXPECT_STREQ(GetMacroNameByCode(192, first, binder), L"T");
+    EXPECT_EQ(first.macro, own);
+    EXPECT_STREQ(GetMacroNameByCode(193, second, binder), L"T");
+    EXPECT_EQ(second.macro, other);
+}
+
 TEST_F(WenkKeyboard, CombinationTextsLeaveTheirCopyInTheMacroFolder) {
     TempFolder macroFolder;
     TempFolder current;

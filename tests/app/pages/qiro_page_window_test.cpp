@@ -9,6 +9,7 @@
 #include "tests/app/pages/simulated_nolx.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/app/support/temp_folder.h"
+#include "tests/program/support/window_input.h"
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/support/control_walk.h"
 #include "ui/controls/button.h"
@@ -29,6 +30,8 @@
 #include <set>
 
 using namespace SkinUI;
+using program_test::ModalScript;
+using program_test::UiWindow;
 
 namespace {
 
@@ -397,6 +400,33 @@ TEST_F(QiroPageWindow, ASwitchWritesItsButtonsAndComboKeysAndClearsWhenTurnedOff
     ASSERT_TRUE(page->ConnectAndRead());
     Settle();
     EXPECT_FALSE(Checked(L"result_middle_key_switch_mode_Qiro"));
+}
+
+// The writes asked for wait, as the main window keeps them while a progress
+// window is open: one button write then sends every button assigned since
+// the last.
+TEST_F(QiroPageWindow, ButtonsAssignedBeforeAButtonWriteAllReachTheController) {
+    worker.page = nullptr;
+    for (const int button : {2, 3}) {
+        ModalScript script({
+            [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"multimedia_setting_Qiro"); },
+            [button] { return UiWindow::OfClass(L"KeyEdit_Qiro").ClickRow(L"result_multimedia_value_Qiro", button); },
+            [] { return UiWindow::OfClass(L"KeyEdit_Qiro").Click(L"btn_ok_Qiro"); },
+        });
+        Click(Numbered(L"profile1_key_Qiro_%d", button));
+        ASSERT_TRUE(script.Finished()) << "stalled at step " << script.StalledAt();
+    }
+    EXPECT_EQ(worker.commands, (std::vector<int>{kWriteButton, kWriteButton}));
+    ASSERT_TRUE(page->RunDeviceCommand(kWriteButton));
+    const std::vector<uint8_t> memory = ControllerMemory();
+    const RecordList<MacroKeyEntry>& table = DeviceSettings.QiroKeyMode == 0 ? QiroMacroKeyTable1 : QiroMacroKeyTable2;
+    const unsigned start = 192 + 49 * static_cast<unsigned>(DeviceSettings.QiroKeyMode);
+    for (const unsigned button : {2u, 3u}) {
+        const uint8_t* bytes = table[button - 1]->bytes;
+        EXPECT_EQ(bytes[0], 3) << "button " << button << " holds a multimedia key";
+        const auto at = memory.begin() + start + 4 * (button - 1);
+        EXPECT_EQ(std::vector<uint8_t>(at, at + 4), std::vector<uint8_t>(bytes, bytes + 4)) << "button " << button;
+    }
 }
 
 TEST_F(QiroPageWindow, ABackModeSwitchClearsTheBackLedSwitch) {

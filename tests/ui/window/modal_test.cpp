@@ -36,6 +36,14 @@ void CALLBACK CloseFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
     g_dialog->Close(5);
 }
 
+// A progress window's hold of the thread's shown windows comes and goes
+// inside the modal loop, then the dialog closes as above.
+void CALLBACK HoldThreadWindowsInsideTheLoop(HWND window, UINT message, UINT_PTR id, DWORD time)
+{
+    ReleaseWindowsDisabled(HoldThreadWindowsDisabled(g_owner, nullptr));
+    CloseFromInsideTheLoop(window, message, id, time);
+}
+
 void CALLBACK DestroyFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
@@ -115,6 +123,23 @@ TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
         SetTimer(nullptr, 0, 1, &DestroyFromInsideTheLoop);
         EXPECT_EQ(0u, third.RunModal());
     }
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+}
+
+// The thread's hold ending leaves the owner to the dialog's hold.
+TEST_F(Windows, AThreadHoldEndingInsideTheModalLoopLeavesTheOwnerDisabled)
+{
+    HostWindow owner(400, 300);
+    SkinWindow dialog(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, dialog.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
+    {
+        LoopBound bound;
+        g_owner = owner.hwnd();
+        g_dialog = &dialog;
+        SetTimer(nullptr, 0, 1, &HoldThreadWindowsInsideTheLoop);
+        EXPECT_EQ(5u, dialog.RunModal());
+    }
+    EXPECT_FALSE(g_ownerEnabledInLoop);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
 }
 
