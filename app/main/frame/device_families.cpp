@@ -3,12 +3,12 @@
 #include "devices/common/device_ids.h"
 
 const DeviceFamily kDeviceFamilies[kDeviceFamilyCount] = {
-    {ChipWenk, DeviceLibrary::Wenk, &WenkNotifications, 1003, 50, 2000, 50},
-    {ChipKelvo, DeviceLibrary::Kelvo, &KelvoNotifications, 1004, 90, 2001, 90},
-    {ChipKelvoDriver, DeviceLibrary::KelvoDriver, &KelvoDriverNotifications, 1008, 90, 2005, 90},
-    {ChipDolv, DeviceLibrary::Dolv, &DolvNotifications, 1005, 90, 2002, 90},
-    {ChipMesk, DeviceLibrary::Mesk, &MeskNotifications, 1006, 95, 2003, 95},
-    {ChipQiro, DeviceLibrary::Qiro, &QiroNotifications, 1007, 98, 2004, 90},
+    {ChipWenk, DeviceLibrary::Wenk, &WenkNotifications, 1003, 50, 2000, 50, 311, true},
+    {ChipKelvo, DeviceLibrary::Kelvo, &KelvoNotifications, 1004, 90, 2001, 90, 312, false},
+    {ChipKelvoDriver, DeviceLibrary::KelvoDriver, &KelvoDriverNotifications, 1008, 90, 2005, 90, 313, false},
+    {ChipDolv, DeviceLibrary::Dolv, &DolvNotifications, 1005, 90, 2002, 90, 314, true},
+    {ChipMesk, DeviceLibrary::Mesk, &MeskNotifications, 1006, 95, 2003, 95, 315, true},
+    {ChipQiro, DeviceLibrary::Qiro, &QiroNotifications, 1007, 98, 2004, 90, 316, true},
 };
 
 IDevicePage* PageOfFamily(const DevicePages& pages, int family)

@@ -25,6 +25,8 @@ constexpr UINT kWorkerStartedMessage = 1001;
 constexpr UINT kWorkerFinishedMessage = 1002;
 constexpr LPARAM kWorkerStartedProgress = 20;
 constexpr LPARAM kWorkerFinishedProgress = 100;
+// A write job's page failed to write its controller; wParam the family index.
+constexpr UINT kWriteFailedMessage = WM_APP + 3;
 
 struct DeviceFamily {
     int chip;
@@ -34,6 +36,10 @@ struct DeviceFamily {
     LPARAM readProgress;
     UINT errorMessage;  // a connected controller can no longer be opened
     LPARAM errorProgress;
+    int nameText;  // the language text of the controller's name
+    // Its page's controls write at once, so after a failed write the page
+    // shows the controller read again; the Kelvo pages keep their unsent edits.
+    bool readsAgainAfterFailedWrite;
 };
 
 constexpr int kDeviceFamilyCount = 6;

@@ -5,6 +5,7 @@
 #include "app/core/pointer/pointer_settings.h"
 #include "app/core/settings/constants.h"
 #include "app/core/settings/settings_containers.h"
+#include "app/main/frame/close_wait.h"
 #include "app/main/frame/request_routes.h"
 #include "app/main/pages/device_page.h"
 #include "ui/core/window_disable.h"
@@ -19,9 +20,9 @@ using SkinUI::NotifyRecordUI;
 namespace {
 
 constexpr UINT kCaptionDoubleClickMessage = WM_NCLBUTTONDBLCLK;
-// How long a close waits for the library calls under way; a whole Kelvo
-// image takes a few seconds.
-constexpr DWORD kCloseWaitMs = 8000;
+// The box of a failed write: the controller's name, then what the page shows.
+constexpr int kWriteFailedReadAgainText = 317;
+constexpr int kWriteFailedEditsKeptText = 318;
 
 void SetMacroTempFolder()
 {
@@ -58,7 +59,8 @@ MainFrame::MainFrame(MainFrameSetup setup)
     services_.messages = setup.messages != nullptr ? setup.messages : &ownMessages_;
     services_.files = setup.files != nullptr ? setup.files : &ownFiles_;
     services_.web = setup.web != nullptr ? setup.web : &ownWeb_;
-    endProcess_ = setup.endProcess ? std::move(setup.endProcess) : [] { TerminateProcess(GetCurrentProcess(), 0); };
+    endProcess_ = setup.endProcess ? std::move(setup.endProcess)
+                                   : [](UINT exitStatus) { TerminateProcess(GetCurrentProcess(), exitStatus); };
 }
 
 MainFrame::~MainFrame()
@@ -95,19 +97,26 @@ void MainFrame::OnDestroyed(HWND formerWindow)
     // is clear it leaves the page alone (it ends with the process). A worker
     // stuck in a library call past the wait keeps the pages: the process
     // ends under it.
-    AppRunning = 0;
+    StopDeviceWork();
     { const std::unique_lock<std::shared_mutex> noPollOnAPage(PollPagesGuard); }
     dispatcher_.Attach(nullptr);
     if (!launcher_->JoinAll(kCloseWaitMs)) {
-        endProcess_();
+        endProcess_(kUnfinishedCloseExitCode);
         return;
     }
     WindowImplBase::OnDestroyed(formerWindow);
     delete this;
 }
 
+void MainFrame::StopDeviceWork()
+{
+    AppRunning = 0;
+}
+
 void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensProgress)
 {
+    if (!AppRunning.load())
+        return;
     auto* params = new WorkerParams;
     params->mainWindow = m_hwnd;
     params->argument = argument;
@@ -170,6 +179,21 @@ LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kCaptionDoubleClickMessage:
         return 0;
+    case WM_CLOSE:
+        StopDeviceWork();
+        break;
+    case WM_ENDSESSION:
+        // The session ends once this returns: the window goes now, and its
+        // close waits for the call under way.
+        if (wParam != FALSE) {
+            StopDeviceWork();
+            DestroyWindow(m_hwnd);
+            return 0;
+        }
+        break;
+    case kWriteFailedMessage:
+        SayWriteFailed(static_cast<int>(wParam));
+        return 0;
     case WM_DEVICECHANGE:
         StartOrKeep({ChipAll, WorkerKind::DeviceChange, 0});
         break;
@@ -188,6 +212,22 @@ LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return WindowImplBase::ProcessMessage(message, wParam, lParam);
+}
+
+void MainFrame::SayWriteFailed(int family)
+{
+    if (!AppRunning.load() || family < 0 || family >= kDeviceFamilyCount || sayingWriteFailed_[family])
+        return;
+    const DeviceFamily& f = kDeviceFamilies[family];
+    CUIString text;
+    text.Format(L"%%{%03d}\n%%{%03d}", f.nameText,
+                f.readsAgainAfterFailedWrite ? kWriteFailedReadAgainText : kWriteFailedEditsKeptText);
+    sayingWriteFailed_[family] = true;
+    const HWND window = m_hwnd;
+    services_.messages->Show(this, text);
+    // A close during the box may have taken the window and this object.
+    if (IsWindow(window))
+        sayingWriteFailed_[family] = false;
 }
 
 void MainFrame::Notify(NotifyRecordUI& record)

@@ -12,6 +12,7 @@
 #include "app/windows/read_progress.h"
 #include "ui/core/window_impl_base.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -26,9 +27,10 @@ struct MainFrameSetup {
     IMessageBoxPresenter* messages = nullptr;
     IFileChooser* files = nullptr;
     IWebLauncher* web = nullptr;
-    // Ends the process when a request worker outlasts the close's wait (a
-    // library call that never returns); null: at once, with no clean-up.
-    std::function<void()> endProcess;
+    // Ends the process with the exit status when a request worker outlasts
+    // the close's wait (a library call that never returns); null: at once,
+    // with no clean-up.
+    std::function<void(UINT exitStatus)> endProcess;
 };
 
 // The program's pages, worker threads, device binder and pointer settings.
@@ -68,6 +70,12 @@ private:
     void SwitchLanguageFromMenu(int item);
     int LanguageItemCount();
     void SendWindowNotification(const wchar_t* type);
+    // A close was asked: no further device work starts, kept jobs included.
+    // The window may take seconds to go; the call under way ends meanwhile.
+    void StopDeviceWork();
+    // A write job of the family failed: one box names its controller while
+    // later failures of the same family wait behind it unsaid.
+    void SayWriteFailed(int family);
     // The program's windows take no input while a progress window is open.
     void OpenProgress();
     // Forgets the open progress window, if any, which closes on the message,
@@ -92,5 +100,6 @@ private:
     ConfigFileChooser ownFiles_;
     ShellWebLauncher ownWeb_;
     PageServices services_;
-    std::function<void()> endProcess_;
+    std::function<void(UINT)> endProcess_;
+    std::array<bool, kDeviceFamilyCount> sayingWriteFailed_{};
 };

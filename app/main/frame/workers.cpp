@@ -31,6 +31,17 @@ void PollOnce(IPolledMousePage* page)
         page->pollRunning = false;
 }
 
+// The keyboard's whole write or the mouse's command; true when it reached the
+// controller.
+bool Write(IDevicePage* page, int command)
+{
+    if (auto* keyboard = dynamic_cast<IKeyboardPage*>(page))
+        return keyboard->WriteAllSettings();
+    if (auto* mouse = dynamic_cast<IMousePage*>(page))
+        return mouse->RunDeviceCommand(command);
+    return true;
+}
+
 }  // namespace
 
 unsigned __stdcall ReadAllThreadProc(void* block)
@@ -52,13 +63,14 @@ unsigned __stdcall WriteThreadProc(void* block)
 {
     const std::unique_ptr<WorkerParams> params = TakeParams(block);
     Post(*params, kWorkerStartedMessage, kWorkerStartedProgress);
-    const DevicePages& pages = params->pages;
-    if (pages.keyboard != nullptr)
-        pages.keyboard->WriteAllSettings();
-    IMousePage* const mice[] = {pages.kelvo, pages.kelvoDriver, pages.dolv, pages.mesk, pages.qiro};
-    for (IMousePage* mouse : mice) {
-        if (mouse != nullptr)
-            mouse->RunDeviceCommand(params->argument);
+    for (int family = 0; family < kDeviceFamilyCount; ++family) {
+        IDevicePage* page = PageOfFamily(params->pages, family);
+        if (page == nullptr || Write(page, params->argument))
+            continue;
+        // The page no longer shows as held what the controller lacks.
+        if (kDeviceFamilies[family].readsAgainAfterFailedWrite && AppRunning.load())
+            page->ConnectAndRead();
+        PostMessageW(params->mainWindow, kWriteFailedMessage, static_cast<WPARAM>(family), 0);
     }
     Post(*params, kWorkerFinishedMessage, kWorkerFinishedProgress);
     return 0;

@@ -32,7 +32,10 @@ typedef unsigned(__stdcall* WorkerProc)(void* params);
 // 1001, the pointer settings, every selected page's ConnectAndRead, 1002,
 // then 100 ms of rest.
 unsigned __stdcall ReadAllThreadProc(void* params);
-// 1001, the keyboard's WriteAllSettings or a mouse's RunDeviceCommand(argument), 1002.
+// 1001, the keyboard's WriteAllSettings or a mouse's RunDeviceCommand(argument),
+// 1002. A page whose write failed is named to the main window
+// (kWriteFailedMessage) after it read its controller again, when its family
+// does that.
 unsigned __stdcall WriteThreadProc(void* params);
 // The change poll of a selected, connected Dolv, Mesk or Qiro page, unless one
 // of that page already runs. The poll ends when the program ends or a blocking

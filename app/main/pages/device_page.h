@@ -20,11 +20,14 @@ public:
 
 class IKeyboardPage : public IDevicePage {
 public:
-    virtual void WriteAllSettings() = 0;
+    // False when a part did not reach the keyboard.
+    virtual bool WriteAllSettings() = 0;
 };
 
 class IMousePage : public IDevicePage {
 public:
+    // False when what the command writes did not reach the controller; a
+    // failure the page has said itself (a file it refuses) is not one.
     virtual bool RunDeviceCommand(int command) = 0;
 };
 
@@ -41,8 +44,9 @@ public:
     std::atomic<bool> pollRunning{false};
 };
 
-// 1 from program start; the main window clears it when it goes. Change polls
-// end at their next test of it.
+// 1 from program start; the main window clears it when a close is asked.
+// Workers start no further page operation once it is clear; change polls end
+// at their next test of it.
 extern std::atomic<uint8_t> AppRunning;
 
 // Change polls hold it shared while they act on a page between two blocking

@@ -48,7 +48,11 @@ protected:
 class FakeKeyboardPage : public FakePageBase<IKeyboardPage> {
 public:
     FakeKeyboardPage() : FakePageBase("keyboard") {}
-    void WriteAllSettings() override { CallLog().push_back(name_ + ".WriteAllSettings"); }
+    bool WriteAllSettings() override
+    {
+        CallLog().push_back(name_ + ".WriteAllSettings");
+        return true;
+    }
 };
 
 class FakeMousePage : public FakePageBase<IMousePage> {
@@ -70,7 +74,7 @@ public:
     bool RunDeviceCommand(int command) override
     {
         CallLog().push_back(name_ + ".RunDeviceCommand(" + std::to_string(command) + ")");
-        return true;
+        return writeSucceeds;
     }
     uint8_t OpenFlag() const override { return openFlag; }
     void PollDeviceChanges() override
@@ -83,6 +87,7 @@ public:
     }
 
     uint8_t openFlag;
+    bool writeSucceeds = true;
     std::function<void()> onPoll;
 };
 

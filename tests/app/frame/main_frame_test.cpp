@@ -16,8 +16,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <cwchar>
 #include <iterator>
+#include <utility>
 
 using frame_test::CallLog;
 using program_test::PumpUntil;
@@ -68,6 +70,21 @@ public:
             worker.first(worker.second);
     }
     std::vector<std::pair<WorkerProc, WorkerParams*>> held;
+};
+
+// Records the boxes it is shown and answers each at once; while the first is
+// up, it runs what the test asks.
+class RecordedBoxes : public IMessageBoxPresenter {
+public:
+    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override
+    {
+        shown.emplace_back(text);
+        if (const std::function<void()> act = std::exchange(whileShown, {}))
+            act();
+        return true;
+    }
+    std::vector<std::wstring> shown;
+    std::function<void()> whileShown;
 };
 
 // The writes in the call log, in order.
@@ -127,9 +144,12 @@ protected:
         setup.pageTags = {{L"MousePageQiro", &MakePage<QiroPage, &DevicePages::qiro>},
                           {L"KeyboardPage", &MakePage<KeyboardPage, &DevicePages::keyboard>}};
         setup.launcher = std::move(launcher);
+        setup.messages = &boxes_;
         setup.environment.binder = binder_.get();
         setup.environment.readPointerSettings = [] { CallLog().push_back("pointer settings"); };
-        setup.endProcess = [] { CallLog().push_back("process ended"); };
+        setup.endProcess = [](UINT status) {
+            CallLog().push_back(status != 0 ? "process ended, failing" : "process ended with status 0");
+        };
         frame_ = new MainFrame(std::move(setup));
         hwnd_ = frame_->Create(nullptr, L"Vastemor", 0x10CF0000, 0x60000, 0, 0, 1310, 749);
         EXPECT_NE(hwnd_, nullptr);
@@ -154,6 +174,7 @@ protected:
     frame_test::TestSkin skin_;
     std::unique_ptr<DeviceLibraryBinder> binder_ = frame_test::MakeOpenOnlyBinder();
     SkinUI::test::RecordingReceiver received_;
+    RecordedBoxes boxes_;
     MainFrame* frame_ = nullptr;
     HWND hwnd_ = nullptr;
 };
@@ -238,6 +259,30 @@ TEST_F(MainWindow, WritesWhileAProgressWindowIsOpenWaitForItOnePerKindAndTheWind
     EXPECT_FALSE(frame_->IsProgressOpen());
     Notify(L"WRITE_QiroDATA", 5);
     EXPECT_TRUE(frame_->IsProgressOpen());
+}
+
+TEST_F(MainWindow, AFailedWriteReadsItsMouseAgainAndIsSaidOnceWhileItsBoxIsUp)
+{
+    auto held = std::make_unique<HeldLauncher>();
+    HeldLauncher* launcher = held.get();
+    Open(std::move(held));
+    RunUntilIdle(*launcher, *frame_);
+    QiroPage::latest->writeSucceeds = false;
+    CallLog().clear();
+    Notify(L"WRITE_QiroDATA", 7);
+    // A write of the same mouse, kept while the first ran, fails as well.
+    boxes_.whileShown = [&] {
+        Notify(L"WRITE_QiroDATA", 8);
+        RunUntilIdle(*launcher, *frame_);
+    };
+    RunUntilIdle(*launcher, *frame_);
+    EXPECT_THAT(CallLog(), ElementsAre("qiro.RunDeviceCommand(7)", "qiro.ConnectAndRead",
+                                       "qiro.RunDeviceCommand(8)", "qiro.ConnectAndRead"));
+    EXPECT_EQ(boxes_.shown, std::vector<std::wstring>{L"%{316}\n%{317}"});
+
+    Notify(L"WRITE_QiroDATA", 7);
+    RunUntilIdle(*launcher, *frame_);
+    EXPECT_EQ(boxes_.shown.size(), 2u) << "a failure after the box closed is said again";
 }
 
 TEST_F(MainWindow, KeptWritesRunInTurnWhenNoProgressWindowCanBeMadeForThem)
@@ -440,18 +485,24 @@ TEST_F(MainWindow, ClosingWhileAPollIsBlockedNeitherWaitsForItNorLetsItTouchTheP
     frame_ = nullptr;
 }
 
-TEST_F(MainWindow, AWorkerStillRunningWhenTheClosesWaitEndsEndsTheProcessAndKeepsThePages)
+// A close, and a session that ends (the window goes before the message
+// returns, since the process ends then).
+TEST_F(MainWindow, AWorkerStillRunningWhenTheClosesWaitEndsEndsTheProcessWithAFailureAndKeepsThePages)
 {
-    auto held = std::make_unique<HeldLauncher>();
-    HeldLauncher* launcher = held.get();
-    Open(std::move(held));
-    ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
-    frame_->GetManager().RemoveNotifyReceiver(&received_);
-    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(hwnd_));
-    EXPECT_THAT(CallLog(), Contains("process ended"));
-    EXPECT_THAT(CallLog(), Not(Contains("qiro deleted")));
-    frame_ = nullptr;
+    for (const UINT closing : {UINT{WM_CLOSE}, UINT{WM_ENDSESSION}}) {
+        CallLog().clear();
+        auto held = std::make_unique<HeldLauncher>();
+        HeldLauncher* launcher = held.get();
+        Open(std::move(held));
+        ASSERT_TRUE(PumpUntil([&] { return !launcher->held.empty(); }));
+        frame_->GetManager().RemoveNotifyReceiver(&received_);
+        SendMessageW(hwnd_, closing, TRUE, 0);
+        EXPECT_FALSE(IsWindow(hwnd_)) << closing;
+        EXPECT_THAT(CallLog(), Contains("process ended, failing")) << closing;
+        EXPECT_THAT(CallLog(), Not(Contains("qiro deleted"))) << closing;
+        frame_ = nullptr;
+        AppRunning = 1;
+    }
 }
 
 class MainWindowWithoutLanguages : public MainWindow {

@@ -1,6 +1,10 @@
+#include "app/main/frame/close_wait.h"
 #include "devices/kelvo/default_image.h"
 #include "devices/kelvo/fields.h"
 #include "kelvo_bus.h"
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -68,6 +72,23 @@ TEST_F(KelvoBus, FailedWriteIsNotCommittedAndLeavesTheControllerMemory) {
     EXPECT_EQ(device.writeImage(), E_FAIL);
     EXPECT_EQ(firmware.commandCount(command::kCommit), commits);
     EXPECT_EQ(memory(), before);
+}
+
+// A close waits for the whole read or write under way: one of a controller
+// at 20 ms a transfer that answers on its second poll, each short pause
+// lasting up to a system timer tick more (15.6 ms), ends inside that wait.
+TEST_F(KelvoBus, WholeImagesOfASlowControllerEndWithinTheClosesWait) {
+    open();
+    firmware.setPollsBeforeReply(1);
+    const std::pair<const char*, std::function<HRESULT()>> operations[] = {
+        {"read", [&] { return device.readImage(); }}, {"write", [&] { return device.writeImage(); }}};
+    for (const auto& operation : operations) {
+        machine->resetCounters();
+        ASSERT_EQ(operation.second(), S_OK) << operation.first;
+        const auto counters = machine->counters();
+        const uint64_t longestMs = counters.transfers() * 20ull + counters.sleptMs + counters.sleeps * 16ull;
+        EXPECT_LT(longestMs, kCloseWaitMs) << operation.first;
+    }
 }
 
 TEST_F(KelvoBus, FireDataWriteSendsOnlyTheFireRegions) {

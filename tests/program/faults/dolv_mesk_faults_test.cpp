@@ -23,10 +23,14 @@ struct Family {
     const wchar_t* defaultFile;
     // The text a reset shows when the mouse cannot be opened; null: none.
     const wchar_t* openFailure;
+    // The box of a write that did not reach the mouse.
+    const wchar_t* notWritten;
 };
 
-const Family kDolv{L"dolv", "dolv", L"Dolv", L"_Dolv", L"reset_data_Dolv", L"TevkDolvBData_Cfg1.bin", nullptr};
-const Family kMesk{L"mesk", "mesk", L"Mesk", L"_Mesk", L"reset_data1_Mesk", L"TevkMeskBData_Cfg1.bin", L"%{081}"};
+const Family kDolv{L"dolv", "dolv", L"Dolv", L"_Dolv", L"reset_data_Dolv", L"TevkDolvBData_Cfg1.bin", nullptr,
+                   L"%{314}\n%{317}"};
+const Family kMesk{L"mesk", "mesk", L"Mesk", L"_Mesk", L"reset_data1_Mesk", L"TevkMeskBData_Cfg1.bin", L"%{081}",
+                   L"%{315}\n%{317}"};
 
 void ResetCutShortByAnUnplug(const Family& family) {
     ProgramDriver program(family.devices);
@@ -46,12 +50,21 @@ void ResetCutShortByAnUnplug(const Family& family) {
     ASSERT_TRUE(program.Window().Click(family.resetButton) && program.WaitIdle());
     EXPECT_TRUE(TraceLinesFrom(program, traced, std::string("SET ") + family.simulated + " 40 0e").empty());
     EXPECT_EQ(program.SavedMemory(family.devices), saved);
-    EXPECT_TRUE(IsSelected(program, ReportRateName(option, family.suffix)));
-    EXPECT_TRUE(boxes.Take().empty()) << "a failed write ends silently";
+    // Said once, naming the mouse, which is read again: it shows as gone.
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{family.notWritten});
+    EXPECT_FALSE(IsEnabled(program, MousePage(family.page)));
+    ASSERT_TRUE(program.ClearControllerFaults(family.simulated));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    const int held = ReportRateOption(program.ControllerMemory(family.simulated));
+    EXPECT_TRUE(IsSelected(program, ReportRateName(held, family.suffix))) << "the page shows what the mouse holds";
+
+    // A mouse gone unnoticed cannot be opened: said once, by its own text
+    // where the page has one.
+    ASSERT_TRUE(program.UnplugController(family.simulated));
     ASSERT_TRUE(program.Window().Click(family.resetButton) && program.WaitIdle());
-    std::vector<std::wstring> shown;
-    if (family.openFailure) shown.emplace_back(LanguageText(family.openFailure).GetData());
-    EXPECT_EQ(boxes.Take(), shown);
+    const std::wstring said = family.openFailure ? LanguageText(family.openFailure).GetData() : family.notWritten;
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{said});
 
     ASSERT_TRUE(program.ClearControllerFaults(family.simulated));
     program.DeviceChanged();

@@ -83,16 +83,24 @@ TEST_F(KeyboardFaults, AWriteCutShortByAnUnplugIsSentWholeByTheNextWrite) {
     std::vector<uint8_t> memory = Memory();
     EXPECT_EQ(memory.at(kProfileIndex), 1);
     EXPECT_EQ(Brightness(memory), Brightness(before)) << "the LED blocks never arrived";
-    EXPECT_TRUE(boxes.Take().empty());
-
-    // The reset needs the controller open; while it is gone it says so.
-    ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
-    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{081}"});
+    // Said once, naming the keyboard, which is read again: it shows as gone.
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{311}\n%{317}"});
+    EXPECT_FALSE(IsEnabled(program, kKeyboardPage));
 
     ASSERT_TRUE(program.ClearControllerFaults("wenk"));
     program.DeviceChanged();
     ASSERT_TRUE(program.WaitIdle());
     EXPECT_TRUE(IsEnabled(program, kKeyboardPage));
+    // The reset needs the controller open; gone unnoticed, it says so.
+    ASSERT_TRUE(program.UnplugController("wenk"));
+    ASSERT_TRUE(program.Window().Click(L"reset_data_Wenk"));
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"%{081}"});
+    ASSERT_TRUE(program.ClearControllerFaults("wenk"));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+
+    // The page shows what the keyboard holds: the brightness is chosen again.
+    ASSERT_TRUE(program.Window().MoveSlider(L"led_light", brightness));
     ASSERT_TRUE(ClickAndWait(L"write_data_Wenk"));
     memory = Memory();
     EXPECT_EQ(memory.at(kProfileIndex), 1);

@@ -17,6 +17,9 @@ using namespace program_test;
 namespace {
 
 constexpr char kCommit[] = "SET qiro 40 0e";
+// The box of a write that did not reach the mouse: its name, then that the
+// page shows it read again.
+const std::wstring kNotWritten = L"%{316}\n%{317}";
 
 // A byte near the image's end, inside the patch code (neither shown nor checked).
 constexpr size_t kTailByte = 2040;
@@ -74,14 +77,20 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     size_t traced = program.TraceLines().size();
     ASSERT_TRUE(program.UnplugController("qiro", 100));
     ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
-    EXPECT_TRUE(boxes.Take().empty()) << "a failed write ends silently";
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{kNotWritten}) << "said once, naming the mouse";
     EXPECT_TRUE(TraceLinesFrom(program, traced, kCommit).empty()) << "the part written is not committed";
     EXPECT_EQ(program.SavedMemory(L"qiro"), saved);
     // The controller holds the first part of the image, not yet durable.
     EXPECT_EQ(Memory().at(nolx::kReportRateByte), image[nolx::kReportRateByte]);
     EXPECT_EQ(Memory().at(kTailByte), before[kTailByte]);
-    EXPECT_TRUE(RateShown(ReportRateOption(before))) << "the page shows no image the controller did not take";
+    EXPECT_FALSE(PageEnabled()) << "read again, the mouse shows as gone";
 
+    // Gone unnoticed, the mouse cannot be opened: the import says so once.
+    ASSERT_TRUE(program.ClearControllerFaults("qiro"));
+    program.DeviceChanged();
+    ASSERT_TRUE(program.WaitIdle());
+    EXPECT_TRUE(RateShown(ReportRateOption(Memory()))) << "the page shows what the mouse holds";
+    ASSERT_TRUE(program.UnplugController("qiro"));
     traced = program.TraceLines().size();
     ASSERT_TRUE(UseFile(program, L"import_data_Qiro", path));
     EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{L"Connect Error"});
@@ -95,6 +104,20 @@ TEST_F(QiroFaults, AnImportCutShortByAnUnplugIsNotCommittedAndTheNextImportLands
     EXPECT_EQ(Memory(), image);
     EXPECT_EQ(program.SavedMemory(L"qiro"), image);
     EXPECT_TRUE(RateShown(ReportRateOption(image)));
+}
+
+TEST_F(QiroFaults, AReportRateTheMouseDidNotTakeIsSaidAndThePageShowsTheMouseReadAgain) {
+    ASSERT_TRUE(program.Window().Click(L"advanced_Settings_Qiro") && program.WaitIdle());
+    const int held = ReportRateOption(Memory());
+    const int chosen = held % 4 + 1;
+    // The rate's byte and the commit are lost; the read after them is not.
+    ASSERT_TRUE(program.LoseTransfers("qiro", 1, 2));
+    ASSERT_TRUE(program.Window().Click(ReportRateName(chosen, L"_Qiro").c_str(), 0.05) && program.WaitIdle());
+    EXPECT_EQ(ReportRateOption(Memory()), held);
+    EXPECT_EQ(boxes.Take(), std::vector<std::wstring>{kNotWritten});
+    EXPECT_TRUE(PageEnabled());
+    EXPECT_TRUE(RateShown(held));
+    EXPECT_FALSE(RateShown(chosen));
 }
 
 TEST_F(QiroFaults, AReadThatLostAReportLeavesThePageUnconnectedAndTheControllerAsItWas) {

@@ -288,6 +288,11 @@ void TakeKeyboard(const ProgramDriver& program, const Sheet& sheet) {
     ModalScript box({sheet.TakeDialog(L"MessageBox", L"message_box"), Sheet::Press(L"MessageBox", L"btn_cancel")});
     program.Frame().Services().messages->Show(&program.Frame(), L"%{087}");
     EXPECT_TRUE(box.Wait());
+    // A write that did not reach the controller: its name, then the notice.
+    ModalScript failed({sheet.TakeDialog(L"MessageBox", L"message_box_write_failed"),
+                        Sheet::Press(L"MessageBox", L"btn_ok")});
+    program.Frame().Services().messages->Show(&program.Frame(), L"%{312}\n%{318}");
+    EXPECT_TRUE(failed.Wait());
     ReadProgress* progress = OpenReadProgress(&program.Frame());
     ASSERT_NE(progress, nullptr);
     const HWND shown = progress->GetWindowHandle();

@@ -141,7 +141,8 @@ bool ProgramDriver::Restart() {
 
 void ProgramDriver::Close() {
     if (!IsOpen()) return;
-    DestroyWindow(window_);  // the frame deletes itself
+    // As the taskbar closes it; the frame deletes itself.
+    SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
     frame_ = nullptr;
     window_ = nullptr;
     EndChangePolls();

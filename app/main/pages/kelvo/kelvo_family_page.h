@@ -96,9 +96,10 @@ protected:
 
 private:
     void Export();
-    // The file written over the controller, which is read again. False only
-    // when the file is refused; a transfer that fails is silent.
-    bool Import(const SkinUI::CUIString& path);
+    enum class ImportOutcome { Refused, NotWritten, Written };
+    // The file written over the controller, which is then read again; a file
+    // the family does not take is refused.
+    ImportOutcome Import(const SkinUI::CUIString& path);
     void PostRefresh();
     void RequestCommand(int command);
 

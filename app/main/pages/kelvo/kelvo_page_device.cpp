@@ -30,13 +30,13 @@ bool KelvoFamilyPage::RunDeviceCommand(int command) {
     const DeviceLibraryBinder::Guard guard = Lock();
     switch (command) {
     case kKelvoWriteAll: return WriteWholeDevice();
-    case kKelvoReset:
-        Import(traits_.resetFile);
-        return true;
+    case kKelvoReset: return Import(traits_.resetFile) != ImportOutcome::NotWritten;
     case kKelvoExport: Export(); return true;
-    case kKelvoImport:
-        if (!Import(commandFiles_.Of(kKelvoImport))) ShowBoxLater(services_, kImportFileRefused);
-        return true;
+    case kKelvoImport: {
+        const ImportOutcome outcome = Import(commandFiles_.Of(kKelvoImport));
+        if (outcome == ImportOutcome::Refused) ShowBoxLater(services_, kImportFileRefused);
+        return outcome != ImportOutcome::NotWritten;
+    }
     default: return true;
     }
 }
@@ -49,20 +49,21 @@ void KelvoFamilyPage::Export() {
                 [this, &entries, size](uint8_t* image) { return traits_.copyImage(entries, image, size); });
 }
 
-bool KelvoFamilyPage::Import(const SkinUI::CUIString& path) {
+KelvoFamilyPage::ImportOutcome KelvoFamilyPage::Import(const SkinUI::CUIString& path) {
     // A file the family does not take is not written, padded or cut, over
     // the controller; the library gets the file's own byte count.
     std::vector<uint8_t> image;
     size_t byteCount = 0;
-    if (!ReadImageFile(path, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) return false;
+    if (!ReadImageFile(path, traits_.smallestImport, traits_.imageSize, &image, &byteCount)) {
+        return ImportOutcome::Refused;
+    }
     const DeviceEntries& entries = DeviceLibraryBinder::Instance().Entries();
-    if (traits_.open(entries) != 0) return true;
+    if (traits_.open(entries) != 0) return ImportOutcome::NotWritten;
     const int result = traits_.writeImage(entries, image.data(), static_cast<int>(byteCount));
     WaitMilliseconds(100);
-    if (result == 0) {
-        ImageWritten(image.data(), byteCount);
-        // A program that ends reads nothing more: its pages are about to go.
-        if (AppRunning.load()) ConnectAndRead();
-    }
-    return true;
+    if (result != 0) return ImportOutcome::NotWritten;
+    ImageWritten(image.data(), byteCount);
+    // A program that ends reads nothing more: its pages are about to go.
+    if (AppRunning.load()) ConnectAndRead();
+    return ImportOutcome::Written;
 }

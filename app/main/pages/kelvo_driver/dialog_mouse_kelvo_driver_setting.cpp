@@ -48,12 +48,12 @@ void CDialogMouseKelvoDriverSetting::ReadFamilySettings() {
 }
 
 bool CDialogMouseKelvoDriverSetting::WriteWholeDevice() {
-    if (!MousePresent()) return true;
+    if (!MousePresent()) return false;
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
-    binder.WriteLedCpiDataKelvoDriver();
-    binder.WriteDeviceKelvoDriver();
+    bool written = binder.WriteLedCpiDataKelvoDriver();
+    written &= binder.WriteDeviceKelvoDriver();
     SaveBlockLater();
-    return true;
+    return written;
 }
 
 void CDialogMouseKelvoDriverSetting::ImageWritten(const uint8_t* image, size_t byteCount) {

@@ -31,7 +31,7 @@ public:
     // Worker operations.
     bool ConnectAndRead() override;
     int ConnectedFlag() const override { return connected_; }
-    void WriteAllSettings() override;
+    bool WriteAllSettings() override;
 
     // User-interface thread.
     void RefreshControls();

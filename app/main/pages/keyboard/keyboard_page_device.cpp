@@ -43,18 +43,20 @@ bool CDialogKeySetting::ConnectAndRead() {
     return read;
 }
 
-void CDialogKeySetting::WriteAllSettings() {
+bool CDialogKeySetting::WriteAllSettings() {
     DeviceLibraryBinder& binder = DeviceLibraryBinder::Instance();
     const DeviceLibraryBinder::Guard guard = binder.LockLibrary(DeviceLibrary::Wenk);
-    if (!OpenKeyboard(binder)) return;
+    if (!OpenKeyboard(binder)) return false;
     const DeviceEntries& entries = binder.Entries();
-    binder.WriteKeyProfileWenk(0);
-    binder.WriteKeyProfileWenk(1);
-    if (entries.Device_WriteProFileIndex) entries.Device_WriteProFileIndex(DeviceSettings.WenkActiveSet);
-    binder.WriteAllMacrosWenk();
-    binder.WriteLedDataWenk(0);
-    binder.WriteLedDataWenk(1);
-    if (entries.Device_ReloadDevice) entries.Device_ReloadDevice();
+    // Every part is sent even after one failed.
+    bool written = binder.WriteKeyProfileWenk(0);
+    written &= binder.WriteKeyProfileWenk(1);
+    written &= entries.Device_WriteProFileIndex && entries.Device_WriteProFileIndex(DeviceSettings.WenkActiveSet) == 0;
+    written &= binder.WriteAllMacrosWenk();
+    written &= binder.WriteLedDataWenk(0);
+    written &= binder.WriteLedDataWenk(1);
+    written &= entries.Device_ReloadDevice && entries.Device_ReloadDevice() == 0;
+    return written;
 }
 
 void CDialogKeySetting::PostRefresh() {

@@ -72,7 +72,9 @@ private:
     // Device work, on a worker with the family lock held.
     bool Open();
     void Export();
-    void Import(const SkinUI::CUIString& path);
+    // The file written over the controller, which is read again. False when
+    // the write did not reach it; a file that is not an image is ignored.
+    bool Import(const SkinUI::CUIString& path);
     bool WriteCpiSettings();
     bool WriteAssignedButton();
     bool WriteFireKey(int key);

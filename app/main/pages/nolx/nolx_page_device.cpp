@@ -65,16 +65,13 @@ bool NolxMousePage::RunDeviceCommand(int command) {
     case kWriteButton: return WriteAssignedButton();
     case kWriteFireKey1:
     case kWriteFireKey1 + 1:
-    case kWriteFireKey1 + 2:
-        WriteFireKey(command - kWriteFireKey1);
-        return true;
+    case kWriteFireKey1 + 2: return WriteFireKey(command - kWriteFireKey1);
     case kWriteReportRate: return (binder.*traits_.writeReportRate)();
     case kWriteLighting: return (binder.*traits_.writeLedBreath)();
     case kResetDevice:
-        Import(traits_.resetFile ? SkinUI::CUIString(traits_.resetFile) : commandFiles_.Of(kResetDevice));
-        return true;
+        return Import(traits_.resetFile ? SkinUI::CUIString(traits_.resetFile) : commandFiles_.Of(kResetDevice));
     case kExportImage: Export(); return true;
-    case kImportImage: Import(commandFiles_.Of(kImportImage)); return true;
+    case kImportImage: return Import(commandFiles_.Of(kImportImage));
     case kWriteButtonSwitches: return traits_.hasButtonSwitches ? WriteButtonSwitches() : true;
     default: return true;
     }
@@ -121,26 +118,27 @@ void NolxMousePage::Export() {
                 [this](uint8_t* image) { return traits_.readImage(DeviceLibraryBinder::Instance().Entries(), image); });
 }
 
-void NolxMousePage::Import(const SkinUI::CUIString& path) {
+bool NolxMousePage::Import(const SkinUI::CUIString& path) {
     std::vector<uint8_t> image;
-    if (!ReadImageFile(path, kImageSize, &image)) return;
+    if (!ReadImageFile(path, kImageSize, &image)) return true;
     if (!Open()) {
-        if (traits_.importOpenFailureText) {
-            const wchar_t* text = traits_.importOpenFailureText;
-            services_.ui->Post([this, text] { services_.messages->Show(services_.owner, LanguageText(text).GetData()); });
-        }
-        return;
+        if (!traits_.importOpenFailureText) return false;
+        const wchar_t* text = traits_.importOpenFailureText;
+        services_.ui->Post([this, text] { services_.messages->Show(services_.owner, LanguageText(text).GetData()); });
+        return true;
     }
     const int result = traits_.writeImage(DeviceLibraryBinder::Instance().Entries(), image.data());
     WaitMilliseconds(500);
+    if (result != 0) return false;
     // A program that ends reads nothing more: its pages are about to go.
-    if (result != 0 || !AppRunning.load()) return;
+    if (!AppRunning.load()) return true;
     // A read that fails leaves the page not connected.
     bool read = ConnectAndRead();
     for (int retry = 0; !read && retry < traits_.importRereadRetries; ++retry) {
         Sleep(100);
         read = ConnectAndRead();
     }
+    return true;
 }
 
 void NolxMousePage::PollDeviceChanges() {
