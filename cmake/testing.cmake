@@ -14,6 +14,13 @@ function(vastemor_gtest_runner target)
     CROSSCOMPILING_EMULATOR "${VASTEMOR_GTEST_RUN};${CMAKE_CROSSCOMPILING_EMULATOR}")
 endfunction()
 
+# vastemor_virtual_pauses(tests...): the simulated controllers' pauses cost
+# no wall time (HIDSIM_CLOCK); a test that times device work sets
+# HIDSIM_CLOCK=wall after it.
+function(vastemor_virtual_pauses)
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT_MODIFICATION HIDSIM_CLOCK=set:virtual)
+endfunction()
+
 # vastemor_test(name SOURCES ... [LIBS ...] [TIMEOUT s])
 # One test binary, one ctest entry; runs in the test folder. Folders whose
 # tests open windows set VASTEMOR_TESTS_USE_DESKTOP.
@@ -29,6 +36,7 @@ function(vastemor_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${VASTEMOR_TEST_BIN_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  vastemor_virtual_pauses(${name})
   if(VASTEMOR_TESTS_USE_DESKTOP)
     # Windows of parallel tests would share one display, its activation,
     # focus and cursor: such tests take turns.

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -43,7 +44,7 @@ std::wstring widen(const std::string& text) { return std::wstring(text.begin(), 
 // or not; an unplugged one keeps what it committed.
 class StatefulMachine : public Machine {
 public:
-    StatefulMachine() : Machine(Clock::Wall) {}
+    explicit StatefulMachine(Clock clock) : Machine(clock) {}
     ~StatefulMachine() override {
         for (const State& state : states_) {
             if (state.device->plugged()) saveImage(state.path, state.device->firmware().memory());
@@ -72,7 +73,8 @@ private:
 }  // namespace
 
 std::unique_ptr<Machine> machineFromEnvironment(std::vector<std::shared_ptr<Device>>* plugged) {
-    auto machine = std::make_unique<StatefulMachine>();
+    const bool virtualClock = _wcsicmp(environmentValue(L"HIDSIM_CLOCK").c_str(), L"virtual") == 0;
+    auto machine = std::make_unique<StatefulMachine>(virtualClock ? Machine::Clock::Virtual : Machine::Clock::Wall);
     machine->setTransferLatencyMs(static_cast<unsigned>(_wtoi(environmentValue(L"HIDSIM_LATENCY_MS").c_str())));
 
     const std::wstring stateDir = environmentValue(L"HIDSIM_STATE_DIR");

@@ -5,6 +5,8 @@
 //                     and saved after every commit, and when the machine goes
 //                     away with the process (plugged-in controllers only)
 //   HIDSIM_LATENCY_MS wall-clock cost of one feature transfer (default 0)
+//   HIDSIM_CLOCK      "virtual": the libraries' pauses cost no wall time
+//                     (default: they do, as on a real bus)
 //   HIDSIM_TRACE      file that gets one line per transfer
 
 #include "devices/sim/machine.h"
