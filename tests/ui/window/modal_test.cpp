@@ -124,20 +124,17 @@ TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
         EXPECT_EQ(0u, third.RunModal());
     }
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
-}
 
-// The thread's hold ending leaves the owner to the dialog's hold.
-TEST_F(Windows, AThreadHoldEndingInsideTheModalLoopLeavesTheOwnerDisabled)
-{
-    HostWindow owner(400, 300);
-    SkinWindow dialog(L"<Window size=\"200,100\"><Control/></Window>");
-    ASSERT_NE(nullptr, dialog.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
+    // A hold of the thread's windows that ends inside the loop leaves the
+    // owner to the dialog's hold.
+    SkinWindow fourth(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, fourth.Create(owner.hwnd(), L"dialog", WS_POPUP, 0));
     {
         LoopBound bound;
-        g_owner = owner.hwnd();
-        g_dialog = &dialog;
+        g_dialog = &fourth;
+        g_ownerEnabledInLoop = true;
         SetTimer(nullptr, 0, 1, &HoldThreadWindowsInsideTheLoop);
-        EXPECT_EQ(5u, dialog.RunModal());
+        EXPECT_EQ(5u, fourth.RunModal());
     }
     EXPECT_FALSE(g_ownerEnabledInLoop);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
