@@ -6,6 +6,7 @@
 #include "app/main/frame/main_frame.h"
 #include "tests/app/frame/frame_fakes.h"
 #include "tests/app/frame/test_skin.h"
+#include "tests/app/support/recording_messages.h"
 #include "tests/program/support/window_input.h"
 #include "tests/ui/support/recording_receiver.h"
 #include "ui/controls/combo.h"
@@ -70,21 +71,6 @@ public:
             worker.first(worker.second);
     }
     std::vector<std::pair<WorkerProc, WorkerParams*>> held;
-};
-
-// Records the boxes it is shown and answers each at once; while the first is
-// up, it runs what the test asks.
-class RecordedBoxes : public IMessageBoxPresenter {
-public:
-    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override
-    {
-        shown.emplace_back(text);
-        if (const std::function<void()> act = std::exchange(whileShown, {}))
-            act();
-        return true;
-    }
-    std::vector<std::wstring> shown;
-    std::function<void()> whileShown;
 };
 
 // The writes in the call log, in order.
@@ -174,7 +160,7 @@ protected:
     frame_test::TestSkin skin_;
     std::unique_ptr<DeviceLibraryBinder> binder_ = frame_test::MakeOpenOnlyBinder();
     SkinUI::test::RecordingReceiver received_;
-    RecordedBoxes boxes_;
+    RecordingMessages boxes_;
     MainFrame* frame_ = nullptr;
     HWND hwnd_ = nullptr;
 };

@@ -3,23 +3,11 @@
 // are recorded and answered from a script.
 
 #include "app/windows/page_services.h"
+#include "tests/app/support/immediate_dispatcher.h"
+#include "tests/app/support/recording_messages.h"
 
 #include <string>
 #include <vector>
-
-class ImmediateDispatcher : public IUiDispatcher {
-public:
-    void Post(std::function<void()> work) override { work(); }
-};
-
-class RecordingMessages : public IMessageBoxPresenter {
-public:
-    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override {
-        shown.emplace_back(text);
-        return true;
-    }
-    std::vector<std::wstring> shown;
-};
 
 class ScriptedFiles : public IFileChooser {
 public:

@@ -3,6 +3,7 @@
 #include "app/core/binder/module_loader.h"
 #include "app/core/settings/device_settings.h"
 #include "app/dialogs/keyedit/key_edit_members.h"
+#include "tests/app/support/recording_messages.h"
 #include "tests/app/support/settings_reset.h"
 #include "tests/program/support/window_input.h"
 #include "tests/ui/support/control_walk.h"
@@ -41,15 +42,6 @@ void LoadLanguage(const wchar_t* file) {
         builder.Create((std::wstring(L"Languages\\") + file).c_str(), nullptr, nullptr, &languageManager);
     if (tree != nullptr) tree->Delete();
 }
-
-class RecordingMessages : public IMessageBoxPresenter {
-public:
-    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override {
-        shown.push_back(text);
-        return true;
-    }
-    std::vector<std::wstring> shown;
-};
 
 class KeyEditWindow : public ::testing::Test {
 protected:

@@ -1,10 +1,5 @@
 #include "tests/app/pages/fake_page_services.h"
 
-bool RecordingMessages::Show(SkinUI::CWindowWnd*, const wchar_t* text) {
-    shown.emplace_back(text);
-    return true;
-}
-
 SkinUI::CUIString ScriptedFiles::ChooseSaveFile() { return ChooseOpenFile(); }
 
 SkinUI::CUIString ScriptedFiles::ChooseOpenFile() {

@@ -3,20 +3,11 @@
 // boxes, file choosers and the web launcher record what they were asked.
 
 #include "app/windows/page_services.h"
+#include "tests/app/support/immediate_dispatcher.h"
+#include "tests/app/support/recording_messages.h"
 
 #include <string>
 #include <vector>
-
-class ImmediateDispatcher : public IUiDispatcher {
-public:
-    void Post(std::function<void()> work) override { work(); }
-};
-
-class RecordingMessages : public IMessageBoxPresenter {
-public:
-    bool Show(SkinUI::CWindowWnd*, const wchar_t* text) override;
-    std::vector<std::wstring> shown;
-};
 
 class ScriptedFiles : public IFileChooser {
 public:
