@@ -1,5 +1,6 @@
 #include "ui/core/window_wnd.h"
 
+#include "ui/core/modal_loops.h"
 #include "ui/core/window_disable.h"
 #include "ui/core/window_manager.h"
 #include "ui/core/window_wnd_geometry.h"
@@ -160,6 +161,11 @@ UINT CWindowWnd::RunModal()
     HWND window = m_hwnd;
     if (window == nullptr || !IsWindow(window))
         return 0;
+    if (ModalLoopsEnded()) {
+        DestroyWindow(window);
+        return 0;
+    }
+    const ModalLoopScope loop;
     HWND owner = GetWindow(window, GW_OWNER);
     ::ShowWindow(window, SW_SHOWNORMAL);
     HoldWindowDisabled(owner);
@@ -168,6 +174,10 @@ UINT CWindowWnd::RunModal()
     bool quit = false;
     MSG msg = {};
     while (IsWindow(window)) {
+        if (ModalLoopsEnded()) {
+            DestroyWindow(window);
+            break;
+        }
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             quit = true;
@@ -182,6 +192,9 @@ UINT CWindowWnd::RunModal()
             DispatchMessageW(&msg);
         }
     }
+    // Ended under a closing window, the loop is cancelled whatever it saw.
+    if (ModalLoopsEnded())
+        result = 0;
     // A window that went has handed its owner back (at WM_CLOSE or as it went).
     if (IsWindow(window))
         ReturnModalOwner();

@@ -32,7 +32,8 @@ public:
     // WM_CLOSE arrives, before the window goes, so that the activation
     // returns to it, unless another window still holds it disabled
     // (window_disable.h). A WM_QUIT that ends the loop is posted again for the
-    // outer loop.
+    // outer loop. Loops ended for a closing window (modal_loops.h) destroy
+    // the window and return 0.
     UINT RunModal();
     // Posts WM_CLOSE with the result as wParam.
     void Close(UINT result = IDOK);

@@ -1,5 +1,7 @@
 #include "app/core/files/file_dialogs.h"
 
+#include "ui/core/modal_loops.h"
+
 #include <cstring>
 
 namespace {
@@ -10,6 +12,18 @@ constexpr wchar_t kDefaultTitle[] = L"Please Seleted File";
 // The current folder stays: bare data file names are looked up there.
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
 constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+
+// The dialog's loop counts among the thread's modal loops; none opens while
+// they are ended for a closing window.
+SkinUI::CUIString RunFileDialog(FileDialogKind kind, const wchar_t* filter, const wchar_t* title,
+                                const wchar_t* initialFolder) {
+    if (SkinUI::ModalLoopsEnded()) return SkinUI::CUIString();
+    wchar_t path[kFileDialogPathLength];
+    OPENFILENAMEW setup = BuildFileDialogSetup(kind, filter, title, initialFolder, path);
+    const SkinUI::ModalLoopScope loop;
+    const BOOL chosen = kind == FileDialogKind::Save ? GetSaveFileNameW(&setup) : GetOpenFileNameW(&setup);
+    return chosen && !SkinUI::ModalLoopsEnded() ? SkinUI::CUIString(path) : SkinUI::CUIString();
+}
 
 }  // namespace
 
@@ -32,13 +46,9 @@ OPENFILENAMEW BuildFileDialogSetup(FileDialogKind kind, const wchar_t* filter, c
 }
 
 SkinUI::CUIString ChooseSaveFile(const wchar_t* filter, const wchar_t* title, const wchar_t* initialFolder) {
-    wchar_t path[kFileDialogPathLength];
-    OPENFILENAMEW setup = BuildFileDialogSetup(FileDialogKind::Save, filter, title, initialFolder, path);
-    return GetSaveFileNameW(&setup) ? SkinUI::CUIString(path) : SkinUI::CUIString();
+    return RunFileDialog(FileDialogKind::Save, filter, title, initialFolder);
 }
 
 SkinUI::CUIString ChooseOpenFile(const wchar_t* filter, const wchar_t* title, const wchar_t* initialFolder) {
-    wchar_t path[kFileDialogPathLength];
-    OPENFILENAMEW setup = BuildFileDialogSetup(FileDialogKind::Open, filter, title, initialFolder, path);
-    return GetOpenFileNameW(&setup) ? SkinUI::CUIString(path) : SkinUI::CUIString();
+    return RunFileDialog(FileDialogKind::Open, filter, title, initialFolder);
 }

@@ -8,6 +8,7 @@
 #include "app/main/frame/close_wait.h"
 #include "app/main/frame/request_routes.h"
 #include "app/main/pages/device_page.h"
+#include "ui/core/modal_loops.h"
 #include "ui/core/window_disable.h"
 
 #include <cwchar>
@@ -32,6 +33,15 @@ void SetMacroTempFolder()
         return;
     MacroTempFolder = CUIString(folder) + L"Korvane_MacroBin";
     EnsureDirectory(MacroTempFolder);
+}
+
+// A clean end lets the libraries close as at a normal exit; one under a call
+// that outlasted the close's wait does not wait for that call's library.
+void EndProgramProcess(UINT exitStatus)
+{
+    if (exitStatus == 0)
+        ExitProcess(0);
+    TerminateProcess(GetCurrentProcess(), exitStatus);
 }
 
 }  // namespace
@@ -59,8 +69,7 @@ MainFrame::MainFrame(MainFrameSetup setup)
     services_.messages = setup.messages != nullptr ? setup.messages : &ownMessages_;
     services_.files = setup.files != nullptr ? setup.files : &ownFiles_;
     services_.web = setup.web != nullptr ? setup.web : &ownWeb_;
-    endProcess_ = setup.endProcess ? std::move(setup.endProcess)
-                                   : [](UINT exitStatus) { TerminateProcess(GetCurrentProcess(), exitStatus); };
+    endProcess_ = setup.endProcess ? std::move(setup.endProcess) : &EndProgramProcess;
 }
 
 MainFrame::~MainFrame()
@@ -111,6 +120,19 @@ void MainFrame::OnDestroyed(HWND formerWindow)
 void MainFrame::StopDeviceWork()
 {
     AppRunning = 0;
+}
+
+void MainFrame::EndSession()
+{
+    // The session ends once this returns: the window goes now, and its close
+    // waits for the call under way. Modal loops running beneath this message
+    // would return into handlers of what went: the process ends here instead.
+    StopDeviceWork();
+    const bool underModalLoops = SkinUI::ModalLoopDepth() > 0;
+    const std::function<void(UINT)> endProcess = endProcess_;
+    DestroyWindow(m_hwnd);
+    if (underModalLoops)
+        endProcess(0);
 }
 
 void MainFrame::StartWorker(int chip, WorkerProc proc, int argument, bool opensProgress)
@@ -181,13 +203,16 @@ LRESULT MainFrame::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         StopDeviceWork();
+        // The handlers running modal loops belong to pages and windows that
+        // go with this one: the loops end cancelled, then the close comes again.
+        if (SkinUI::ModalLoopDepth() > 0) {
+            SkinUI::EndModalLoops(m_hwnd, WM_CLOSE);
+            return 0;
+        }
         break;
     case WM_ENDSESSION:
-        // The session ends once this returns: the window goes now, and its
-        // close waits for the call under way.
         if (wParam != FALSE) {
-            StopDeviceWork();
-            DestroyWindow(m_hwnd);
+            EndSession();
             return 0;
         }
         break;

@@ -27,9 +27,10 @@ struct MainFrameSetup {
     IMessageBoxPresenter* messages = nullptr;
     IFileChooser* files = nullptr;
     IWebLauncher* web = nullptr;
-    // Ends the process with the exit status when a request worker outlasts
-    // the close's wait (a library call that never returns); null: at once,
-    // with no clean-up.
+    // Ends the process with the exit status: 3 when a request worker
+    // outlasts the close's wait (a library call that never returns), 0 when
+    // the session ends while modal loops run. Null: 0 as a normal exit ends
+    // it, any other status at once, with no clean-up.
     std::function<void(UINT exitStatus)> endProcess;
 };
 
@@ -73,6 +74,8 @@ private:
     // A close was asked: no further device work starts, kept jobs included.
     // The window may take seconds to go; the call under way ends meanwhile.
     void StopDeviceWork();
+    // At a log-off or shutdown the window goes before the message returns.
+    void EndSession();
     // A write job of the family failed: one box names its controller while
     // later failures of the same family wait behind it unsaid.
     void SayWriteFailed(int family);

@@ -3,8 +3,7 @@
 // reaches the controller and changes nothing, and clicks posted where the
 // same program in this process shows its controls leave the controller's
 // saved memory as those clicks leave the memory of this process's controller.
-#include "tests/program/support/program_driver.h"
-#include "tests/program/support/program_process.h"
+#include "tests/program/process/page_in_process.h"
 
 #include <gtest/gtest.h>
 
@@ -42,13 +41,8 @@ void RunInItsOwnProcess(const Run& run) {
     ProgramDriver local(run.devices);
     ASSERT_TRUE(local.Start());
     const std::vector<uint8_t> started = local.SavedMemory(run.state);
-    const int page = local.PageIndex(run.pageRoot);
-    ASSERT_GE(page, 0);
-    POINT combo = {}, row = {};
-    if (page > 0) {
-        ASSERT_TRUE(local.Window().CentreOf(L"device_combo", 0.5, &combo));
-        ASSERT_TRUE(local.Window().ChooseComboItem(L"device_combo", page, &row));
-    }
+    PageChoice page;
+    ASSERT_TRUE(ChoosePageNoting(local, run.pageRoot, &page));
     std::vector<POINT> clicks;
     for (const Click& click : run.clicks) {
         clicks.emplace_back();
@@ -84,14 +78,7 @@ void RunInItsOwnProcess(const Run& run) {
     EXPECT_EQ(LinesStartingWith(read, run.change), 0u);
     EXPECT_EQ(FileBytes(stateFile), started);
 
-    if (page > 0) {
-        PostClick(window, combo);
-        HWND drop = nullptr;
-        ASSERT_TRUE(PumpUntil([&] { return (drop = program.FindWindowOfClass(L"ComboWnd")) != nullptr; }));
-        Settle(100);
-        PostClick(drop, row);
-        ASSERT_TRUE(PumpUntil([&] { return program.FindWindowOfClass(L"ComboWnd") == nullptr; }));
-    }
+    ASSERT_TRUE(ChoosePageIn(program, window, page));
     // The window takes no input while an earlier click's device work runs:
     // each click waits for the progress window of the one before.
     for (const POINT& at : clicks) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "tests/ui/support/host_window.h"
 #include "tests/ui/window/skin_window.h"
+#include "ui/core/modal_loops.h"
 #include "ui/core/window_disable.h"
 #include "ui/core/window_wnd_geometry.h"
 
@@ -48,6 +51,72 @@ void CALLBACK DestroyFromInsideTheLoop(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
     DestroyWindow(g_dialog->GetWindowHandle());
+}
+
+// Nested loops over g_owner: the outer one runs the inner one, inside which
+// the owner closes; notes what the outer loop's handler sees afterwards.
+CWindowWnd* g_inner = nullptr;
+UINT g_innerResult = 99;
+int g_depthInInner = 0;
+bool g_toldBeforeTheOuterReturned = true;
+const UINT kClosingMessage = WM_APP + 7;
+
+void CALLBACK CloseTheOwnerUnderTheLoops(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_depthInInner = ModalLoopDepth();
+    // The dialog was about to end with OK.
+    g_inner->Close(1);
+    EndModalLoops(g_owner, kClosingMessage);
+}
+
+void CALLBACK RunTheInnerLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    SetTimer(nullptr, 0, 1, &CloseTheOwnerUnderTheLoops);
+    g_innerResult = g_inner->RunModal();
+    MSG told;
+    g_toldBeforeTheOuterReturned = PeekMessageW(&told, g_owner, kClosingMessage, kClosingMessage, PM_NOREMOVE);
+}
+
+// A window that ends the thread's modal loops when another thread sends it
+// kEndLoopsMessage: the loop is waiting for messages then.
+const UINT kEndLoopsMessage = WM_APP + 8;
+
+LRESULT CALLBACK EndLoopsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != kEndLoopsMessage)
+        return DefWindowProcW(window, message, wParam, lParam);
+    EndModalLoops(window, kClosingMessage);
+    return 0;
+}
+
+HWND CreateEndLoopsWindow()
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &EndLoopsProcedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"EndLoopsWindow";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, L"EndLoopsWindow", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void CALLBACK SendEndLoopsFromAnotherThread(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    std::thread([window = g_owner] { SendMessageW(window, kEndLoopsMessage, 0, 0); }).detach();
+}
+
+// Ends the loops as the dialog's OK is fetched from the queue.
+HWND g_okDialog = nullptr;
+
+LRESULT CALLBACK EndLoopsAsOkArrives(int code, WPARAM removing, LPARAM param)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(param);
+    if (code == HC_ACTION && removing == PM_REMOVE && msg->hwnd == g_okDialog && msg->message == WM_CLOSE)
+        EndModalLoops(g_owner, kClosingMessage);
+    return CallNextHookEx(nullptr, code, removing, param);
 }
 
 RECT WindowRect(HWND window)
@@ -138,6 +207,76 @@ TEST_F(Windows, ModalLoopDisablesItsOwnerAndReturnsTheCloseResult)
     }
     EXPECT_FALSE(g_ownerEnabledInLoop);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+}
+
+// A window closing while modal loops run inside its handlers ends them all
+// cancelled, takes no new one while it lives, and hears its message once,
+// after the outermost loop has returned.
+TEST_F(Windows, LoopsEndedForAClosingWindowReturnCancelledAndTellItOnceAllHaveReturned)
+{
+    HostWindow owner(400, 300);
+    SkinWindow outer(L"<Window size=\"200,100\"><Control/></Window>");
+    SkinWindow inner(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, outer.Create(owner.hwnd(), L"outer", WS_POPUP, 0));
+    ASSERT_NE(nullptr, inner.Create(outer.GetWindowHandle(), L"inner", WS_POPUP, 0));
+    g_owner = owner.hwnd();
+    g_inner = &inner;
+    {
+        LoopBound bound;
+        SetTimer(nullptr, 0, 1, &RunTheInnerLoop);
+        EXPECT_EQ(0u, outer.RunModal());
+    }
+    EXPECT_EQ(2, g_depthInInner);
+    EXPECT_EQ(0u, g_innerResult);
+    EXPECT_FALSE(g_toldBeforeTheOuterReturned);
+    EXPECT_EQ(0, ModalLoopDepth());
+    EXPECT_EQ(1, inner.destroyedCount);
+    EXPECT_EQ(1, outer.destroyedCount);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    MSG told;
+    EXPECT_TRUE(PeekMessageW(&told, owner.hwnd(), kClosingMessage, kClosingMessage, PM_REMOVE));
+    EXPECT_FALSE(PeekMessageW(&told, owner.hwnd(), kClosingMessage, kClosingMessage, PM_REMOVE));
+
+    SkinWindow late(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, late.Create(owner.hwnd(), L"late", WS_POPUP, 0));
+    {
+        LoopBound bound;
+        EXPECT_EQ(0u, late.RunModal());
+    }
+    EXPECT_EQ(1, late.destroyedCount);
+    EXPECT_TRUE(ModalLoopsEnded());
+    DestroyWindow(owner.hwnd());
+    EXPECT_FALSE(ModalLoopsEnded());
+
+    // Ended from a message sent while the loop waits, it wakes at once.
+    g_owner = CreateEndLoopsWindow();
+    ASSERT_NE(nullptr, g_owner);
+    SkinWindow waiting(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, waiting.Create(g_owner, L"waiting", WS_POPUP, 0));
+    const ULONGLONG start = GetTickCount64();
+    {
+        LoopBound bound;
+        SetTimer(nullptr, 0, 1, &SendEndLoopsFromAnotherThread);
+        EXPECT_EQ(0u, waiting.RunModal());
+    }
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    EXPECT_EQ(1, waiting.destroyedCount);
+    EXPECT_TRUE(PeekMessageW(&told, g_owner, kClosingMessage, kClosingMessage, PM_REMOVE));
+    DestroyWindow(g_owner);
+
+    // Ended as the dialog's OK arrives, the loop returns cancelled all the same.
+    g_owner = CreateEndLoopsWindow();
+    SkinWindow confirmed(L"<Window size=\"200,100\"><Control/></Window>");
+    ASSERT_NE(nullptr, g_okDialog = confirmed.Create(g_owner, L"confirmed", WS_POPUP, 0));
+    const HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &EndLoopsAsOkArrives, nullptr, GetCurrentThreadId());
+    confirmed.Close(1);
+    {
+        LoopBound bound;
+        EXPECT_EQ(0u, confirmed.RunModal());
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(1, confirmed.destroyedCount);
+    DestroyWindow(g_owner);
 }
 
 TEST_F(Windows, CloseButtonClickEndsTheModalLoopWithOne)
