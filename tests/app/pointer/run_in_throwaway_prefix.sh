@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine in a prefix of its own: a copy of
-# $WINEPREFIX when that is a ready prefix, else a new one. The prefix and its
-# wineserver are gone afterwards. The exit status is the program's.
+# $WINEPREFIX, which must be a ready prefix, or a new one without it. The
+# prefix and its wineserver are gone afterwards. The exit status is the
+# program's.
 set -u
 program=$1
 shift
@@ -17,7 +18,11 @@ cleanup() {
 trap cleanup EXIT
 
 template=${WINEPREFIX:-}
-if [ -n "$template" ] && [ -f "$template/.ready" ]; then
+if [ -n "$template" ]; then
+  "$root/scripts/wine-prefix" --is-ready "$template" || {
+    echo "run_in_throwaway_prefix: $template is not a ready Wine prefix" >&2
+    exit 2
+  }
   # The copy gets a wineserver of its own.
   cp -a "$template/." "$prefix/" && rm -f "$prefix/wineserver" || exit 2
 else
