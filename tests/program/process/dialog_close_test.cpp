@@ -3,7 +3,8 @@
 // the program ends with status 0, the window gone before the session's end
 // returns, and the controller's memory as it was before the dialog opened.
 #include "app/main/frame/close_wait.h"
-#include "tests/program/process/page_in_process.h"
+#include "tests/program/process/program_in_process.h"
+#include "tests/ui/support/image_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -111,17 +112,10 @@ void EndDuringTheDialog(const DialogRun& run, Ending ending)
     const std::string family(run.device, run.device + wcslen(run.device));
     const std::vector<uint8_t> before = local.ControllerMemory(family.c_str());
     ASSERT_FALSE(before.empty());
-    ASSERT_TRUE(WriteFileBytes(stateFile, before));
-    ProgramProcess program(SimulatedProgram(), BuildFolder() + L"bin-sim",
-                           {{L"HIDSIM_DEVICES", run.device},
-                            {L"HIDSIM_STATE_DIR", folder},
-                            {L"HIDSIM_TRACE", L""},
-                            {L"TMP", folder},
-                            {L"TEMP", folder}});
-    ASSERT_TRUE(program.Started());
-    const HWND window = program.WaitForWindow(L"Vastemor", 30000);
+    ASSERT_TRUE(SkinUI::test::WriteBytes(stateFile, before));
+    ProgramProcess program(SimulatedProgram(), BuildFolder() + L"bin-sim", SimulatedEnvironment(run.device, folder));
+    const HWND window = WaitForStartedWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 500, 30000));
     ASSERT_TRUE(ChoosePageIn(program, window, page));
     for (size_t n = 0; n < path.size(); ++n) {
         const HWND target = program.WaitForWindow(run.path[n].windowClass, 15000);

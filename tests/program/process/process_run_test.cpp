@@ -3,7 +3,7 @@
 // reaches the controller and changes nothing, and clicks posted where the
 // same program in this process shows its controls leave the controller's
 // saved memory as those clicks leave the memory of this process's controller.
-#include "tests/program/process/page_in_process.h"
+#include "tests/program/process/program_in_process.h"
 
 #include <gtest/gtest.h>
 
@@ -59,17 +59,11 @@ void RunInItsOwnProcess(const Run& run) {
     std::vector<uint8_t> expected = local.ControllerMemory(std::string(run.state.begin(), run.state.end()).c_str());
     if (expected.empty()) expected = local.SavedMemory(run.state);
     ASSERT_FALSE(expected.empty());
-    ProgramProcess program(SimulatedProgram(), BuildFolder() + L"bin-sim",
-                           {{L"HIDSIM_DEVICES", run.devices},
-                            {L"HIDSIM_STATE_DIR", folder},
-                            {L"HIDSIM_TRACE", trace},
-                            {L"HIDSIM_LATENCY_MS", L"1"},
-                            {L"TMP", folder},
-                            {L"TEMP", folder}});
-    ASSERT_TRUE(program.Started());
-    const HWND window = program.WaitForWindow(L"Vastemor", 30000);
+    auto environment = SimulatedEnvironment(run.devices, folder, trace);
+    environment.push_back({L"HIDSIM_LATENCY_MS", L"1"});
+    ProgramProcess program(SimulatedProgram(), BuildFolder() + L"bin-sim", environment);
+    const HWND window = WaitForStartedWindow(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(program.WaitWhileWindowsOfClassShow(L"ReadProgress", 500, 30000));
 
     // The start-up read reached the controller and changed nothing.
     const std::string family(run.devices, run.devices + wcslen(run.devices));

@@ -208,11 +208,4 @@ std::vector<uint8_t> FileBytes(const std::wstring& path)
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream file(std::filesystem::path(path), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return file.good();
-}
-
 }  // namespace program_test

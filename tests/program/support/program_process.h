@@ -64,7 +64,5 @@ DWORD ScreenPixel(int x, int y);
 std::vector<std::string> FileLines(const std::wstring& path);
 // The bytes of a file, empty when it cannot be read.
 std::vector<uint8_t> FileBytes(const std::wstring& path);
-// Writes the file whole; false when it could not be.
-bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace program_test

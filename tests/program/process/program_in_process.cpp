@@ -1,6 +1,24 @@
-#include "tests/program/process/page_in_process.h"
+#include "tests/program/process/program_in_process.h"
 
 namespace program_test {
+
+std::vector<std::pair<std::wstring, std::wstring>> SimulatedEnvironment(const std::wstring& devices,
+                                                                        const std::wstring& folder,
+                                                                        const std::wstring& trace)
+{
+    return {{L"HIDSIM_DEVICES", devices}, {L"HIDSIM_STATE_DIR", folder}, {L"HIDSIM_TRACE", trace},
+            {L"TMP", folder},             {L"TEMP", folder}};
+}
+
+HWND WaitForStartedWindow(const ProgramProcess& program)
+{
+    if (!program.Started())
+        return nullptr;
+    const HWND window = program.WaitForWindow(L"Vastemor", 30000);
+    if (window == nullptr || !program.WaitWhileWindowsOfClassShow(L"ReadProgress", 500, 30000))
+        return nullptr;
+    return window;
+}
 
 bool ChoosePageNoting(const ProgramDriver& local, const std::wstring& pageRoot, PageChoice* choice)
 {
