@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -16,20 +17,18 @@ std::wstring ParentImageName()
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return L"";
+    std::map<DWORD, std::wstring> names;
+    DWORD parent = 0;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
-    DWORD parent = 0;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        names[entry.th32ProcessID] = entry.szExeFile;
         if (entry.th32ProcessID == GetCurrentProcessId())
             parent = entry.th32ParentProcessID;
     }
-    std::wstring name;
-    for (BOOL more = Process32FirstW(snapshot, &entry); parent != 0 && more; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ProcessID == parent)
-            name = entry.szExeFile;
-    }
     CloseHandle(snapshot);
-    return name;
+    const auto found = names.find(parent);
+    return found == names.end() ? L"" : found->second;
 }
 
 }  // namespace
